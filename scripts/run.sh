@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the game and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/install-deps.sh
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$(nproc)" --target tessaron
+exec ./build/src/tessaron "$@"

@@ -1,0 +1,27 @@
+#pragma once
+// When a tile is free, when two faces match, and (for the deal generator) when a newly
+// placed tile keeps another one locked.
+#include "board/BoardGeometry.h"
+#include "board/TileTypes.h"
+
+#include <cstdint>
+
+namespace tessaron {
+
+// True when none of the listed positions holds a tile in play (an empty list gives true).
+bool TileFaceIsNotLocked(const TileList& list, const TilePresence& present);
+
+// A tile is free when no tile lies on it and at least one of its two sides is clear.
+// Whether the tile itself is present is not looked at.
+bool TileIsLocked(const BoardGeometry& geometry, const TilePresence& present, std::int32_t tile);
+
+// Ordinary faces match only themselves; any flower matches any flower, any season any
+// season. A position of 0 never matches.
+bool TilesAreNotMatching(const TileArray& faces, std::int32_t a, std::int32_t b);
+
+// Whether a tile at lockingTile keeps the tile at tile locked, given which positions faces
+// shows as filled (entry > 0). False when tile < 1.
+bool TileLocksTile(const BoardGeometry& geometry, const TileArray& faces, std::int32_t lockingTile,
+                   std::int32_t tile);
+
+} // namespace tessaron

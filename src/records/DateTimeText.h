@@ -1,0 +1,16 @@
+#pragma once
+// Fixed-width digit texts of dates: "yyyymmddhhnnss" for a moment and "hhnnss" for an
+// elapsed time (whole days are lost). The zero date is the empty text and back.
+// Digit groups that are not numbers are reported under modSubMain.<procedure> and give 0.
+#include "shell/ErrorReport.h"
+
+#include <string>
+
+namespace tessaron {
+
+std::string ConvertDateTimeToString(double value);
+double ConvertDateTimeToDate(const std::string& text, ErrorReport& errors);
+std::string ConvertTimeToString(double value);
+double ConvertTimeToDate(const std::string& text, ErrorReport& errors);
+
+} // namespace tessaron

@@ -1,0 +1,14 @@
+#pragma once
+#include "shell/MessageBoxService.h"
+
+namespace tessaron {
+
+// Message boxes modal over the active window, with the platform's beep.
+class QtMessageBox final : public MessageBoxService {
+public:
+    void Beep() override;
+    MessageBoxAnswer ShowCriticalOkCancel(const std::string& title, const std::string& text) override;
+    void ShowCriticalOk(const std::string& title, const std::string& text) override;
+};
+
+} // namespace tessaron
