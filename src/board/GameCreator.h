@@ -32,7 +32,8 @@ public:
     GameCreator(const BoardGeometry& geometry, RandomSource& random, ErrorReport& errors);
 
     // Fills faces with a new deal. The caller raises the new-game sound and clears the
-    // origin text first. Failures are reported under frmBoard.GameCreate.
+    // origin text first. Failures are reported under frmBoard.GameCreate; a failed build
+    // leaves faces as they were and still reports the finished step.
     void GameCreate(TileArray& faces, GameCreateObserver& observer, bool gameCreateShow);
 
     // The pair sequence of the last build: entries 2k-1 and 2k are pair k.
@@ -53,6 +54,10 @@ public:
     bool TileWontCloseAGapRightHand(const TileArray& faces, std::int32_t tile) const;
 
 private:
+    void BuildPairSequence(GameCreateObserver& observer);
+    // One placement from the empty table; false when no legal position is left.
+    bool PlacementAttempt(TileArray& faces, GameCreateObserver& observer, bool gameCreateShow);
+
     const BoardGeometry& geometry_;
     RandomSource& random_;
     ErrorReport& errors_;

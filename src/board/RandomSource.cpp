@@ -12,7 +12,9 @@ SeededRandomSource SeededRandomSource::FromClock()
 
 double SeededRandomSource::NextUniform()
 {
-    return std::generate_canonical<double, 53>(engine_);
+    // The top 53 bits of the engine's output scaled by 2^-53: always below 1, and the same
+    // sequence for a seed with every standard library (generate_canonical is neither).
+    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
 }
 
 } // namespace tessaron

@@ -1,6 +1,8 @@
 #pragma once
 // When a tile is free, when two faces match, and (for the deal generator) when a newly
 // placed tile keeps another one locked.
+// A position outside 1..144 (where 0 is not allowed) throws Failure(ErrSubscriptOutOfRange);
+// the calling procedure's failure handler reports it.
 #include "board/BoardGeometry.h"
 #include "board/TileTypes.h"
 
@@ -23,5 +25,8 @@ bool TilesAreNotMatching(const TileArray& faces, std::int32_t a, std::int32_t b)
 // shows as filled (entry > 0). False when tile < 1.
 bool TileLocksTile(const BoardGeometry& geometry, const TileArray& faces, std::int32_t lockingTile,
                    std::int32_t tile);
+
+// The dead-end test: true when no two present, free tiles match.
+bool NoMovePossible(const BoardGeometry& geometry, const TilePresence& present, const TileArray& faces);
 
 } // namespace tessaron

@@ -1,7 +1,9 @@
 #pragma once
 // Fixed-width digit texts of dates: "yyyymmddhhnnss" for a moment and "hhnnss" for an
 // elapsed time (whole days are lost). The zero date is the empty text and back.
-// Digit groups that are not numbers are reported under modSubMain.<procedure> and give 0.
+// Digit groups that are not numbers, or a text too short to hold them all, are reported
+// under modSubMain.<procedure> and give 0; characters after the last group are ignored.
+// Writing a value outside the years 100 to 9999 throws Failure 6 to the caller's handler.
 #include "shell/ErrorReport.h"
 
 #include <string>

@@ -39,6 +39,10 @@ private:
     std::function<void()> endProcess_;
 };
 
+// Ends the program at once with nothing saved and no window closed in the ordinary way:
+// what the game passes as endProcess, and what the progress window's Cancel does.
+[[noreturn]] void EndProcessAtOnce();
+
 // Runs body as a procedure with its own failure handler: a Failure (or any other
 // exception) ends the body and is reported under objectName.procedureName.
 // Returns true when the body completed.
@@ -52,7 +56,7 @@ bool Guarded(ErrorReport& errors, const char* objectName, const char* procedureN
         errors.ErrorMessageRunTime(failure.Number(), failure.Description(), procedureName, objectName);
     } catch (const std::bad_alloc&) {
         errors.ErrorMessageRunTime(7, "Out of memory", procedureName, objectName);
-    } catch (const std::out_of_range& e) {
+    } catch (const std::out_of_range&) {
         errors.ErrorMessageRunTime(ErrSubscriptOutOfRange, StandardErrorDescription(ErrSubscriptOutOfRange),
                                    procedureName, objectName);
     } catch (const std::exception& e) {

@@ -1,0 +1,168 @@
+#include "board/Play.h"
+
+#include "board/Rules.h"
+
+namespace tessaron {
+
+namespace {
+constexpr const char* BoardObject = "frmBoard";
+
+bool IsPosition(std::int32_t tile) { return tile >= 1 && tile <= TileCount; }
+} // namespace
+
+Play::Play(const PlayWiring& wiring) : w_(wiring) {}
+
+bool Play::IsPresent(std::int32_t tile) const { return IsPosition(tile) && present_[tile]; }
+
+bool Play::IsLocked(std::int32_t tile) const { return TileIsLocked(w_.Geometry, present_, tile); }
+
+void Play::DrawTile(std::int32_t tile, bool selected, bool visible)
+{
+    present_.at(tile) = visible;
+    w_.View.DrawTile(tile, faces_.at(tile), selected, visible);
+}
+
+bool Play::SelectTile(std::int32_t tile)
+{
+    bool accepted = false;
+    Guarded(w_.Errors, BoardObject, "SelectTile", [&] {
+        // A hidden picture cannot be clicked; redo over stale entries may still ask.
+        if (!IsPresent(tile)) {
+            w_.Sound.SoundStart(SoundTileLocked);
+            return;
+        }
+        if (peekMode_) {
+            if (selected1_ != 0) DrawTile(selected1_, false, true);
+            selected1_ = tile;
+            DrawTile(tile, true, true);
+            accepted = true;
+        } else if (IsLocked(tile)) {
+            accepted = false;
+        } else if (tile == selected1_) {
+            // A remaining second tile becomes the first and stays bright.
+            DrawTile(tile, false, true);
+            selected1_ = selected2_;
+            selected2_ = 0;
+            accepted = true;
+        } else if (tile == selected2_) {
+            DrawTile(tile, false, true);
+            selected2_ = 0;
+            accepted = true;
+        } else if (selected1_ != 0) {
+            if (!TilesAreNotMatching(faces_, selected1_, tile)) {
+                // A third matching tile replaces the second one.
+                if (selected2_ != 0) DrawTile(selected2_, false, true);
+                selected2_ = tile;
+                DrawTile(tile, true, true);
+                accepted = true;
+            }
+        } else {
+            selected1_ = tile;
+            DrawTile(tile, true, true);
+            accepted = true;
+        }
+        w_.Sound.SoundStart(accepted ? SoundTileSelected : SoundTileLocked);
+    });
+    return accepted;
+}
+
+void Play::ResetSelection()
+{
+    if (selected2_ > 0) {
+        DrawTile(selected2_, false, true);
+        selected2_ = 0;
+    }
+    if (selected1_ >= 1) {
+        DrawTile(selected1_, false, true);
+        selected1_ = 0;
+    }
+}
+
+void Play::DoMove()
+{
+    if (!AvailableCommands().DoMove) return;
+    // The first move of a game (or of a restarted or fully undone board) starts the clock
+    // from zero; later moves let it run on.
+    if (removedCount_ == 0)
+        w_.Clock.TimerSetup();
+    else
+        w_.Clock.TimerStart();
+    RemoveSelectedTiles();
+    removedCountMax_ = removedCount_;
+}
+
+void Play::RemoveSelectedTiles()
+{
+    Guarded(w_.Errors, BoardObject, "RemoveSelectedTiles", [&] {
+        // The second-selected tile is recorded first, so undo restores the first-selected one first.
+        for (std::int32_t* selected : {&selected2_, &selected1_}) {
+            DrawTile(*selected, false, false);
+            removed_.at(++removedCount_) = *selected;
+            *selected = 0;
+        }
+        UpdateTileCount();
+        if (removedCount_ != TileCount) {
+            if (NoMovePossible()) {
+                w_.Clock.TimerStop();
+                w_.View.ShowNoMovePossible(true);
+                w_.Sound.SoundStart(SoundGameLost);
+            } else {
+                w_.Sound.SoundStart(SoundTileRemoval);
+            }
+        } else {
+            GameWonReached();
+        }
+    });
+}
+
+void Play::GameWonReached()
+{
+    w_.Clock.TimerStop();
+    w_.View.ShowGameWon(true);
+    if (!w_.Clock.TimingActive()) {
+        w_.Sound.SoundStart(SoundGameWon);
+        return;
+    }
+    w_.Clock.UpdateGameTime();
+    switch (w_.HallOfFame.InsertGame(w_.Clock.GameTime(), faces_, removed_, w_.Clock.GameTimeNow())) {
+    case HallOfFameNotEntered:
+        w_.Sound.SoundStart(SoundGameWon);
+        break;
+    case HallOfFameClosed:
+        gameOrigin_ = w_.HallOfFame.SelectedGameOrigin();
+        ShowOrigin();
+        break;
+    case HallOfFameNewGame:
+        NewGame();
+        break;
+    case HallOfFameChallenge:
+        ReplaySelectedHallOfFameGame();
+        break;
+    default:
+        break;
+    }
+}
+
+bool Play::NoMovePossible() const
+{
+    bool none = false;
+    Guarded(w_.Errors, BoardObject, "NoMovePossible",
+            [&] { none = tessaron::NoMovePossible(w_.Geometry, present_, faces_); });
+    return none;
+}
+
+void Play::UpdateTileCount() { w_.View.ShowTileCount(TileCount - removedCount_); }
+
+CommandAvailability Play::AvailableCommands() const
+{
+    CommandAvailability a;
+    a.DoMove = selected1_ > 0 && selected2_ != 0;
+    a.Peek = selected1_ > 0 && selected2_ == 0;
+    a.Undo = !peekMode_ && removedCount_ > 0;
+    a.Redo = !peekMode_ && removedCount_ < removedCountMax_ && NextRedoIsAMove();
+    a.Restart = removedCount_ > 0;
+    a.TimingOption = removedCount_ == 0;
+    return a;
+}
+
+} // namespace tessaron

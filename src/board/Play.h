@@ -1,0 +1,163 @@
+#pragma once
+// The play on a dealt board: selection, moves, peek, undo, redo, restart, the dead-end and
+// win tests, and the start of every game. The model owns which tiles are in play; it tells
+// its view what to draw and never asks the view what is on the board.
+#include "board/BoardGeometry.h"
+#include "board/TileTypes.h"
+#include "shell/ErrorReport.h"
+#include "shell/Registry.h"
+#include "sound/SoundService.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tessaron {
+
+// What the player may do now; the one source of truth for buttons and menu items.
+struct CommandAvailability {
+    bool DoMove = false;
+    bool Peek = false;
+    bool Undo = false;
+    bool Redo = false;
+    bool Restart = false;
+    bool TimingOption = false;  // "Play against the clock" may be changed
+    bool operator==(const CommandAvailability&) const = default;
+};
+
+// What the origin label shows: the origin text, or one of the two new-game texts.
+enum class OriginKind { NewGame, SavedGame, Origin };
+
+class PlayView {
+public:
+    virtual ~PlayView() = default;
+    // The one way to show, hide or highlight a tile: the bright look when selected.
+    virtual void DrawTile(std::int32_t tile, std::int32_t face, bool selected, bool visible) = 0;
+    virtual void ShowTileCount(std::int32_t tilesLeft) = 0;
+    virtual void ShowGameOrigin(OriginKind kind, const std::string& origin) = 0;
+    virtual void ShowNoMovePossible(bool shown) = 0;
+    virtual void ShowGameWon(bool shown) = 0;
+};
+
+// The game clock as play drives it.
+class PlayClock {
+public:
+    virtual ~PlayClock() = default;
+    virtual void TimerSetup() = 0;  // the clock starts from now
+    virtual void TimerStart() = 0;  // runs on from its old start moment
+    virtual void TimerStop() = 0;
+    virtual void TimerReset() = 0;  // stopped, text cleared
+    virtual void UpdateGameTime() = 0;
+    virtual bool TimingActive() const = 0;
+    virtual double GameTime() const = 0;
+    virtual double GameTimeNow() const = 0;
+};
+
+// The answer of the hall of fame to a game solved against the clock.
+enum HallOfFameChoice : std::int32_t {
+    HallOfFameNotEntered = 0,  // not listed, or the player cancelled the name request
+    HallOfFameClosed = 1,
+    HallOfFameNewGame = 2,
+    HallOfFameChallenge = 3,
+};
+
+class HallOfFameGate {
+public:
+    virtual ~HallOfFameGate() = default;
+    virtual std::int32_t InsertGame(double gameTime, const TileArray& tileFaces, const TileArray& removedTiles,
+                                    double gameTimeNow) = 0;
+    virtual std::string SelectedGameOrigin() = 0;
+    virtual std::string SelectedGameTiles() = 0;
+};
+
+// Builds a new solvable deal into faces (the window shows the progress meanwhile).
+class DealBuilder {
+public:
+    virtual ~DealBuilder() = default;
+    virtual void BuildDeal(TileArray& faces) = 0;
+};
+
+struct PlayWiring {
+    const BoardGeometry& Geometry;
+    PlayView& View;
+    PlayClock& Clock;
+    SoundService& Sound;
+    HallOfFameGate& HallOfFame;
+    DealBuilder& Deals;
+    Registry& Settings;
+    ErrorReport& Errors;
+};
+
+class Play {
+public:
+    explicit Play(const PlayWiring& wiring);
+
+    // --- Moves (failures are reported under frmBoard.<operation>) ---
+    // A click on a tile; true when accepted (sound 1), false when refused (sound 0).
+    bool SelectTile(std::int32_t tile);
+    void ResetSelection();
+    void DoMove();  // takes the selected pair off
+    void Peek();    // lifts the one selected tile, arming peek mode first
+    void UndoLastMove();
+    void RedoNextMove();
+    void RestartGame();
+
+    // --- Games ---
+    void NewGame();
+    // Starts play on the current deal from the full board.
+    void GameStart();
+    // Takes the deal from a game record; a rejected record gives a new deal. True when
+    // the deal came from text.
+    bool GameLoad(const std::string& text);
+    // The first activation: the deal saved at the last orderly exit, or a new one.
+    void ResumeSavedGame();
+    // At close: the deal and its origin for the next start (nothing once the board is clear).
+    void GameSave();
+    // A deal read from a game file, dealt from the full board under the given origin.
+    void StartLoadedDeal(const TileArray& faces, const std::string& origin);
+    void ReplaySelectedHallOfFameGame();
+    // Hides the win banner and the dead-end text, and stops the sound.
+    void HideMessages();
+
+    // --- State ---
+    CommandAvailability AvailableCommands() const;
+    bool NoMovePossible() const;
+    bool IsPresent(std::int32_t tile) const;
+    bool IsLocked(std::int32_t tile) const;
+    const TilePresence& Presence() const { return present_; }
+    const TileArray& TileFaces() const { return faces_; }
+    const TileArray& RemovedTiles() const { return removed_; }
+    std::int32_t RemovedCount() const { return removedCount_; }
+    std::int32_t RemovedCountMax() const { return removedCountMax_; }
+    std::int32_t SelectedTile1() const { return selected1_; }
+    std::int32_t SelectedTile2() const { return selected2_; }
+    bool PeekMode() const { return peekMode_; }
+    bool DealExists() const { return faces_[1] != 0; }
+    bool GameWon() const { return removedCount_ == TileCount && !peekMode_; }
+    const std::string& GameOrigin() const { return gameOrigin_; }
+    OriginKind OriginLabel() const;
+
+private:
+    void DrawTile(std::int32_t tile, bool selected, bool visible);
+    void RemoveSelectedTiles();
+    void RestoreLastRemovedTile();
+    void LiftSelectedTile();
+    void GameWonReached();
+    void CreateDeal();
+    void ShowOrigin();
+    void UpdateTileCount();
+    bool NextRedoIsAMove() const;
+
+    PlayWiring w_;
+    TileArray faces_{};
+    TilePresence present_{};
+    TileArray removed_{};
+    std::int32_t removedCount_ = 0;
+    std::int32_t removedCountMax_ = 0;
+    std::int32_t selected1_ = 0;
+    std::int32_t selected2_ = 0;
+    bool peekMode_ = false;
+    std::string gameOrigin_;
+    bool dealResumed_ = false;  // the deal came from the saved game at start-up
+};
+
+} // namespace tessaron

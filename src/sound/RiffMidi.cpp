@@ -1,0 +1,41 @@
+#include "sound/RiffMidi.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace tessaron {
+namespace {
+
+std::uint32_t LittleEndian32(std::string_view bytes, std::size_t at)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        value |= std::uint32_t(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+    return value;
+}
+
+} // namespace
+
+std::optional<std::string_view> RiffMidiData(std::string_view bytes)
+{
+    constexpr std::size_t headerSize = 12; // "RIFF", size, "RMID"
+    constexpr std::size_t chunkHeaderSize = 8;
+    if (bytes.size() < headerSize || bytes.substr(0, 4) != "RIFF" || bytes.substr(8, 4) != "RMID")
+        return std::nullopt;
+    // A container may claim less than the file holds; never read beyond either.
+    const std::size_t riffEnd = std::min<std::size_t>(bytes.size(), std::size_t(LittleEndian32(bytes, 4)) + 8);
+    std::size_t at = headerSize;
+    while (at + chunkHeaderSize <= riffEnd) {
+        const std::string_view id = bytes.substr(at, 4);
+        const std::size_t size = LittleEndian32(bytes, at + 4);
+        const std::size_t body = at + chunkHeaderSize;
+        if (size > riffEnd - body)
+            return std::nullopt;
+        if (id == "data")
+            return bytes.substr(body, size);
+        at = body + size + (size & 1); // chunks are padded to an even length
+    }
+    return std::nullopt;
+}
+
+} // namespace tessaron

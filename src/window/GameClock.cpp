@@ -1,0 +1,76 @@
+#include "window/GameClock.h"
+
+#include "window/TimeGone.h"
+
+#include <utility>
+
+namespace tessaron {
+
+namespace {
+constexpr const char* BoardObject = "frmBoard";
+}
+
+GameClock::GameClock(const Clock& time, ClockTimer& timer, ClockView& view, const Locale& texts,
+                     ErrorReport& errors)
+    : time_(time), timer_(timer), view_(view), texts_(texts), errors_(errors)
+{
+    timer_.SetTickHandler([this] { UpdateGameTime(); });
+}
+
+void GameClock::LoadTimingActive(const Registry& settings)
+{
+    timingActive_ = settings.LoadRegistryString("Board", "TimingActive", "0") != "0";
+}
+
+void GameClock::ToggleTimingActive(Registry& settings)
+{
+    Guarded(errors_, BoardObject, "mnuOptionTimingActive_Click", [&] {
+        timingActive_ = !timingActive_;
+        settings.SaveRegistryString("Board", "TimingActive", timingActive_ ? "1" : "0", "0");
+    });
+}
+
+void GameClock::SetText(std::string text)
+{
+    text_ = std::move(text);
+    view_.ShowTimeGone(text_);
+}
+
+void GameClock::TimerSetup()
+{
+    Guarded(errors_, BoardObject, "TimerSetup", [&] {
+        gameTimeStart_ = time_.Now();
+        SetText({});
+        TimerStart();
+    });
+}
+
+void GameClock::TimerStart()
+{
+    // With the option off the timer never runs and the text stays empty.
+    if (timingActive_) timer_.Start();
+}
+
+void GameClock::TimerStop() { timer_.Stop(); }
+
+void GameClock::TimerReset()
+{
+    TimerStop();
+    SetText({});
+}
+
+void GameClock::UpdateGameTime()
+{
+    Guarded(errors_, BoardObject, "UpdateGameTime", [&] {
+        gameTimeNow_ = time_.Now();
+        gameTime_ = gameTimeNow_ - gameTimeStart_;
+        SetText(FormatTimeGone(gameTime_, texts_));
+    });
+}
+
+void GameClock::RefreshText()
+{
+    if (!text_.empty()) SetText(FormatTimeGone(gameTime_, texts_));
+}
+
+} // namespace tessaron

@@ -1,0 +1,70 @@
+#pragma once
+// "Play against the clock": wall-clock time from the first move of a game to the last,
+// shown every second while the option is on. The time source and the 1000 ms tick are
+// passed in, so tests move time by hand.
+#include "board/Play.h"
+#include "shell/Clock.h"
+#include "shell/ErrorReport.h"
+#include "shell/Locale.h"
+#include "shell/Registry.h"
+
+#include <functional>
+#include <string>
+
+namespace tessaron {
+
+// The clock's tick, every 1000 ms while it is on.
+class ClockTimer {
+public:
+    virtual ~ClockTimer() = default;
+    virtual void SetTickHandler(std::function<void()> handler) = 0;
+    // Switching on a timer that is already on changes nothing.
+    virtual void Start() = 0;
+    virtual void Stop() = 0;
+    virtual bool IsActive() const = 0;
+};
+
+class ClockView {
+public:
+    virtual ~ClockView() = default;
+    virtual void ShowTimeGone(const std::string& text) = 0;
+};
+
+class GameClock final : public PlayClock {
+public:
+    GameClock(const Clock& time, ClockTimer& timer, ClockView& view, const Locale& texts, ErrorReport& errors);
+
+    // The option is on when the stored "Board"/"TimingActive" is anything but "0".
+    void LoadTimingActive(const Registry& settings);
+    void ToggleTimingActive(Registry& settings);
+    bool TimingActive() const override { return timingActive_; }
+
+    void TimerSetup() override;
+    void TimerStart() override;
+    void TimerStop() override;
+    void TimerReset() override;
+    void UpdateGameTime() override;
+    double GameTime() const override { return gameTime_; }
+    double GameTimeNow() const override { return gameTimeNow_; }
+    double GameTimeStart() const { return gameTimeStart_; }
+
+    const std::string& TimeGoneText() const { return text_; }
+    // After a language switch: the time shown again in the new language's format.
+    void RefreshText();
+
+private:
+    void SetText(std::string text);
+
+    const Clock& time_;
+    ClockTimer& timer_;
+    ClockView& view_;
+    const Locale& texts_;
+    ErrorReport& errors_;
+    bool timingActive_ = false;
+    double gameTimeStart_ = 0;
+    double gameTimeNow_ = 0;
+    double gameTime_ = 0;
+    std::string text_;
+};
+
+} // namespace tessaron

@@ -1,0 +1,53 @@
+#pragma once
+// The suites of about_tests; main.cpp runs the one named on the command line, or all.
+#include <QObject>
+
+namespace tessaron {
+
+class AboutLayoutRule : public QObject {
+    Q_OBJECT
+private slots:
+    void LineBeyondCloseWidensByTheOverhang();
+    void TitleLineDecidesAlone();
+    void ShortLinesNarrowKeepingTheRightMargin();
+    void BottomLineCountsLicenceMarginAndClose();
+    void ExactFitLeavesEverythingInPlace();
+    void CloseAlwaysEndsAtTheLongestLine();
+};
+
+class AboutTextsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void VersionHasTwoPartsWithoutRevision();
+    void VersionHasThreePartsWithRevision();
+    void MailSubjectEncodesOnlyTheBlank();
+    void PlatformFailureFillsEveryPlaceholder();
+};
+
+class AboutDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void ShowsTheTextsOfTheLanguage();
+    void VersionLabelHasRevisionOnlyAboveZero();
+    void LoadedWindowEndsCloseAtTheLongestLine();
+    void LoadedWindowEndsCloseAtTheLongestLine_data();
+    void LongTitleWidensTheWindowByItself();
+    void LinksAreBlueWithHandCursor();
+    void HasNoTitleBarAndShowsTheIcon();
+    void HomePageClickOpensTheCaption();
+    void MailClickAddsSubjectWithVersion();
+    void FailedLinkReportsShellExecuteWithCodeAndText();
+    void EnterAndEscapeClose();
+    void EnterAndEscapeClose_data();
+    void ActivateReturnsWhenClosed();
+};
+
+class LinkOpenerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void EmptyLinkIsFileNotFound();
+    void LinkReachesItsHandlerUnchanged();
+    void EveryFailureCodeHasASystemText();
+};
+
+} // namespace tessaron

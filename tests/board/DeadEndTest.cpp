@@ -1,0 +1,86 @@
+#include "board/GameCreator.h"
+#include "board/Rules.h"
+#include "StandardBoard.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaron {
+namespace {
+
+class DeadEnd : public ::testing::Test {
+protected:
+    StandardBoard board;
+    TilePresence present{};
+    TileArray faces{};
+
+    void Place(std::int32_t tile, std::int32_t face)
+    {
+        present[tile] = true;
+        faces[tile] = face;
+    }
+    bool Stuck() { return NoMovePossible(board.Geometry, present, faces); }
+};
+
+TEST_F(DeadEnd, FullDealAlwaysHasAMove)
+{
+    struct Silent final : GameCreateObserver {
+        void ShowStep(std::int32_t) override {}
+    } observer;
+    SeededRandomSource random(7);
+    GameCreator creator(board.Geometry, random, board.Report.Errors);
+    for (int deal = 0; deal < 20; ++deal) {
+        creator.GameCreate(faces, observer, false);
+        EXPECT_FALSE(NoMovePossible(board.Geometry, AllPresent(), faces)) << deal;
+    }
+}
+
+TEST_F(DeadEnd, MatchingPairWithOneTileUnderTheOtherIsStuck)
+{
+    Place(1, 7);
+    Place(2, 7);
+    EXPECT_TRUE(Stuck());
+    present[1] = false;
+    faces[1] = 7;
+    Place(3, 7);  // 2 and 3 now lie side by side, both free
+    EXPECT_FALSE(Stuck());
+}
+
+TEST_F(DeadEnd, FreeTilesThatDoNotMatchAreStuck)
+{
+    Place(58, 1);
+    Place(69, 2);
+    Place(88, 35);
+    Place(114, 39);
+    EXPECT_TRUE(Stuck());
+    faces[69] = 1;
+    EXPECT_FALSE(Stuck());
+}
+
+TEST_F(DeadEnd, TwoFlowersOrTwoSeasonsAreAMove)
+{
+    Place(58, 36);
+    Place(69, 38);
+    EXPECT_FALSE(Stuck());
+    faces[69] = 40;
+    EXPECT_TRUE(Stuck());
+    Place(144, 42);
+    EXPECT_FALSE(Stuck());
+}
+
+TEST_F(DeadEnd, TilesThatAreGoneDoNotCount)
+{
+    Place(58, 5);
+    faces[69] = 5;  // its face stays after removal, but it is not in play
+    EXPECT_TRUE(Stuck());
+}
+
+TEST_F(DeadEnd, MatchingTilesLockedBetweenNeighboursAreStuck)
+{
+    // 59 and 61 match but each lies between two present tiles.
+    for (std::int32_t tile = 58; tile <= 62; ++tile) Place(tile, tile - 50);
+    faces[61] = 9;
+    EXPECT_TRUE(Stuck());
+}
+
+} // namespace
+} // namespace tessaron

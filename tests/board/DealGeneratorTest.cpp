@@ -1,0 +1,214 @@
+#include "board/GameCreator.h"
+#include "board/Rules.h"
+#include "StandardBoard.h"
+#include "shell/Failure.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace tessaron {
+namespace {
+
+struct SilentObserver final : GameCreateObserver {
+    void ShowStep(std::int32_t) override {}
+};
+
+// Everything the generator tells its observer, in order.
+struct RecordingObserver final : GameCreateObserver {
+    enum class Kind { Step, Hide, Draw };
+    struct Event {
+        Kind What;
+        std::int32_t Value;
+    };
+    void ShowStep(std::int32_t level) override { Events.push_back({Kind::Step, level}); }
+    void HideTiles() override { Events.push_back({Kind::Hide, 0}); }
+    void DrawPlacedTile(std::int32_t tile) override { Events.push_back({Kind::Draw, tile}); }
+
+    int CountSteps(std::int32_t level) const
+    {
+        return int(std::count_if(Events.begin(), Events.end(),
+                                 [&](const Event& e) { return e.What == Kind::Step && e.Value == level; }));
+    }
+    std::vector<Event> Events;
+};
+
+std::string Describe(const char* what, std::int32_t at) { return std::string(what) + " at " + std::to_string(at); }
+
+// Empty when the deal is sound, else the first fault found.
+std::string DealFault(const BoardGeometry& geometry, const GameCreator& creator, const TileArray& faces)
+{
+    std::array<int, FaceCount + 1> perFace{};
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
+        if (faces[tile] < 1 || faces[tile] > FaceCount) return Describe("face out of range", tile);
+        ++perFace[faces[tile]];
+    }
+    for (std::int32_t face = 1; face <= FaceCount; ++face)
+        if (perFace[face] != (face <= LastOrdinaryFace ? 4 : 1)) return Describe("wrong count of face", face);
+
+    const TileArray& order = creator.InsertionOrder();
+    const TileArray& pairs = creator.PairSequence();
+    std::array<std::int32_t, TileCount + 1> insertedAt{};
+    for (std::int32_t k = 1; k <= TileCount; ++k) {
+        const std::int32_t tile = order[k];
+        if (tile < 1 || tile > TileCount || insertedAt[tile] != 0) return Describe("not a permutation", k);
+        insertedAt[tile] = k;
+        if (faces[tile] != pairs[k]) return Describe("face differs from the pair sequence", k);
+    }
+    for (std::int32_t k = 1; k < TileCount; k += 2) {
+        if (TilesAreNotMatching(faces, order[k], order[k + 1])) return Describe("pair does not match", k);
+        if (pairs[k] >= FirstFlowerFace && pairs[k] == pairs[k + 1]) return Describe("special face twice", k);
+    }
+    for (std::int32_t under = 2; under <= 5; ++under)
+        if (insertedAt[1] < insertedAt[under]) return "top tile placed before the tiles below it";
+
+    TilePresence present = AllPresent();
+    for (std::int32_t k = TileCount - 1; k >= 1; k -= 2) {
+        for (std::int32_t tile : {order[k], order[k + 1]})
+            if (!present[tile] || TileIsLocked(geometry, present, tile)) return Describe("pair not free", k);
+        present[order[k]] = present[order[k + 1]] = false;
+    }
+    return {};
+}
+
+class DealGenerator : public ::testing::Test {
+protected:
+    StandardBoard board;
+    SeededRandomSource random{20261206};
+    GameCreator creator{board.Geometry, random, board.Report.Errors};
+    TileArray faces{};
+};
+
+// The generator's promise: 10,000 seeded deals, each complete, each pair matching, and
+// each clearing pair by pair in reverse insertion order with both tiles free every time.
+TEST_F(DealGenerator, EveryDealIsCompleteAndClearsInReverseInsertionOrder)
+{
+    SilentObserver observer;
+    int retried = 0;
+    for (int deal = 0; deal < 10000; ++deal) {
+        creator.GameCreate(faces, observer, false);
+        ASSERT_EQ(DealFault(board.Geometry, creator, faces), "") << "deal " << deal;
+        ASSERT_FALSE(NoMovePossible(board.Geometry, AllPresent(), faces)) << "deal " << deal;
+        if (creator.LastAttemptCount() > 1) ++retried;
+    }
+    EXPECT_GT(retried, 0) << "the run never exercised a repeated placement";
+    EXPECT_TRUE(board.Report.Box.Boxes.empty());
+}
+
+TEST_F(DealGenerator, ProgressCountsStepsOfTheWholeBuild)
+{
+    using Event = RecordingObserver::Event;
+    for (int deal = 0; deal < 40; ++deal) {
+        RecordingObserver observer;
+        creator.GameCreate(faces, observer, false);
+        const auto& events = observer.Events;
+        ASSERT_FALSE(events.empty());
+        EXPECT_EQ(events.front().Value, 0);
+        EXPECT_EQ(events.back().Value, -1);
+        EXPECT_EQ(observer.CountSteps(0), 1);
+        EXPECT_EQ(observer.CountSteps(1), 72);
+        EXPECT_EQ(observer.CountSteps(2), creator.LastAttemptCount());
+        EXPECT_EQ(observer.CountSteps(-1), 1);
+
+        // The face pairs are all drawn before the first placement; the last attempt places
+        // all 144 tiles.
+        auto isStep = [](std::int32_t level) { return [level](const Event& e) { return e.Value == level; }; };
+        const auto firstAttempt = std::find_if(events.begin(), events.end(), isStep(2));
+        EXPECT_EQ(std::count_if(events.begin(), firstAttempt, isStep(1)), 72);
+        const auto lastAttempt = std::find_if(events.rbegin(), events.rend(), isStep(2));
+        EXPECT_EQ(std::count_if(events.rbegin(), lastAttempt, isStep(3)), 144);
+        EXPECT_TRUE(std::all_of(events.begin(), events.end(),
+                                [](const Event& e) { return e.What == RecordingObserver::Kind::Step; }))
+            << "nothing is drawn outside show mode";
+    }
+}
+
+TEST_F(DealGenerator, ShowModeEmptiesTheBoardPerAttemptAndDrawsEveryPlacedTile)
+{
+    int attempts = 0;
+    for (int deal = 0; deal < 40; ++deal) {
+        RecordingObserver observer;
+        creator.GameCreate(faces, observer, true);
+        attempts += creator.LastAttemptCount();
+        std::vector<std::int32_t> drawnSinceHide;
+        int hides = 0;
+        for (std::size_t i = 0; i < observer.Events.size(); ++i) {
+            const auto& event = observer.Events[i];
+            if (event.What == RecordingObserver::Kind::Hide) {
+                ++hides;
+                drawnSinceHide.clear();
+                ASSERT_LT(i + 1, observer.Events.size());
+                EXPECT_EQ(observer.Events[i + 1].Value, 2) << "the board empties before the attempt is reported";
+            } else if (event.What == RecordingObserver::Kind::Draw) {
+                if (drawnSinceHide.empty()) {
+                    EXPECT_EQ(board.Geometry.Location(event.Value).Layer, 0) << "an attempt starts on the table";
+                }
+                drawnSinceHide.push_back(event.Value);
+            }
+        }
+        EXPECT_EQ(hides, creator.LastAttemptCount());
+        const TileArray& order = creator.InsertionOrder();
+        EXPECT_EQ(drawnSinceHide, std::vector<std::int32_t>(order.begin() + 1, order.end()));
+    }
+    EXPECT_GT(attempts, 40) << "no build here needed a second attempt";
+}
+
+// Pins the deals of one seed: a change to the draws or the placement order changes them.
+TEST_F(DealGenerator, SeededDealsArePinned)
+{
+    SilentObserver observer;
+    std::vector<std::string> records;
+    std::vector<std::int32_t> attempts;
+    for (int deal = 0; deal < 3; ++deal) {
+        creator.GameCreate(faces, observer, false);
+        std::string record;  // the game record form: face + 32
+        for (std::int32_t tile = 1; tile <= TileCount; ++tile) record += char(faces[tile] + 32);
+        records.push_back(record);
+        attempts.push_back(creator.LastAttemptCount());
+    }
+    EXPECT_EQ(records, (std::vector<std::string>{
+                           R"deal(70B,2&5"$0%#'9%*..!1)%@1+J=$2,9")?5/<6+?"16<<H+&7,8/C.?$/'808;)3AE-4(*B2,.7-D(;6#(;5%79>>#*5=@A-@G4B>$*926A:F!:4'(3=-@I!1/'"BA!3:<=;>8?4:3&+0&#))deal",
+                           R"deal(.",2*,8@8:9"1A><I3;?;<!%(:?/(&$2AE'",=1@9=35(A?)$71##6;)0-6B,JG%+*5/B07(F/'5B/94!=%"B4&6+3:52D+:H&'-)0?>C*&2!84'>93-$71<@6*%.#.;<+!4.#A@)8$->=70)deal",
+                           R"deal(*-$1+-*-?-(,9B'*A!#4)F+@'2945$%"6,69(=087+23?;)?/@"&)/$@"DGH;81<?=0=:+.I%A=7*535%(&A#2<4369B&18>A@/E(5B,:>&<;0J/>..2C6>!8!#13'4$%:#0<).!:";7,B'7)deal",
+                       }));
+    EXPECT_EQ(attempts, (std::vector<std::int32_t>{3, 7, 1}));
+}
+
+struct FailingObserver final : GameCreateObserver {
+    int PlacementReports = 0;
+    std::int32_t LastStep = 99;
+    void ShowStep(std::int32_t level) override
+    {
+        LastStep = level;
+        if (level == 3 && ++PlacementReports == 50) Fail(ErrInvalidCall);
+    }
+};
+
+TEST_F(DealGenerator, FailedBuildIsReportedAndLeavesTheOldDeal)
+{
+    SilentObserver silent;
+    creator.GameCreate(faces, silent, false);
+    const TileArray oldDeal = faces;
+
+    FailingObserver failing;
+    creator.GameCreate(faces, failing, false);
+    EXPECT_EQ(faces, oldDeal);
+    EXPECT_EQ(board.Report.Titles(), std::vector<std::string>{"frmBoard.GameCreate"});
+    EXPECT_EQ(failing.LastStep, -1) << "the progress is told that the build has ended";
+}
+
+TEST_F(DealGenerator, BoardWithoutPositionsIsReportedNotBuilt)
+{
+    RecordingErrorReport report;
+    BoardGeometry empty(report.Errors);
+    GameCreator onEmpty(empty, random, report.Errors);
+    SilentObserver observer;
+    onEmpty.GameCreate(faces, observer, false);
+    EXPECT_EQ(faces, TileArray{});
+    EXPECT_EQ(report.Titles(), std::vector<std::string>{"frmBoard.GameCreate"});
+}
+
+} // namespace
+} // namespace tessaron

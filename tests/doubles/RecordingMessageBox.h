@@ -1,0 +1,80 @@
+#pragma once
+// A message box that records every box and beep and answers with scripted answers, and the
+// pieces a test needs for an ErrorReport that cannot end the test process.
+#include "shell/ErrorReport.h"
+#include "shell/MessageBoxService.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tessaron {
+
+class RecordingMessageBox final : public MessageBoxService {
+public:
+    enum class Kind { CriticalOkCancel, CriticalOk };
+    struct Shown {
+        Kind BoxKind;
+        std::string Title;
+        std::string Text;
+    };
+
+    void Beep() override { ++Beeps; }
+
+    MessageBoxAnswer ShowCriticalOkCancel(const std::string& title, const std::string& text) override
+    {
+        Boxes.push_back({Kind::CriticalOkCancel, title, text});
+        if (OnShow) OnShow(Boxes.back());
+        if (Answers.empty()) return MessageBoxAnswer::Ok;
+        const MessageBoxAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+
+    void ShowCriticalOk(const std::string& title, const std::string& text) override
+    {
+        Boxes.push_back({Kind::CriticalOk, title, text});
+        if (OnShow) OnShow(Boxes.back());
+    }
+
+    // Answers of the OK/Cancel boxes in order; OK once they run out.
+    std::deque<MessageBoxAnswer> Answers;
+    // Called while a box is "up", e.g. to check the state of a window behind it.
+    std::function<void(const Shown&)> OnShow;
+
+    std::vector<Shown> Boxes;
+    int Beeps = 0;
+};
+
+// Stands in for ending the process: counts how often the program would have ended.
+struct RecordingProcessEnd {
+    int Count = 0;
+    std::function<void()> Hook()
+    {
+        return [this] { ++Count; };
+    }
+};
+
+// An ErrorReport wired to recording doubles: boxes in Box, sound stops counted, process
+// ends counted. Tests check failure reports through Box.Boxes (title "object.procedure").
+struct RecordingErrorReport {
+    RecordingErrorReport() = default;
+    RecordingErrorReport(const RecordingErrorReport&) = delete;
+    RecordingErrorReport& operator=(const RecordingErrorReport&) = delete;
+
+    RecordingMessageBox Box;
+    RecordingProcessEnd Ended;
+    int SoundStops = 0;
+    ErrorReport Errors{Box, [this] { ++SoundStops; }, Ended.Hook()};
+
+    // The titles of the reports shown so far, e.g. "modSubMain.ConvertTimeToDate".
+    std::vector<std::string> Titles() const
+    {
+        std::vector<std::string> titles;
+        for (const auto& shown : Box.Boxes) titles.push_back(shown.Title);
+        return titles;
+    }
+};
+
+} // namespace tessaron

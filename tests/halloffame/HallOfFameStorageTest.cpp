@@ -1,0 +1,103 @@
+#include "HallOfFameTestKit.h"
+
+#include "shell/QtSettingsStore.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tessaron {
+namespace {
+
+using namespace testkit;
+
+const double SolvedAt = DateSerial(2004, 3, 5) + TimeSerial(7, 8, 9);
+
+TEST(HallOfFameStorage, SectionNamesRunFromZeroOneToTen)
+{
+    EXPECT_EQ(HallOfFameList::SectionName(1), "HallOfFame\\01");
+    EXPECT_EQ(HallOfFameList::SectionName(10), "HallOfFame\\10");
+}
+
+TEST(HallOfFameStorage, ListEndsAtTheFirstSlotWithoutATime)
+{
+    HallOfFameServices services;
+    services.SeedEntry(1, "Anna", 30, Deal(1));
+    services.SeedEntry(2, "Ben", 40, Deal(2));
+    services.SeedEntry(3, "Carl", 50, Deal(3));
+    services.Settings.SaveRegistryString("HallOfFame\\03", "Result", "000000", "");
+    services.SeedEntry(4, "Dora", 60, Deal(4));
+
+    auto hallOfFame = services.MakeHallOfFame();
+
+    EXPECT_EQ(hallOfFame->List().Count(), 2);
+    EXPECT_EQ(hallOfFame->List().FindPositionForTiles(services.ConvertDeal(Deal(4))), 0);
+    // The slot behind the gap is free for the next time.
+    EXPECT_EQ(hallOfFame->List().FindPositionForResult(Seconds(500)), 3);
+    EXPECT_EQ(hallOfFame->List().Entry(2).Player, "Ben");
+    EXPECT_NEAR(hallOfFame->List().Entry(2).Stamp, SolvedAt, Seconds(1) / 100);
+}
+
+TEST(HallOfFameStorage, EmptySlotsRemoveTheirSections)
+{
+    HallOfFameServices services;
+    services.SeedEntry(1, "Anna", 30, Deal(1));
+    services.SeedEntry(5, "Eve", 90, Deal(5));  // behind a gap: not in effect
+    HallOfFameList list(services.Settings, services.Report.Errors);
+    list.LoadList();
+
+    list.SaveList(1, 0);
+
+    EXPECT_EQ(services.Settings.LoadRegistryString("HallOfFame\\01", "Player", ""), "Anna");
+    EXPECT_EQ(services.Settings.LoadRegistryString("HallOfFame\\05", "Player", ""), "");
+    EXPECT_EQ(services.Memory.Count(), 5u);
+}
+
+// The moves record holds the codes 33 to 176; the upper ones must come back unchanged from
+// the real store after the program has ended.
+TEST(HallOfFameStorage, MovesRecordSurvivesTheRealStoreAndAFreshLoad)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string path = folder.filePath(QStringLiteral("settings.ini")).toStdString();
+    std::string expectedMoves;
+    std::string expectedTiles;
+    {
+        QtSettingsStore store(path);
+        HallOfFameServices services(&store);
+        ScriptedDialogs dialogs;
+        dialogs.Name = "Zoë";
+        auto hallOfFame = services.MakeHallOfFame();
+        hallOfFame->InsertGame(dialogs, Seconds(95), Deal(7), MovesDownward(), SolvedAt);
+        expectedMoves = services.ConvertDeal(MovesDownward());
+        expectedTiles = services.ConvertDeal(Deal(7));
+        ASSERT_EQ(hallOfFame->List().Entry(1).Moves, expectedMoves);
+    }
+    QtSettingsStore reopened(path);
+    HallOfFameServices services(&reopened);
+    auto hallOfFame = services.MakeHallOfFame();
+
+    ASSERT_EQ(hallOfFame->List().Count(), 1);
+    const HallOfFameEntry& entry = hallOfFame->List().Entry(1);
+    EXPECT_EQ(entry.Moves, expectedMoves);
+    EXPECT_EQ(entry.Tiles, expectedTiles);
+    EXPECT_EQ(entry.Player, "Zoë");
+    EXPECT_NEAR(entry.Result, Seconds(95), Seconds(1) / 100);
+    EXPECT_NEAR(entry.Stamp, SolvedAt, Seconds(1) / 100);
+    EXPECT_TRUE(services.Report.Box.Boxes.empty());
+}
+
+TEST(HallOfFameStorage, OriginTextNamesPlayerMomentAndTimeInTheLanguage)
+{
+    HallOfFameServices services;
+    services.SeedEntry(1, "N.N.", 95, Deal(1));
+    auto hallOfFame = services.MakeHallOfFame();
+    ASSERT_TRUE(hallOfFame->Select(1));
+
+    EXPECT_EQ(hallOfFame->SelectedGameOrigin(), "N.N. 03/05/2004 07:08 (95s)");
+    services.Texts.LocaleIndex = 1;
+    services.Texts.SetLocale();
+    EXPECT_EQ(hallOfFame->SelectedGameOrigin(), "N.N. 05.03.2004 07:08 (95s)");
+}
+
+} // namespace
+} // namespace tessaron

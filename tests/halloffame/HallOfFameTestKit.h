@@ -1,0 +1,126 @@
+#pragma once
+// What the hall of fame tests share: the services over recording doubles, a formatter of
+// solving times, deals and move lists, and a store seeded with listed entries.
+#include "board/TileTypes.h"
+#include "halloffame/HallOfFame.h"
+#include "halloffame/HallOfFameDialogs.h"
+#include "records/GameRecord.h"
+#include "shell/FormatPatterns.h"
+#include "shell/Locale.h"
+#include "shell/Registry.h"
+#include "sound/SoundService.h"
+#include "doubles/FixedSystemLocale.h"
+#include "doubles/MemorySettingsStore.h"
+#include "doubles/RecordingMessageBox.h"
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tessaron::testkit {
+
+inline double Seconds(int seconds) { return seconds / 86400.0; }
+
+// "95s": enough to tell times apart in texts; the board's own formatter is tested there.
+inline std::string SecondsText(double timeGone)
+{
+    return std::to_string(static_cast<long>(std::lround(timeGone * 86400.0))) + "s";
+}
+
+// A valid deal: four of each face 1..34 and one of each 35..42, rotated by variant.
+inline TileArray Deal(int variant)
+{
+    TileArray faces{};
+    for (int k = 1; k <= TileCount; ++k) {
+        const int slot = (k - 1 + variant) % TileCount;
+        faces[k] = slot < 136 ? slot / 4 + 1 : 35 + (slot - 136);
+    }
+    return faces;
+}
+
+// The positions 144 down to 1: a moves record with every code from 33 to 176.
+inline TileArray MovesDownward()
+{
+    TileArray moves{};
+    for (int k = 1; k <= TileCount; ++k) moves[k] = TileCount + 1 - k;
+    return moves;
+}
+
+class RecordingSound final : public SoundService {
+public:
+    static constexpr std::int32_t Stop = -1;
+    void SoundStart(std::int32_t soundId) override { Events.push_back(soundId); }
+    void SoundStop() override { Events.push_back(Stop); }
+    std::vector<std::int32_t> Events;
+};
+
+// Answers the name request from a script and records what InsertGame showed.
+class ScriptedDialogs final : public HallOfFameDialogs {
+public:
+    struct WindowShown {
+        std::int32_t HighlightIndex;
+        RgbColour Highlight;
+        bool InitialFocusNewGame;
+    };
+
+    std::string RequestPlayerName(const std::string& message) override
+    {
+        NameRequests.push_back(message);
+        return Name;
+    }
+    void ShowMessage(const std::string& message) override { Messages.push_back(message); }
+    std::int32_t ShowAsDialog(std::int32_t highlightIndex, RgbColour highlight, bool initialFocusNewGame) override
+    {
+        Windows.push_back({highlightIndex, highlight, initialFocusNewGame});
+        return Choice;
+    }
+
+    std::string Name = "Anna";  // "" stands for a cancelled request
+    std::int32_t Choice = HallOfFameClosed;
+    std::vector<std::string> NameRequests;
+    std::vector<std::string> Messages;
+    std::vector<WindowShown> Windows;
+};
+
+// The services of the hall of fame over an in-memory store (or the given one), in English.
+struct HallOfFameServices {
+    explicit HallOfFameServices(SettingsStore* store = nullptr) : Store(store ? *store : Memory)
+    {
+        Texts.SetLocale();
+    }
+
+    // Puts an entry into slot index of the store as the program writes it.
+    void SeedEntry(int index, const std::string& player, int seconds, const TileArray& deal)
+    {
+        const std::string section = FormatNumber(index, "\"HallOfFame\\\"00");
+        Settings.SaveRegistryString(section, "Player", player, "");
+        Settings.SaveRegistryString(section, "Result", TimeText(seconds), "");
+        Settings.SaveRegistryString(section, "Tiles", ConvertDeal(deal), "");
+        Settings.SaveRegistryString(section, "Moves", ConvertDeal(MovesDownward()), "");
+        Settings.SaveRegistryString(section, "Stamp", "20040305070809", "");
+    }
+
+    static std::string TimeText(int seconds)
+    {
+        auto two = [](int value) { return FormatNumber(value, "00"); };
+        return two(seconds / 3600) + two(seconds / 60 % 60) + two(seconds % 60);
+    }
+
+    std::string ConvertDeal(const TileArray& deal) { return ConvertTilesToString(deal, Report.Errors); }
+
+    std::unique_ptr<HallOfFame> MakeHallOfFame()
+    {
+        return std::make_unique<HallOfFame>(Settings, Texts, Sound, Report.Errors, SecondsText);
+    }
+
+    MemorySettingsStore Memory;
+    SettingsStore& Store;
+    RecordingErrorReport Report;
+    FixedSystemLocale SystemLanguage;
+    Registry Settings{Store, Report.Errors, SystemLanguage};
+    Locale Texts{Settings, Report.Errors, SystemLanguage};
+    RecordingSound Sound;
+};
+
+} // namespace tessaron::testkit

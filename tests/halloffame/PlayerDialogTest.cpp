@@ -1,0 +1,122 @@
+#include "WindowSuites.h"
+
+#include "HallOfFameTestKit.h"
+#include "ModalDriver.h"
+#include "halloffame/frmPlayer.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace tessaron {
+
+namespace {
+
+using namespace testkit;
+
+const char* const FourLines = "First line\nSecond line\nThird line\nFourth line";
+
+std::string Request(HallOfFameServices& services, const std::string& message = "You made it!")
+{
+    return frmPlayer::RequestPlayerName(nullptr, message, services.Settings, services.Texts,
+                                        services.Report.Errors, "Tessaron");
+}
+
+QLineEdit* NameBox(QDialog& dialog) { return dialog.findChild<QLineEdit*>(QStringLiteral("txtPlayer")); }
+QPushButton* Ok(QDialog& dialog) { return dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")); }
+
+} // namespace
+
+void PlayerDialog::FirstUseOffersNNFullySelected()
+{
+    HallOfFameServices services;
+    QString offered, selected, prompt;
+    bool okEnabled = false;
+    WhenShown<frmPlayer>([&](frmPlayer& dialog) {
+        offered = NameBox(dialog)->text();
+        selected = NameBox(dialog)->selectedText();
+        okEnabled = Ok(dialog)->isEnabled();
+        prompt = dialog.findChild<QLabel*>(QStringLiteral("lblPrompt1"))->text();
+        QTest::keyClick(NameBox(dialog), Qt::Key_Return);
+    });
+
+    QCOMPARE(Request(services), std::string("N.N."));
+    QCOMPARE(offered, QStringLiteral("N.N."));
+    QCOMPARE(selected, QStringLiteral("N.N."));
+    QVERIFY(okEnabled);
+    QCOMPARE(prompt, QStringLiteral("Please enter your name:"));
+    QCOMPARE(services.Memory.Count(), std::size_t{0});
+}
+
+void PlayerDialog::BlankNameCannotBeConfirmed()
+{
+    HallOfFameServices services;
+    services.Settings.SaveRegistryString("General", "Player", "Anna", "N.N.");
+    bool okEnabledForBlanks = true;
+    bool openAfterEnter = false;
+    WhenShown<frmPlayer>([&](frmPlayer& dialog) {
+        QTest::keyClicks(NameBox(dialog), "   ");  // replaces the selected offer
+        okEnabledForBlanks = Ok(dialog)->isEnabled();
+        QTest::keyClick(NameBox(dialog), Qt::Key_Return);
+        openAfterEnter = dialog.isVisible();
+        dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    });
+
+    QCOMPARE(Request(services), std::string());
+    QVERIFY(!okEnabledForBlanks);
+    QVERIFY(openAfterEnter);
+    QCOMPARE(services.Settings.LoadRegistryString("General", "Player", ""), std::string("Anna"));
+}
+
+void PlayerDialog::EnterConfirmsTheTrimmedNameAndOffersItNextTime()
+{
+    HallOfFameServices services;
+    WhenShown<frmPlayer>([](frmPlayer& dialog) {
+        QTest::keyClicks(NameBox(dialog), "  Anna Berg  ");
+        QTest::keyClick(NameBox(dialog), Qt::Key_Enter);
+    });
+    QCOMPARE(Request(services), std::string("Anna Berg"));
+    QCOMPARE(services.Settings.LoadRegistryString("General", "Player", ""), std::string("Anna Berg"));
+
+    QString offeredNextTime;
+    WhenShown<frmPlayer>([&](frmPlayer& dialog) { offeredNextTime = NameBox(dialog)->selectedText(); });
+    QCOMPARE(Request(services), std::string());  // closed without OK
+    QCOMPARE(offeredNextTime, QStringLiteral("Anna Berg"));
+}
+
+void PlayerDialog::ConfirmingNNRemovesTheStoredName()
+{
+    HallOfFameServices services;
+    services.Settings.SaveRegistryString("General", "Player", "Anna", "N.N.");
+    WhenShown<frmPlayer>([](frmPlayer& dialog) {
+        QTest::keyClicks(NameBox(dialog), "N.N.");
+        QTest::mouseClick(Ok(dialog), Qt::LeftButton);
+    });
+
+    QCOMPARE(Request(services), std::string("N.N."));
+    QVERIFY(!services.Memory.Read("General", "Player").has_value());
+}
+
+void PlayerDialog::FourLineMessageGrowsTheDialogByTheLabel()
+{
+    HallOfFameServices services;
+    frmPlayer oneLine(nullptr, services.Texts, "Tessaron");
+    frmPlayer fourLines(nullptr, services.Texts, "Tessaron");
+    oneLine.Prepare("One line", "N.N.");
+    fourLines.Prepare(FourLines, "N.N.");
+    oneLine.show();
+    fourLines.show();
+
+    auto* shortLabel = oneLine.findChild<QLabel*>(QStringLiteral("lblPrompt0"));
+    auto* tallLabel = fourLines.findChild<QLabel*>(QStringLiteral("lblPrompt0"));
+    const int labelGrowth = tallLabel->height() - shortLabel->height();
+    QVERIFY(labelGrowth >= 3 * shortLabel->fontMetrics().lineSpacing());
+    QCOMPARE(fourLines.height() - oneLine.height(), labelGrowth);
+    QCOMPARE(fourLines.width(), oneLine.width());
+    auto* frame = fourLines.findChild<QGroupBox*>(QStringLiteral("fraPlayer"));
+    QVERIFY(frame->geometry().top() > tallLabel->geometry().bottom());
+}
+
+} // namespace tessaron

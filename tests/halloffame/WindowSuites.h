@@ -1,0 +1,39 @@
+#pragma once
+// The suites of halloffame_window_tests; window_main.cpp runs the one named on the command
+// line, or all.
+#include <QObject>
+
+namespace tessaron {
+
+class HallOfFameWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void EmptyListShowsHeadersOnlyAndClosesWithOne();
+    void RowsShowEntriesInRankColours();
+    void SelectionKeptForTheRunIsShownAgain();
+    void ClickOnARowSelectsIt();
+    void DoubleClickOnARowChallengesItsEntry();
+    void DoubleClickOnTheHeaderWithoutSelectionKeepsTheWindowOpen();
+    void NewEntryIsOnLightCyanWithFocusOnNewGame();
+    void ButtonsGiveTheirChoices();
+    void ButtonsGiveTheirChoices_data();
+};
+
+class PlayerDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void FirstUseOffersNNFullySelected();
+    void BlankNameCannotBeConfirmed();
+    void EnterConfirmsTheTrimmedNameAndOffersItNextTime();
+    void ConfirmingNNRemovesTheStoredName();
+    void FourLineMessageGrowsTheDialogByTheLabel();
+};
+
+class MessageDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void FourLineMessageGrowsTheDialogByTheLabel();
+    void OkCloses();
+};
+
+} // namespace tessaron

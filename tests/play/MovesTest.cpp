@@ -1,0 +1,165 @@
+// Selecting tiles, making moves, undo, redo and restart on a deal whose solution is known.
+#include "PlayBench.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tessaron {
+namespace {
+
+// Three free tiles of one face at the start (88, 114 and 144 are free on the full board),
+// with position 1 (free as well) of another face.
+TileArray ThreeFreeMatchingTiles(TileArray faces)
+{
+    faces[88] = faces[114] = faces[144] = 5;
+    faces[1] = 6;
+    return faces;
+}
+
+class Selection : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        bench.Deals.Deals.push_back(ThreeFreeMatchingTiles(bench.Deal.Faces));
+        bench.Start();
+    }
+    PlayBench bench;
+    Play& model = bench.Model;
+};
+
+TEST_F(Selection, LockedOrUnmatchedTileIsRefusedWithEvent0)
+{
+    EXPECT_FALSE(model.SelectTile(2));  // under the top tile
+    EXPECT_EQ(model.SelectedTile1(), 0);
+    ASSERT_TRUE(model.SelectTile(88));
+    EXPECT_FALSE(model.SelectTile(1));  // free, but another face
+    EXPECT_EQ(model.SelectedTile1(), 88);
+    EXPECT_EQ(model.SelectedTile2(), 0);
+    EXPECT_FALSE(bench.View.Bright[1]);
+    EXPECT_EQ(bench.Sound.Events, (std::vector<std::int32_t>{SoundTileLocked, SoundTileSelected, SoundTileLocked}));
+}
+
+TEST_F(Selection, ClickingTheFirstTileAgainMakesTheSecondTheFirst)
+{
+    model.SelectTile(88);
+    model.SelectTile(114);
+    EXPECT_TRUE(model.AvailableCommands().DoMove);
+    EXPECT_TRUE(model.SelectTile(88));
+    EXPECT_EQ(model.SelectedTile1(), 114);
+    EXPECT_EQ(model.SelectedTile2(), 0);
+    EXPECT_TRUE(bench.View.Bright[114]);
+    EXPECT_FALSE(bench.View.Bright[88]);
+    EXPECT_TRUE(model.AvailableCommands().Peek);
+    EXPECT_FALSE(model.AvailableCommands().DoMove);
+    EXPECT_EQ(bench.Sound.Events, (std::vector<std::int32_t>(3, SoundTileSelected)));
+}
+
+TEST_F(Selection, ThirdMatchingTileReplacesTheSecond)
+{
+    model.SelectTile(88);
+    model.SelectTile(114);
+    EXPECT_TRUE(model.SelectTile(144));
+    EXPECT_EQ(model.SelectedTile1(), 88);
+    EXPECT_EQ(model.SelectedTile2(), 144);
+    EXPECT_FALSE(bench.View.Bright[114]);
+    EXPECT_TRUE(bench.View.Visible[114]);
+    EXPECT_TRUE(bench.View.Bright[144]);
+}
+
+class Moves : public ::testing::Test {
+protected:
+    void SetUp() override { bench.Start(); }
+    PlayBench bench;
+    Play& model = bench.Model;
+};
+
+TEST_F(Moves, SecondSelectedTileIsRecordedFirst)
+{
+    const auto [first, second] = bench.Deal.Pair(72);
+    bench.Move(first, second);
+    EXPECT_EQ(model.RemovedTiles()[1], second);
+    EXPECT_EQ(model.RemovedTiles()[2], first);
+    EXPECT_FALSE(bench.View.Visible[first]);
+    EXPECT_FALSE(bench.View.Visible[second]);
+    EXPECT_EQ(bench.View.TileCount, 142);
+    EXPECT_EQ(bench.Sound.Events.back(), SoundTileRemoval);
+
+    bench.View.Draws.clear();
+    model.UndoLastMove();
+    // Undo shows the first-selected tile again before its partner.
+    EXPECT_EQ(bench.View.Draws, (std::vector<std::int32_t>{first, second}));
+    EXPECT_EQ(bench.View.TileCount, 144);
+    EXPECT_EQ(bench.Sound.Events.back(), SoundTileInsertion);
+}
+
+TEST_F(Moves, AvailabilityFollowsTheMoveState)
+{
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.TimingOption = true}));
+    const auto [first, second] = bench.Deal.Pair(72);
+    model.SelectTile(first);
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Peek = true, .TimingOption = true}));
+    model.SelectTile(second);
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.DoMove = true, .TimingOption = true}));
+    model.DoMove();
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Undo = true, .Restart = true}));
+    model.UndoLastMove();
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Redo = true, .TimingOption = true}));
+}
+
+TEST_F(Moves, UnavailableCommandsChangeNothing)
+{
+    model.DoMove();
+    model.Peek();
+    model.UndoLastMove();
+    model.RedoNextMove();
+    model.RestartGame();
+    EXPECT_EQ(model.RemovedCount(), 0);
+    EXPECT_EQ(bench.View.VisibleCount(), 144);
+    EXPECT_TRUE(bench.Sound.Events.empty());
+}
+
+TEST_F(Moves, UndoUndoRedoGivesTheBoardOfOneUndo)
+{
+    for (int k : {72, 71, 70}) bench.MovePair(k);
+    model.UndoLastMove();
+    const TilePresence afterOneUndo = model.Presence();
+    model.UndoLastMove();
+    bench.Sound.Clear();
+    model.RedoNextMove();
+    EXPECT_EQ(model.Presence(), afterOneUndo);
+    EXPECT_EQ(bench.View.Visible, afterOneUndo);
+    EXPECT_EQ(bench.Sound.Events, (std::vector<std::int32_t>{SoundTileSelected, SoundTileSelected, SoundTileRemoval}));
+    EXPECT_TRUE(model.AvailableCommands().Redo);
+    model.RedoNextMove();
+    EXPECT_EQ(model.RemovedCount(), model.RemovedCountMax());
+    EXPECT_FALSE(model.AvailableCommands().Redo);
+}
+
+TEST_F(Moves, NewMoveAfterUndoDropsTheRedoList)
+{
+    for (int k : {72, 71}) bench.MovePair(k);
+    model.UndoLastMove();
+    bench.MovePair(71);
+    EXPECT_EQ(model.RemovedCountMax(), 4);
+    EXPECT_FALSE(model.AvailableCommands().Redo);
+}
+
+TEST_F(Moves, RestartShowsEveryTileAndReplaysTheSameMovesWithRedo)
+{
+    for (int k : {72, 71, 70}) bench.MovePair(k);
+    const TileArray removed = model.RemovedTiles();
+    model.RestartGame();
+    EXPECT_EQ(bench.View.VisibleCount(), 144);
+    EXPECT_EQ(bench.View.TileCount, 144);
+    EXPECT_EQ(bench.Sound.Events.back(), SoundRestartGame);
+    for (int step = 1; step <= 3; ++step) {
+        ASSERT_TRUE(model.AvailableCommands().Redo) << step;
+        model.RedoNextMove();
+        EXPECT_EQ(model.RemovedCount(), 2 * step);
+    }
+    EXPECT_TRUE(std::equal(removed.begin(), removed.begin() + 7, model.RemovedTiles().begin()));
+}
+
+} // namespace
+} // namespace tessaron

@@ -1,0 +1,152 @@
+// The end of a move: a dead end, a win, and the hand-over to the hall of fame.
+#include "PlayBench.h"
+
+#include "records/GameRecord.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaron {
+namespace {
+
+TEST(DeadEnd, ShowsTheLabelStopsTheClockAndRaisesEvent5)
+{
+    PlayBench bench;
+    bench.Clock.ToggleTimingActive(bench.Settings);
+    bench.Deals.Deals.push_back(DeadEndDeal(1));
+    bench.Start();
+    bench.Move(88, 114);
+    EXPECT_TRUE(bench.View.NoMovePossibleShown);
+    EXPECT_EQ(bench.Sound.Events.back(), SoundGameLost);
+    EXPECT_FALSE(bench.Timer.IsActive());
+
+    bench.Model.UndoLastMove();
+    EXPECT_FALSE(bench.View.NoMovePossibleShown);
+    EXPECT_FALSE(bench.Timer.IsActive());  // back at the full board the clock is left alone
+    bench.Model.RedoNextMove();            // redo makes the dead-end test too
+    EXPECT_TRUE(bench.View.NoMovePossibleShown);
+    EXPECT_EQ(bench.Sound.Events.back(), SoundGameLost);
+}
+
+TEST(DeadEnd, UndoResumesTheClockWithTheTimeSpentStuck)
+{
+    PlayBench bench;
+    bench.Clock.ToggleTimingActive(bench.Settings);
+    bench.Deals.Deals.push_back(DeadEndDeal(2));
+    bench.Start();
+    bench.Move(88, 114);  // the clock starts here
+    bench.Time.AdvanceSeconds(5);
+    bench.Move(89, 101);
+    ASSERT_TRUE(bench.View.NoMovePossibleShown);
+    EXPECT_FALSE(bench.Timer.IsActive());
+
+    bench.Time.AdvanceSeconds(20);
+    bench.Model.UndoLastMove();
+    EXPECT_FALSE(bench.View.NoMovePossibleShown);
+    EXPECT_TRUE(bench.Timer.IsActive());
+    bench.Time.AdvanceSeconds(1);
+    bench.Timer.Tick();
+    EXPECT_EQ(bench.View.TimeGone, "0m26s");
+}
+
+// Every deal the generator builds clears when its pairs come off in reverse insertion
+// order; each pair is free and matching at its turn.
+TEST(Winning, ReverseInsertionOrderClearsTheBoardWithoutTheHallOfFame)
+{
+    for (std::uint64_t seed : {3u, 11u, 2024u}) {
+        PlayBench bench(seed);
+        bench.Start();
+        for (int k = 72; k >= 1; --k) {
+            const auto [first, second] = bench.Deal.Pair(k);
+            ASSERT_TRUE(bench.Model.SelectTile(first)) << "pair " << k;
+            ASSERT_TRUE(bench.Model.SelectTile(second)) << "pair " << k;
+            bench.Model.DoMove();
+            if (k > 1) ASSERT_FALSE(bench.View.NoMovePossibleShown) << "pair " << k;
+        }
+        EXPECT_EQ(bench.View.TileCount, 0);
+        EXPECT_TRUE(bench.View.GameWonShown);
+        EXPECT_EQ(bench.Sound.Events.back(), SoundGameWon);
+        EXPECT_TRUE(bench.HallOfFame.Calls.empty());
+        EXPECT_TRUE(bench.Model.GameWon());
+        EXPECT_EQ(bench.View.TimeGone, "");
+    }
+}
+
+class WinAgainstTheClock : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        bench.Clock.ToggleTimingActive(bench.Settings);
+        bench.Start();
+    }
+    void PlayToTheEnd()
+    {
+        for (int k = 72; k >= 1; --k) {
+            bench.Time.AdvanceSeconds(2);
+            bench.MovePair(k);
+        }
+    }
+    PlayBench bench;
+};
+
+TEST_F(WinAgainstTheClock, HandsTheTimeTheDealAndTheMovesToTheHallOfFameOnce)
+{
+    PlayToTheEnd();
+    ASSERT_EQ(bench.HallOfFame.Calls.size(), 1u);
+    const auto& call = bench.HallOfFame.Calls.front();
+    EXPECT_NEAR(call.GameTime * 86400.0, 71 * 2, 1e-3);  // from the first move to the last
+    EXPECT_DOUBLE_EQ(call.GameTimeNow, bench.Time.Now());
+    EXPECT_EQ(call.Faces, bench.Deal.Faces);
+    EXPECT_EQ(call.Removed, bench.Model.RemovedTiles());
+    EXPECT_EQ(bench.View.TimeGone, "2m22s");
+    EXPECT_FALSE(bench.Timer.IsActive());
+    EXPECT_EQ(bench.Sound.Events.back(), SoundGameWon);  // not entered: the usual won sound
+}
+
+TEST_F(WinAgainstTheClock, ClosedHallOfFameGivesTheEntryOriginWithoutASound)
+{
+    bench.HallOfFame.Answer = HallOfFameClosed;
+    bench.HallOfFame.Origin = "N.N. 03/05/2004 07:08 (2m22s)";
+    PlayToTheEnd();
+    EXPECT_EQ(bench.View.Kind, OriginKind::Origin);
+    EXPECT_EQ(bench.View.Origin, bench.HallOfFame.Origin);
+    EXPECT_NE(bench.Sound.Events.back(), SoundGameWon);
+}
+
+TEST_F(WinAgainstTheClock, NewGameChoiceDealsANewGame)
+{
+    bench.HallOfFame.Answer = HallOfFameNewGame;
+    const int builds = bench.Deals.Builds;
+    PlayToTheEnd();
+    EXPECT_EQ(bench.Deals.Builds, builds + 1);
+    EXPECT_EQ(bench.Sound.Events.back(), SoundNewGame);
+    EXPECT_EQ(bench.View.VisibleCount(), 144);
+    EXPECT_FALSE(bench.View.GameWonShown);
+    EXPECT_EQ(bench.Model.RemovedCount(), 0);
+}
+
+TEST_F(WinAgainstTheClock, ChallengeReplaysTheSelectedDeal)
+{
+    const TileArray other = DeadEndDeal(1);
+    bench.HallOfFame.Answer = HallOfFameChallenge;
+    bench.HallOfFame.Tiles = ConvertTilesToString(other, bench.Report.Errors);
+    bench.HallOfFame.Origin = "Somebody";
+    PlayToTheEnd();
+    EXPECT_EQ(bench.Model.TileFaces(), other);
+    EXPECT_EQ(bench.Sound.Events.back(), SoundReplayGame);
+    EXPECT_EQ(bench.View.Origin, "Somebody");
+    EXPECT_EQ(bench.View.VisibleCount(), 144);
+}
+
+TEST_F(WinAgainstTheClock, ChallengeOfADamagedEntryBuildsANewDeal)
+{
+    bench.HallOfFame.Answer = HallOfFameChallenge;
+    bench.HallOfFame.Tiles = "damaged";
+    const int builds = bench.Deals.Builds;
+    PlayToTheEnd();
+    EXPECT_EQ(bench.Deals.Builds, builds + 1);
+    EXPECT_EQ(bench.Sound.Events.back(), SoundNewGame);
+    EXPECT_EQ(bench.View.Kind, OriginKind::NewGame);
+}
+
+} // namespace
+} // namespace tessaron

@@ -1,0 +1,112 @@
+// The same store semantics hold for the in-memory double and the real QSettings store.
+#include "doubles/MemorySettingsStore.h"
+#include "shell/QtSettingsStore.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tessaron {
+namespace {
+
+template <class Store>
+struct StoreMaker;
+
+template <>
+struct StoreMaker<MemorySettingsStore> {
+    std::unique_ptr<SettingsStore> Make() { return std::make_unique<MemorySettingsStore>(); }
+};
+
+template <>
+struct StoreMaker<QtSettingsStore> {
+    QTemporaryDir folder;
+    std::unique_ptr<SettingsStore> Make()
+    {
+        return std::make_unique<QtSettingsStore>(folder.filePath("Tessaron.ini").toStdString());
+    }
+};
+
+template <class Store>
+class SettingsStoreSemantics : public testing::Test {
+protected:
+    StoreMaker<Store> maker;
+    std::unique_ptr<SettingsStore> store = maker.Make();
+};
+
+using StoreTypes = testing::Types<MemorySettingsStore, QtSettingsStore>;
+TYPED_TEST_SUITE(SettingsStoreSemantics, StoreTypes);
+
+TYPED_TEST(SettingsStoreSemantics, WrittenValueReadsBackAndMissingValueIsNothing)
+{
+    SettingsStore& store = *this->store;
+    EXPECT_FALSE(store.Read("General", "Locale"));
+    store.Write("General", "Locale", "1");
+    store.Write("Board", "GameOrigin", "Spiel für Jörg, 2; \"x\" = \\y");
+    store.Write("Board", "Empty", "");
+    EXPECT_EQ(store.Read("General", "Locale"), "1");
+    EXPECT_EQ(store.Read("Board", "GameOrigin"), "Spiel für Jörg, 2; \"x\" = \\y");
+    EXPECT_EQ(store.Read("Board", "Empty"), "");
+    store.Remove("General", "Locale");
+    EXPECT_FALSE(store.Read("General", "Locale"));
+}
+
+TYPED_TEST(SettingsStoreSemantics, RemovingASectionTakesItsSubsectionsButNotItsNeighbours)
+{
+    SettingsStore& store = *this->store;
+    store.Write("HallOfFame\\01", "Player", "Ann");
+    store.Write("HallOfFame\\10", "Player", "Bob");
+    store.Write("HallOfFameArchive", "Player", "Cid");
+    store.Write("Board", "Game", "x");
+    store.RemoveSection("HallOfFame");
+    EXPECT_FALSE(store.Read("HallOfFame\\01", "Player"));
+    EXPECT_FALSE(store.Read("HallOfFame\\10", "Player"));
+    EXPECT_EQ(store.Read("HallOfFameArchive", "Player"), "Cid");
+    EXPECT_EQ(store.Read("Board", "Game"), "x");
+}
+
+TYPED_TEST(SettingsStoreSemantics, RemoveAllLeavesNothing)
+{
+    SettingsStore& store = *this->store;
+    store.Write("General", "Version", "01.00");
+    store.Write("HallOfFame\\01", "Player", "Ann");
+    store.RemoveAll();
+    EXPECT_FALSE(store.Read("General", "Version"));
+    EXPECT_FALSE(store.Read("HallOfFame\\01", "Player"));
+}
+
+TEST(QtSettingsStoreOnDisk, EveryWriteIsOnDiskAtOnce)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("Tessaron.ini");
+    QtSettingsStore store(path.toStdString());
+    store.Write("HallOfFame\\01", "Player", "Ann");
+    store.Write("General", "Version", "01.00");
+    store.Remove("General", "Version");
+
+    // A copy of the file under another name bypasses any cache of the writing process.
+    const QString copy = folder.filePath("Copy.ini");
+    ASSERT_TRUE(QFile::copy(path, copy));
+    QtSettingsStore reread(copy.toStdString());
+    EXPECT_EQ(reread.Read("HallOfFame\\01", "Player"), "Ann");
+    EXPECT_FALSE(reread.Read("General", "Version"));
+}
+
+TEST(QtSettingsStoreOnDisk, StoreThatCannotBeWrittenIsAFailure)
+{
+    QTemporaryDir folder;
+    QFile blocker(folder.filePath("NotAFolder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QtSettingsStore store(folder.filePath("NotAFolder/Tessaron.ini").toStdString());
+    try {
+        store.Write("General", "Version", "01.00");
+        ADD_FAILURE() << "the write was not refused";
+    } catch (const Failure& failure) {
+        EXPECT_EQ(failure.Number(), ErrPathFileAccess);
+    }
+}
+
+} // namespace
+} // namespace tessaron

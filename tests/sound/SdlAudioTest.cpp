@@ -1,0 +1,181 @@
+// The SDL multimedia layer against SDL's "disk" audio driver, which writes every mixed
+// sample to a file, so the tests can prove that real sound comes out of each format.
+#include "DefaultSounds.h"
+#include "MidiSamples.h"
+#include "TempFolder.h"
+#include "WaveWriter.h"
+#include "sound/SdlMultimediaLayer.h"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+namespace tessaron {
+namespace {
+
+void SetEnvironment(const char* name, const std::string& value)
+{
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
+
+class SdlAudio : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetEnvironment("SDL_AUDIODRIVER", "disk");
+        SetEnvironment("SDL_DISKAUDIODELAY", "0");
+        SetEnvironment("SDL_DISKAUDIOFILE", OutputFile());
+        layer = std::make_unique<SdlMultimediaLayer>();
+    }
+
+    std::string OutputFile() const { return (folder.Path() / "output.raw").string(); }
+
+    // Plays the device to its end, closes the audio and returns the loudest 16-bit sample written.
+    int PlayToEnd(std::uint32_t deviceID)
+    {
+        EXPECT_EQ(layer->Play(deviceID), MediaOk);
+        WaitWhile([&] { return layer->IsPlaying(deviceID); });
+        EXPECT_EQ(layer->Close(deviceID), MediaOk);
+        return LoudestSampleAfterClosing();
+    }
+
+    template <class Condition> static void WaitWhile(Condition condition)
+    {
+        for (int waited = 0; condition() && waited < 20000; waited += 2)
+            SDL_Delay(2);
+    }
+
+    int LoudestSampleAfterClosing()
+    {
+        layer.reset(); // closing the audio flushes the file
+        std::ifstream in(OutputFile(), std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        int loudest = 0;
+        for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+            const auto sample = std::int16_t(std::uint8_t(bytes[i]) | (std::uint8_t(bytes[i + 1]) << 8));
+            loudest = std::max(loudest, std::abs(int(sample)));
+        }
+        return loudest;
+    }
+
+    std::string WriteFile(const std::string& name, const std::string& contents) const { return folder.Write(name, contents); }
+    std::string WriteSound(const std::string& name, int soundId) const
+    {
+        const std::string file = (folder.Path() / name).string();
+        EXPECT_TRUE(sounds::WriteWave(file, sounds::DefaultSound(soundId)));
+        return file;
+    }
+
+    TempFolder folder;
+    std::unique_ptr<SdlMultimediaLayer> layer;
+};
+
+constexpr int Audible = 1000; // about -30 dBFS
+
+TEST_F(SdlAudio, WavePlaysThroughADevice)
+{
+    const MediaOpenResult opened = layer->Open(WriteSound("chime.wav", 4));
+    ASSERT_EQ(opened.Error, MediaOk);
+    EXPECT_GT(PlayToEnd(opened.DeviceID), Audible);
+}
+
+TEST_F(SdlAudio, Mp3Plays)
+{
+    const MediaOpenResult opened = layer->Open(TESSARON_SOUND_TEST_DATA "/chime.mp3");
+    ASSERT_EQ(opened.Error, MediaOk);
+    EXPECT_GT(PlayToEnd(opened.DeviceID), Audible);
+}
+
+TEST_F(SdlAudio, MidiPlaysWithTheSoundfont)
+{
+    const MediaOpenResult opened = layer->Open(WriteFile("notes.mid", TinyMidiFile()));
+    ASSERT_EQ(opened.Error, MediaOk);
+    EXPECT_GT(PlayToEnd(opened.DeviceID), Audible);
+}
+
+TEST_F(SdlAudio, RiffWrappedMidiPlays)
+{
+    const MediaOpenResult opened = layer->Open(WriteFile("notes.RMI", WrapInRiffMidi(TinyMidiFile())));
+    ASSERT_EQ(opened.Error, MediaOk);
+    EXPECT_GT(PlayToEnd(opened.DeviceID), Audible);
+}
+
+TEST_F(SdlAudio, FastStartPlaysWaveOnly)
+{
+    const std::string wave = WriteSound("click.WAV", 1);
+    EXPECT_FALSE(layer->PlayWaveFast(WriteFile("notes.mid", TinyMidiFile())));
+    EXPECT_FALSE(layer->PlayWaveFast((folder.Path() / "missing.wav").string()));
+    ASSERT_TRUE(layer->PlayWaveFast(wave));
+    WaitWhile([&] { return layer->IsWaveFastPlaying(); });
+    layer->StopWaveFast();
+    EXPECT_GT(LoudestSampleAfterClosing(), Audible);
+}
+
+TEST_F(SdlAudio, ClosedBeforePlayingStaysSilent)
+{
+    const MediaOpenResult opened = layer->Open(WriteSound("chime.wav", 4));
+    ASSERT_EQ(opened.Error, MediaOk);
+    EXPECT_EQ(layer->Close(opened.DeviceID), MediaOk);
+    EXPECT_LT(LoudestSampleAfterClosing(), 10);
+}
+
+TEST_F(SdlAudio, FailuresGetTheirOwnCodesAndTexts)
+{
+    EXPECT_EQ(layer->Open((folder.Path() / "missing.wav").string()).Error, MediaFileUnreadable);
+    EXPECT_EQ(layer->Open(WriteFile("noise.wav", "RIFF but not a wave")).Error, MediaFormatUndecodable);
+    EXPECT_EQ(layer->Open(WriteFile("noise.rmi", "RIFF....RMIDjunk")).Error, MediaFormatUndecodable);
+    EXPECT_EQ(layer->Open(WriteFile("noise.mid", "MThd is not enough")).Error, MediaFormatUndecodable);
+    EXPECT_EQ(layer->Play(99), MediaDeviceNotOpen);
+    EXPECT_EQ(layer->Close(99), MediaDeviceNotOpen);
+    for (std::uint32_t code : {MediaDeviceNotOpen, MediaAudioUnavailable, MediaOutputsBusy, MediaOutputUnsuitable,
+                               MediaFileUnreadable, MediaFormatUndecodable})
+        EXPECT_TRUE(layer->ErrorText(code)) << code;
+    EXPECT_FALSE(layer->ErrorText(12345));
+}
+
+TEST_F(SdlAudio, AnotherDevicesMusicMakesTheMusicOutputBusy)
+{
+    const MediaOpenResult first = layer->Open(WriteFile("one.mid", TinyMidiFile()));
+    const MediaOpenResult second = layer->Open(WriteFile("two.mid", TinyMidiFile()));
+    ASSERT_EQ(layer->Play(first.DeviceID), MediaOk);
+    EXPECT_EQ(layer->Play(second.DeviceID), MediaOutputsBusy);
+    EXPECT_EQ(layer->Close(first.DeviceID), MediaOk);
+    EXPECT_EQ(layer->Play(second.DeviceID), MediaOk);
+}
+
+TEST_F(SdlAudio, AnAudioSystemThatCannotStartIsUnavailableForTheRun)
+{
+    SetEnvironment("SDL_AUDIODRIVER", "no-such-driver");
+    const std::string wave = WriteSound("click.wav", 1);
+    EXPECT_FALSE(layer->PlayWaveFast(wave));
+    EXPECT_EQ(layer->Open(wave).Error, MediaAudioUnavailable);
+    SetEnvironment("SDL_AUDIODRIVER", "disk");
+    EXPECT_EQ(layer->Open(wave).Error, MediaAudioUnavailable); // no retry at every event
+}
+
+TEST(BuiltinSoundDesign, EverySoundIsShortAudibleAndBelowFullScale)
+{
+    for (int n = 0; n <= 9; ++n) {
+        const std::vector<double> samples = sounds::DefaultSound(n);
+        double peak = 0;
+        for (double s : samples)
+            peak = std::max(peak, std::abs(s));
+        const double seconds = double(samples.size()) / sounds::SampleRate;
+        EXPECT_GT(peak, 0.4) << n;
+        EXPECT_LT(peak, 0.7) << n;
+        EXPECT_LE(seconds, n <= 3 ? 0.25 : 2.0) << n;
+        EXPECT_LT(std::abs(samples.back()), 1e-3) << n; // fades out, no click at the end
+    }
+}
+
+} // namespace
+} // namespace tessaron

@@ -1,0 +1,231 @@
+#include "SoundTestBench.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tessaron {
+namespace {
+
+class SoundPlayback : public ::testing::Test {
+protected:
+    void Choose(int soundId, const std::string& path) { bench.Store.Write("Sound", "FilePath" + std::to_string(soundId), path); }
+    void Option(const std::string& key, const std::string& value) { bench.Store.Write("Sound", key, value); }
+
+    std::size_t CountCalls(const std::string& prefix) const
+    {
+        return std::size_t(std::count_if(bench.Media.Calls.begin(), bench.Media.Calls.end(),
+                                         [&](const std::string& call) { return call.rfind(prefix, 0) == 0; }));
+    }
+
+    SoundTestBench bench;
+};
+
+// Only one sound plays: the second event's start stops the first, whatever path each took.
+TEST_F(SoundPlayback, SecondEventStopsTheFirstOnEitherPath)
+{
+    const std::string names[] = {"one.wav", "one.mid", "two.wav", "two.mp3"};
+    for (const std::string& first : {names[0], names[1]}) {
+        for (const std::string& second : {names[2], names[3]}) {
+            SoundTestBench local;
+            local.Store.Write("Sound", "FilePath1", local.UserSound(first));
+            local.Store.Write("Sound", "FilePath2", local.UserSound(second));
+            auto player = local.MakePlayer();
+            player->SoundStart(SoundTileSelected);
+            ASSERT_EQ(local.Media.Audible, local.UserSound(first));
+            player->SoundStart(SoundTileRemoval);
+            EXPECT_EQ(local.Media.Audible, local.UserSound(second)) << first << " then " << second;
+            EXPECT_EQ(local.Media.OpenDeviceCount(), second.ends_with(".wav") ? 0u : 1u);
+            EXPECT_TRUE(local.Report.Box.Boxes.empty());
+        }
+    }
+}
+
+TEST_F(SoundPlayback, SwitchedOffGroupLeavesAPlayingSoundAlone)
+{
+    for (int n = 0; n < SoundCount; ++n)
+        Choose(n, bench.UserSound("event" + std::to_string(n) + ".mid"));
+    Option("SoundActiveTile", "0");
+    auto player = bench.MakePlayer();
+    player->SoundStart(SoundNewGame);
+    const auto callsBefore = bench.Media.Calls;
+    for (int n = 0; n <= 3; ++n)
+        player->SoundStart(n);
+    EXPECT_EQ(bench.Media.Calls, callsBefore);
+    EXPECT_EQ(bench.Media.Audible, bench.UserSound("event4.mid"));
+
+    player->SaveOptions(false, true, true);
+    player->SoundStart(SoundTileLocked);
+    const auto callsAfterTile = bench.Media.Calls;
+    for (int n = 4; n <= 9; ++n)
+        player->SoundStart(n);
+    EXPECT_EQ(bench.Media.Calls, callsAfterTile);
+    EXPECT_EQ(bench.Media.Audible, bench.UserSound("event0.mid"));
+}
+
+TEST_F(SoundPlayback, OnlyWavInAnyCaseTakesTheFastPath)
+{
+    auto player = bench.MakePlayer();
+    for (const char* name : {"a.wav", "b.WAV", "c.Wav", "d.wAv"}) {
+        bench.Media.Calls.clear();
+        EXPECT_TRUE(player->SoundStartFilePath(bench.UserSound(name)));
+        EXPECT_EQ(CountCalls("PlayWaveFast"), 1u) << name;
+        EXPECT_EQ(CountCalls("Open"), 0u) << name;
+        EXPECT_TRUE(player->PlaySoundActive());
+    }
+    for (const char* name : {"e.wave", "f.mid", "g.mp3", "h.rmi"}) {
+        bench.Media.Calls.clear();
+        EXPECT_TRUE(player->SoundStartFilePath(bench.UserSound(name)));
+        EXPECT_EQ(CountCalls("PlayWaveFast"), 0u) << name;
+        EXPECT_NE(player->MciDeviceID(), 0u);
+    }
+}
+
+TEST_F(SoundPlayback, SavedOptionOffSendsWavThroughTheDevice)
+{
+    Option("UsePlaySound", "0");
+    auto player = bench.MakePlayer();
+    EXPECT_TRUE(player->SoundStartFilePath(bench.UserSound("a.wav")));
+    EXPECT_EQ(CountCalls("PlayWaveFast"), 0u);
+    EXPECT_NE(player->MciDeviceID(), 0u);
+}
+
+TEST_F(SoundPlayback, TheDialogsUnsavedCheckBoxDecidesThePathWhileItIsOpen)
+{
+    auto player = bench.MakePlayer(); // saved option: fast start on
+    player->SetDialogDisplayed(true);
+    player->SetDialogUsePlaySound(false);
+    player->SoundStartFilePath(bench.UserSound("a.wav"));
+    EXPECT_EQ(CountCalls("PlayWaveFast"), 0u);
+    player->SetDialogDisplayed(false);
+    player->SoundStartFilePath(bench.UserSound("a.wav"));
+    EXPECT_EQ(CountCalls("PlayWaveFast"), 1u);
+}
+
+TEST_F(SoundPlayback, RefusedFastStartFallsBackToTheDeviceAndCountsAsSuccess)
+{
+    Choose(1, bench.UserSound("click.wav"));
+    bench.Media.AcceptFastStart = false;
+    auto player = bench.MakePlayer();
+    player->SoundStart(SoundTileSelected);
+    const std::string file = bench.UserSound("click.wav");
+    EXPECT_EQ(bench.Media.Calls, (std::vector<std::string>{"PlayWaveFast " + file, "Open " + file, "Play 1"}));
+    EXPECT_FALSE(player->SoundStartFailed(SoundTileSelected));
+    EXPECT_FALSE(player->PlaySoundActive());
+    EXPECT_TRUE(bench.Report.Box.Boxes.empty());
+}
+
+TEST_F(SoundPlayback, FailedEventStaysSilentUntilAChangedFileIsSaved)
+{
+    const std::string broken = bench.UserSound("broken.mp3");
+    Choose(SoundGameLost, broken);
+    bench.Media.OpenError = MediaFormatUndecodable;
+    auto player = bench.MakePlayer();
+    player->SoundStart(SoundGameLost);
+    ASSERT_EQ(bench.Report.Box.Boxes.size(), 1u);
+    EXPECT_EQ(bench.Report.Box.Boxes[0].Title, "frmSound.SoundStartFilePath (Open)");
+    EXPECT_TRUE(player->SoundStartFailed(SoundGameLost));
+
+    bench.Media.OpenError = MediaOk;
+    bench.Media.Calls.clear();
+    player->SoundStart(SoundGameLost);
+    SoundFilePathes fields = player->FilePathes();
+    player->SaveFilePathes(fields); // nothing changed: still failed
+    player->SoundStart(SoundGameLost);
+    EXPECT_TRUE(bench.Media.Calls.empty());
+
+    fields[SoundGameLost] = bench.UserSound("better.mid");
+    player->SaveFilePathes(fields);
+    player->SoundStart(SoundGameLost);
+    EXPECT_EQ(bench.Media.Audible, bench.UserSound("better.mid"));
+    EXPECT_EQ(bench.Report.Box.Boxes.size(), 1u);
+}
+
+TEST_F(SoundPlayback, NoAudioDeviceOnOpenIsSilent)
+{
+    Choose(SoundNewGame, bench.UserSound("start.mid"));
+    bench.Media.OpenError = MediaAudioUnavailable;
+    auto player = bench.MakePlayer();
+    player->SoundStart(SoundNewGame);
+    EXPECT_TRUE(bench.Report.Box.Boxes.empty());
+    EXPECT_EQ(bench.Report.Box.Beeps, 0);
+    EXPECT_TRUE(player->SoundStartFailed(SoundNewGame));
+}
+
+TEST_F(SoundPlayback, CloseFailureIsReportedInUpperCaseHexAndTheDeviceForgotten)
+{
+    bench.Media.ErrorTexts[0xBEEF] = "The device jammed.";
+    auto player = bench.MakePlayer();
+    player->SoundStartFilePath(bench.UserSound("a.mid"));
+    bench.Media.CloseError = 0xBEEF;
+    player->SoundStop();
+    ASSERT_EQ(bench.Report.Box.Boxes.size(), 1u);
+    EXPECT_EQ(bench.Report.Box.Boxes[0].Title, "frmSound.SoundStop");
+    EXPECT_EQ(bench.Report.Box.Boxes[0].Text, "The device jammed. (0xBEEF)");
+    EXPECT_EQ(player->MciDeviceID(), 0u);
+}
+
+TEST_F(SoundPlayback, UnknownCodeFallsBackToTheLocalisedText)
+{
+    auto player = bench.MakePlayer();
+    EXPECT_EQ(player->MciErrorText(277), "MCI-Error (0x115)");
+    bench.Texts.SaveLocale(1);
+    EXPECT_EQ(player->MciErrorText(0xABC), "MCI-Fehler (0xABC)");
+}
+
+TEST_F(SoundPlayback, PlayErrorsAreQuietOrShownByTheirCode)
+{
+    struct Case {
+        std::uint32_t Code;
+        bool DialogDisplayed;
+        bool Shown;
+    };
+    for (const Case c : {Case{MediaDeviceNotOpen, true, false}, Case{MediaOutputUnsuitable, true, false},
+                         Case{MediaOutputsBusy, false, false}, Case{MediaOutputsBusy, true, true},
+                         Case{MediaFileUnreadable, false, true}}) {
+        SoundTestBench local;
+        local.Media.PlayError = c.Code;
+        auto player = local.MakePlayer();
+        player->SetDialogDisplayed(c.DialogDisplayed);
+        EXPECT_FALSE(player->SoundStartFilePath(local.UserSound("a.mid")));
+        EXPECT_EQ(local.Report.Box.Boxes.size(), c.Shown ? 1u : 0u) << c.Code;
+        if (c.Shown)
+            EXPECT_EQ(local.Report.Box.Boxes[0].Title, "frmSound.SoundStartFilePath (Play)");
+        EXPECT_EQ(player->MciDeviceID(), 0u); // the device opened for it was closed again
+        EXPECT_EQ(local.Media.OpenDeviceCount(), 0u);
+    }
+}
+
+TEST_F(SoundPlayback, ASecondStopDoesNothing)
+{
+    auto player = bench.MakePlayer();
+    player->SoundStartFilePath(bench.UserSound("a.mid"));
+    player->SoundStop();
+    const auto calls = bench.Media.Calls;
+    player->SoundStop();
+    EXPECT_EQ(bench.Media.Calls, calls);
+}
+
+TEST_F(SoundPlayback, EventWithoutFileStopsThePreviousSoundOnceThenNothing)
+{
+    Choose(SoundGameWon, "-");
+    auto player = bench.MakePlayer();
+    player->SoundStartFilePath(bench.UserSound("a.wav"));
+    player->SoundStart(SoundGameWon);
+    EXPECT_FALSE(bench.Media.Audible);
+    EXPECT_TRUE(player->SoundStartFailed(SoundGameWon));
+    player->SoundStartFilePath(bench.UserSound("b.wav"));
+    player->SoundStart(SoundGameWon);
+    EXPECT_EQ(bench.Media.Audible, bench.UserSound("b.wav"));
+}
+
+TEST_F(SoundPlayback, EventOutsideTheTableIsReported)
+{
+    auto player = bench.MakePlayer();
+    player->SoundStart(10);
+    ASSERT_EQ(bench.Report.Titles(), std::vector<std::string>{"frmSound.SoundStart"});
+    EXPECT_TRUE(bench.Media.Calls.empty());
+}
+
+} // namespace
+} // namespace tessaron
