@@ -150,7 +150,7 @@ struct Coin {
     QColor Colour;
 };
 
-void DrawCoin(QPainter& painter, const Coin& coin)
+void DrawCoin(QPainter& painter, const Coin& coin, const QColor& ground)
 {
     const QPointF centre(coin.X, coin.Y);
     painter.save();
@@ -158,7 +158,7 @@ void DrawCoin(QPainter& painter, const Coin& coin)
     painter.setBrush(coin.Colour);
     painter.drawEllipse(centre, coin.Radius, coin.Radius);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Ivory);
+    painter.setBrush(ground);
     painter.drawEllipse(centre, coin.Radius * 0.62, coin.Radius * 0.62);
     painter.setBrush(coin.Colour);
     painter.drawEllipse(centre, coin.Radius * 0.34, coin.Radius * 0.34);
@@ -166,7 +166,7 @@ void DrawCoin(QPainter& painter, const Coin& coin)
 }
 
 // The one of circles is a large ornamented medallion.
-void DrawMedallion(QPainter& painter)
+void DrawMedallion(QPainter& painter, const QColor& ground)
 {
     const QPointF centre = FaceCentre();
     painter.save();
@@ -174,11 +174,11 @@ void DrawMedallion(QPainter& painter)
     painter.setBrush(Green);
     painter.drawEllipse(centre, 15, 15);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Ivory);
+    painter.setBrush(ground);
     painter.drawEllipse(centre, 12.4, 12.4);
     painter.setBrush(Blue);
     painter.drawEllipse(centre, 10.6, 10.6);
-    painter.setBrush(Ivory);
+    painter.setBrush(ground);
     for (int i = 0; i < 8; ++i) {
         painter.save();
         painter.translate(centre);
@@ -188,7 +188,7 @@ void DrawMedallion(QPainter& painter)
     }
     painter.setBrush(Red);
     painter.drawEllipse(centre, 4.8, 4.8);
-    painter.setBrush(Ivory);
+    painter.setBrush(ground);
     painter.drawEllipse(centre, 1.9, 1.9);
     painter.restore();
 }
@@ -232,14 +232,14 @@ void DrawBambooFace(QPainter& painter, int count)
         DrawStick(painter, stick);
 }
 
-void DrawCircleFace(QPainter& painter, int count)
+void DrawCircleFace(QPainter& painter, int count, const QColor& ground)
 {
     if (count == 1) {
-        DrawMedallion(painter);
+        DrawMedallion(painter, ground);
         return;
     }
     for (const Coin& coin : CircleLayout(count))
-        DrawCoin(painter, coin);
+        DrawCoin(painter, coin, ground);
 }
 
 void DrawCharacterFace(QPainter& painter, int count)

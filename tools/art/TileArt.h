@@ -1,6 +1,7 @@
 #pragma once
 // Tile pictures: a 40 x 56 body whose 36 x 52 face sits at the top right, with a 4-pixel
 // edge on the left and bottom. The face painters draw on top of the body.
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>
@@ -14,12 +15,16 @@ inline const QRectF FacePlate{4, 0, 36, 52};
 inline const QRectF FaceArea{6, 2, 32, 48};
 inline QPointF FaceCentre() { return FaceArea.center(); }
 
+// The plate's middle colour in each look: the inside of rings is painted with it, so a
+// selected tile is warm all over.
+QColor PlateGround(TileLook look);
+
 // Faces 1..42 in the game's numbering.
 QImage TilePicture(int face, TileLook look);
 
 void DrawTileBody(QPainter& painter, TileLook look);
 void DrawBambooFace(QPainter& painter, int count);      // 1..9
-void DrawCircleFace(QPainter& painter, int count);      // 1..9
+void DrawCircleFace(QPainter& painter, int count, const QColor& ground);  // 1..9
 void DrawCharacterFace(QPainter& painter, int count);   // 1..9
 void DrawDragonFace(QPainter& painter, int dragon);     // 0 red, 1 green, 2 white
 void DrawWindFace(QPainter& painter, int wind);         // 0 north, 1 east, 2 south, 3 west

@@ -9,6 +9,11 @@
 
 namespace tessaron::art {
 
+QColor PlateGround(TileLook look)
+{
+    return look == TileLook::Bright ? QColor(255, 218, 134) : QColor(248, 242, 224);
+}
+
 void DrawTileBody(QPainter& painter, TileLook look)
 {
     const bool bright = look == TileLook::Bright;
@@ -48,7 +53,7 @@ QImage TilePicture(int face, TileLook look)
     if (face >= 1 && face <= 9)
         DrawBambooFace(painter, face);
     else if (face >= 10 && face <= 18)
-        DrawCircleFace(painter, face - 9);
+        DrawCircleFace(painter, face - 9, PlateGround(look));
     else if (face >= 19 && face <= 27)
         DrawCharacterFace(painter, face - 18);
     else if (face >= 28 && face <= 30)
