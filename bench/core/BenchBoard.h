@@ -1,0 +1,34 @@
+#pragma once
+// The built-in board for benchmarks, with an error report whose box nobody answers.
+#include "board/BoardGeometry.h"
+#include "board/GameCreator.h"
+#include "shell/ErrorReport.h"
+#include "shell/MessageBoxService.h"
+
+#include <cstdint>
+#include <string>
+
+namespace tessaron {
+
+class SilentMessageBox final : public MessageBoxService {
+public:
+    void Beep() override {}
+    MessageBoxAnswer ShowCriticalOkCancel(const std::string&, const std::string&) override { return MessageBoxAnswer::Ok; }
+    void ShowCriticalOk(const std::string&, const std::string&) override {}
+};
+
+struct BenchBoard {
+    BenchBoard() { Geometry.CreateTileRelations(BoardLayout, 36.0f, 52.0f); }
+    BenchBoard(const BenchBoard&) = delete;
+    BenchBoard& operator=(const BenchBoard&) = delete;
+
+    SilentMessageBox Box;
+    ErrorReport Errors{Box, [] {}, [] {}};
+    BoardGeometry Geometry{Errors};
+};
+
+struct SilentObserver final : GameCreateObserver {
+    void ShowStep(std::int32_t) override {}
+};
+
+} // namespace tessaron

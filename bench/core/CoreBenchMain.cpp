@@ -1,0 +1,53 @@
+// Runs the core benchmarks, then builds many seeded deals and prints how many placement
+// attempts they needed.
+#include "BenchBoard.h"
+#include "board/GameCreator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <map>
+
+namespace tessaron {
+namespace {
+
+constexpr int HistogramDeals = 10000;
+
+void PrintAttemptsHistogram()
+{
+    BenchBoard board;
+    SeededRandomSource random(2026);
+    GameCreator creator(board.Geometry, random, board.Errors);
+    SilentObserver observer;
+    TileArray faces{};
+    std::map<std::int32_t, int> dealsByAttempts;
+    long long totalAttempts = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (int deal = 0; deal < HistogramDeals; ++deal) {
+        creator.GameCreate(faces, observer, false);
+        ++dealsByAttempts[creator.LastAttemptCount()];
+        totalAttempts += creator.LastAttemptCount();
+    }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+
+    std::printf("\nPlacement attempts per deal over %d seeded deals (%.2f s):\n", HistogramDeals, elapsed.count());
+    std::printf("%10s %8s %8s\n", "attempts", "deals", "share");
+    for (const auto& [attempts, deals] : dealsByAttempts)
+        std::printf("%10d %8d %7.2f%%\n", attempts, deals, 100.0 * deals / HistogramDeals);
+    std::printf("mean %.3f attempts per deal, at most %d\n", double(totalAttempts) / HistogramDeals,
+                dealsByAttempts.rbegin()->first);
+}
+
+} // namespace
+} // namespace tessaron
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    tessaron::PrintAttemptsHistogram();
+    return 0;
+}

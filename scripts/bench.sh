@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds every benchmark (Release, in build-bench) and runs each of them in turn.
+# Benchmark executables are the targets named *_bench; extra arguments go to each of them.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build-bench
+jobs=${JOBS:-$(nproc)}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DTESSARON_BUILD_BENCHMARKS=ON -DTESSARON_BUILD_TESTS=OFF >/dev/null
+
+mapfile -t targets < <(cmake --build "$build" --target help | sed -n 's/^\([A-Za-z0-9_]*_bench\):.*/\1/p' | sort -u)
+if [ ${#targets[@]} -eq 0 ]; then
+  echo "No benchmarks found." >&2
+  exit 1
+fi
+cmake --build "$build" -j "$jobs" --target "${targets[@]}"
+
+for target in "${targets[@]}"; do
+  executable=$(find "$build/bench" -type f -name "$target" -perm -u+x | head -n 1)
+  echo
+  echo "=== $target"
+  "$executable" "$@"
+done
