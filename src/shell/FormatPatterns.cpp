@@ -19,7 +19,9 @@ constexpr std::int64_t SecondsPerDay = 86400;
 
 std::string Padded(std::int64_t value, int width)
 {
-    std::string digits = std::to_string(value < 0 ? -value : value);
+    // The magnitude as unsigned, so that the smallest int64 has one too.
+    const std::uint64_t magnitude = value < 0 ? 0 - std::uint64_t(value) : std::uint64_t(value);
+    std::string digits = std::to_string(magnitude);
     if (int(digits.size()) < width) digits.insert(0, std::size_t(width) - digits.size(), '0');
     return value < 0 ? "-" + digits : digits;
 }

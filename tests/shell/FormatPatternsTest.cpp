@@ -20,6 +20,7 @@ TEST(NumberPattern, DigitsQuotedTextAndEscapes)
     EXPECT_EQ(FormatNumber(-53, "\"VB Error \"0"), "VB Error -53");
     EXPECT_EQ(FormatNumber(7, "0\" of 144\""), "7 of 144");
     EXPECT_EQ(FormatNumber(7, "\\#0"), "#7");
+    EXPECT_EQ(FormatNumber(INT64_MIN, "0"), "-9223372036854775808");
 }
 
 TEST(DatePattern, TheProgramsPatterns)
