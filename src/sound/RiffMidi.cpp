@@ -14,6 +14,14 @@ std::uint32_t LittleEndian32(std::string_view bytes, std::size_t at)
     return value;
 }
 
+std::uint32_t BigEndian32(std::string_view bytes, std::size_t at)
+{
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        value = (value << 8) | std::uint32_t(static_cast<unsigned char>(bytes[at + i]));
+    return value;
+}
+
 } // namespace
 
 std::optional<std::string_view> RiffMidiData(std::string_view bytes)
@@ -36,6 +44,20 @@ std::optional<std::string_view> RiffMidiData(std::string_view bytes)
         at = body + size + (size & 1); // chunks are padded to an even length
     }
     return std::nullopt;
+}
+
+bool IsStandardMidiFile(std::string_view bytes)
+{
+    constexpr std::size_t chunkHeaderSize = 8;
+    if (bytes.size() < chunkHeaderSize || bytes.substr(0, 4) != "MThd")
+        return false;
+    const std::size_t headerLength = BigEndian32(bytes, 4);
+    if (headerLength < 6 || headerLength > bytes.size() - chunkHeaderSize)
+        return false;
+    const std::size_t track = chunkHeaderSize + headerLength;
+    if (bytes.size() - track < chunkHeaderSize || bytes.substr(track, 4) != "MTrk")
+        return false;
+    return BigEndian32(bytes, track + 4) <= bytes.size() - track - chunkHeaderSize;
 }
 
 } // namespace tessaron

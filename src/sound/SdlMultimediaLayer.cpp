@@ -3,6 +3,8 @@
 #include "sound/RiffMidi.h"
 #include "sound/SoundFiles.h"
 
+// Only the audio subsystem is used; the program's own main stays the entry point.
+#define SDL_MAIN_HANDLED
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -165,6 +167,10 @@ MediaOpenResult SdlMultimediaLayer::Open(const std::string& filePath)
             bytes = *midi;
             type = MUS_MID;
         }
+        // The synthesiser takes almost any bytes and then plays silence; a file that is not
+        // MIDI at all must fail here, where the player can still say so.
+        if (type == MUS_MID && !IsStandardMidiFile(bytes))
+            return {MediaFormatUndecodable, 0};
         SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
         device->Music = type == MUS_NONE ? Mix_LoadMUS_RW(source, SDL_TRUE) : Mix_LoadMUSType_RW(source, type, SDL_TRUE);
     }

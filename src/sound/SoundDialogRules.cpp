@@ -1,5 +1,6 @@
 #include "sound/SoundDialogRules.h"
 
+#include "shell/TextTools.h"
 #include "sound/SoundFiles.h"
 
 #include <algorithm>
@@ -31,6 +32,18 @@ bool EnableSave(const std::array<SettingMark, 3>& checkBoxes, const std::array<S
         changed = changed || mark == SettingMark::Changed;
     }
     return changed;
+}
+
+FileDialogRequest SoundFileRequest(const std::string& rowLabel, const std::string& filterDescription,
+                                   const std::string& fieldText)
+{
+    FileDialogRequest request;
+    request.Title = rowLabel;
+    request.Filter = ReplaceSubString("^0 (*.mid;*.mp3;*.rmi;*.wav)|*.mid;*.mp3;*.rmi;*.wav", "^0", filterDescription);
+    request.InitialFileName = fieldText;
+    request.FileMustExist = true;
+    request.PathMustExist = true;
+    return request;
 }
 
 } // namespace tessaron

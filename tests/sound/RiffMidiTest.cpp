@@ -30,5 +30,18 @@ TEST(RiffMidiContainer, MalformedContainersAreRejected)
     EXPECT_FALSE(RiffMidiData(huge));
 }
 
+TEST(StandardMidiShape, HeaderAndACompleteTrackAreRequired)
+{
+    const std::string midi = TinyMidiFile();
+    EXPECT_TRUE(IsStandardMidiFile(midi));
+    EXPECT_FALSE(IsStandardMidiFile("MThd is not enough"));
+    EXPECT_FALSE(IsStandardMidiFile(midi.substr(0, 14)));              // header without a track
+    EXPECT_FALSE(IsStandardMidiFile(midi.substr(0, midi.size() - 1))); // track cut short
+    EXPECT_FALSE(IsStandardMidiFile(WrapInRiffMidi(midi)));            // still wrapped
+    std::string longHeader = midi;
+    longHeader[7] = '\x40'; // a header claiming more bytes than the file holds
+    EXPECT_FALSE(IsStandardMidiFile(longHeader));
+}
+
 } // namespace
 } // namespace tessaron

@@ -189,8 +189,9 @@ TEST_F(SoundPlayback, PlayErrorsAreQuietOrShownByTheirCode)
         player->SetDialogDisplayed(c.DialogDisplayed);
         EXPECT_FALSE(player->SoundStartFilePath(local.UserSound("a.mid")));
         EXPECT_EQ(local.Report.Box.Boxes.size(), c.Shown ? 1u : 0u) << c.Code;
-        if (c.Shown)
+        if (c.Shown) {
             EXPECT_EQ(local.Report.Box.Boxes[0].Title, "frmSound.SoundStartFilePath (Play)");
+        }
         EXPECT_EQ(player->MciDeviceID(), 0u); // the device opened for it was closed again
         EXPECT_EQ(local.Media.OpenDeviceCount(), 0u);
     }

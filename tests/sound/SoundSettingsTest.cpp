@@ -67,6 +67,7 @@ TEST(SoundSettings, SavingWritesOnlyChangedRowsAndDropsKeysEqualToTheirDefault)
     const std::string builtin = bench.BuiltinSound("Sound03.wav");
     const std::string mine = bench.UserSound("mine.wav");
     bench.Store.Write("Sound", "FilePath3", mine);
+    bench.Store.Write("Sound", "FilePath4", bench.UserSound("mine.mid"));
     auto player = bench.MakePlayer();
     SoundFilePathes fields = player->FilePathes();
     fields[3] = builtin;
@@ -74,7 +75,7 @@ TEST(SoundSettings, SavingWritesOnlyChangedRowsAndDropsKeysEqualToTheirDefault)
     bench.Store.Log.clear();
     player->SaveFilePathes(fields);
     EXPECT_FALSE(Stored(bench, "FilePath3"));
-    EXPECT_EQ(Stored(bench, "FilePath4"), "-"); // there is no built-in sound 4 either
+    EXPECT_EQ(Stored(bench, "FilePath4"), "-");
     EXPECT_EQ(bench.Store.Log.size(), 2u);
     EXPECT_EQ(bench.MakePlayer()->FilePathes()[3], builtin);
 

@@ -11,9 +11,11 @@ class TempFolder {
 public:
     TempFolder()
     {
+        // A folder that already exists belongs to someone else and must not be removed later.
         std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() / ("tessaron-sound-" + std::to_string(seed()));
-        std::filesystem::create_directories(path_);
+        do
+            path_ = std::filesystem::temp_directory_path() / ("tessaron-sound-" + std::to_string(seed()));
+        while (!std::filesystem::create_directory(path_));
     }
     ~TempFolder()
     {

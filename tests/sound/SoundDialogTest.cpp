@@ -1,0 +1,283 @@
+// The sound settings dialog, driven through its real widgets offscreen: what a player
+// sees (colours, enabled buttons) and what a Save writes to the settings store.
+#include "SoundTestBench.h"
+#include "doubles/FakeFileDialog.h"
+#include "sound/SharedSoundPlayer.h"
+#include "sound/frmSound.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+
+namespace tessaron {
+namespace {
+
+const QColor Blue(0, 0, 255);
+const QColor Red(255, 0, 0);
+
+struct DialogBench {
+    SoundTestBench Sound;
+    FakeFileDialog Files;
+    SharedSoundPlayer Shared{Sound.Media, Sound.Settings, Sound.Texts, Sound.Report.Errors, Sound.ProgramFolder()};
+
+    void Store(const std::string& key, const std::string& value) { Sound.Store.Write("Sound", key, value); }
+    std::optional<std::string> Stored(const std::string& key) const { return Sound.Store.Read("Sound", key); }
+
+    // Opens the dialog and runs action while it is on screen; a dialog the action left
+    // open is cancelled afterwards, so a failed check never hangs the test.
+    // Returns whether the action ran at all.
+    [[nodiscard]] bool WhileShown(const std::function<void(frmSound&)>& action)
+    {
+        bool ran = false;
+        frmSound dialog(Shared, Sound.Texts, Sound.Report.Errors, Files);
+        QTimer::singleShot(0, &dialog, [&] {
+            ran = dialog.isVisible();
+            action(dialog);
+        });
+        QTimer::singleShot(0, &dialog, [&] {
+            if (dialog.isVisible())
+                dialog.reject();
+        });
+        dialog.Display(nullptr);
+        return ran;
+    }
+};
+
+template <class Widget> Widget* Find(const QWidget& dialog, const char* name, int index = -1)
+{
+    const QString full = index < 0 ? QString::fromLatin1(name) : QString::fromLatin1(name) + QString::number(index);
+    Widget* widget = dialog.findChild<Widget*>(full);
+    if (!widget)
+        qFatal("no control %s", qPrintable(full));
+    return widget;
+}
+
+QColor TextColour(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
+
+void Type(QLineEdit* field, const QString& text)
+{
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+} // namespace
+
+class SoundDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void UnchangedSettingsLeaveSaveDisabled()
+    {
+        DialogBench bench;
+        bench.Sound.BuiltinSound("Sound00.wav");
+        bench.Sound.BuiltinSound("Sound01.wav");
+        bench.Store("FilePath1", "-");
+        bench.Store("FilePath2", bench.Sound.UserSound("mine.mp3"));
+        bench.Store("FilePath3", bench.Sound.UserSound("gone.mid"));
+        std::filesystem::remove(bench.Sound.UserSound("gone.mid"));
+        bench.Sound.Store.Log.clear();
+        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
+            QVERIFY(bench.Shared.Player().DialogDisplayed());
+            QVERIFY(!Find<QPushButton>(dialog, "cmdSave")->isEnabled());
+            const QColor normal = TextColour(Find<QLabel>(dialog, "lblSound", 0));
+            for (int n = 0; n < SoundCount; ++n) {
+                QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", n)), normal);
+                // Play is offered exactly for the rows whose saved file exists.
+                QCOMPARE(Find<QPushButton>(dialog, "cmdSoundPlay", n)->isEnabled(), n == 0 || n == 2);
+                QVERIFY(!Find<QPushButton>(dialog, "cmdSoundRestore", n)->isEnabled());
+            }
+            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 3)->text(), QString()); // a vanished file shows as none
+            // An empty field offers the built-in sound where there is one.
+            QVERIFY(Find<QPushButton>(dialog, "cmdSoundBuiltin", 1)->isEnabled());
+            QVERIFY(!Find<QPushButton>(dialog, "cmdSoundBuiltin", 0)->isEnabled());
+            QVERIFY(!Find<QPushButton>(dialog, "cmdSoundBuiltin", 3)->isEnabled());
+            QTest::keyClick(&dialog, Qt::Key_Return); // Save is disabled: Enter does nothing
+            QVERIFY(dialog.isVisible());
+        }));
+        QVERIFY(!bench.Shared.Player().DialogDisplayed());
+        QVERIFY(bench.Sound.Store.Log.empty());
+        QVERIFY(bench.Sound.Report.Box.Boxes.empty());
+    }
+
+    void MissingPathTurnsTheLabelRedAndDisablesSaveAndPlay()
+    {
+        DialogBench bench;
+        const std::string saved = bench.Sound.UserSound("saved.wav");
+        bench.Store("FilePath1", saved);
+        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
+            // Another row's valid change alone would allow Save.
+            Type(Find<QLineEdit>(dialog, "txtSound", 7), QString::fromStdString(saved));
+            QVERIFY(Find<QPushButton>(dialog, "cmdSave")->isEnabled());
+
+            Type(Find<QLineEdit>(dialog, "txtSound", 1), QString::fromStdString(saved) + "x.wav");
+            QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 1)), Red);
+            QVERIFY(!Find<QPushButton>(dialog, "cmdSave")->isEnabled());
+            QVERIFY(!Find<QPushButton>(dialog, "cmdSoundPlay", 1)->isEnabled());
+            QVERIFY(Find<QPushButton>(dialog, "cmdSoundRestore", 1)->isEnabled());
+
+            // Undo puts the saved file back: normal colour, Save follows the other row again.
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundRestore", 1), Qt::LeftButton);
+            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 1)->text(), QString::fromStdString(saved));
+            QVERIFY(TextColour(Find<QLabel>(dialog, "lblSound", 1)) != Red);
+            QVERIFY(!Find<QPushButton>(dialog, "cmdSoundRestore", 1)->isEnabled());
+            QVERIFY(Find<QPushButton>(dialog, "cmdSave")->isEnabled());
+        }));
+    }
+
+    void ClearingAFieldTurnsItBlueAndEnterSavesNoSound()
+    {
+        DialogBench bench;
+        bench.Sound.BuiltinSound("Sound00.wav");
+        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
+            Type(Find<QLineEdit>(dialog, "txtSound", 0), QString());
+            QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 0)), Blue);
+            QVERIFY(Find<QPushButton>(dialog, "cmdSave")->isEnabled());
+            QTest::keyClick(Find<QLineEdit>(dialog, "txtSound", 0), Qt::Key_Return);
+            QVERIFY(!dialog.isVisible());
+        }));
+        QCOMPARE(bench.Stored("FilePath0"), std::optional<std::string>("-"));
+        QCOMPARE(bench.Shared.Player().FilePathes()[0], std::string());
+    }
+
+    void ToggledCheckBoxSavesDespiteARedRowWhichBecomesNoSound()
+    {
+        DialogBench bench;
+        bench.Store("FilePath5", bench.Sound.UserSound("lost.mid"));
+        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
+            Type(Find<QLineEdit>(dialog, "txtSound", 5), "no such file.mid");
+            QVERIFY(!Find<QPushButton>(dialog, "cmdSave")->isEnabled());
+            auto* tileGroup = Find<QCheckBox>(dialog, "chkSoundActiveTile");
+            QTest::mouseClick(tileGroup, Qt::LeftButton, {}, QPoint(5, tileGroup->height() / 2));
+            QCOMPARE(TextColour(tileGroup), Blue);
+            QVERIFY(Find<QPushButton>(dialog, "cmdSave")->isEnabled());
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSave"), Qt::LeftButton);
+        }));
+        QCOMPARE(bench.Stored("FilePath5"), std::optional<std::string>("-"));
+        QCOMPARE(bench.Stored("SoundActiveTile"), std::optional<std::string>("0"));
+        QVERIFY(!bench.Shared.Player().SoundActiveTile());
+    }
+
+    // Also shows that Sound04.mid beats Sound04.wav as the built-in sound.
+    void ChoosingTheBuiltinFileAndSavingRemovesTheKey()
+    {
+        DialogBench bench;
+        bench.Sound.BuiltinSound("Sound04.wav");
+        const std::string builtin = bench.Sound.BuiltinSound("Sound04.mid");
+        bench.Store("FilePath4", bench.Sound.UserSound("mine.mp3"));
+        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
+            auto* useBuiltin = Find<QPushButton>(dialog, "cmdSoundBuiltin", 4);
+            QVERIFY(useBuiltin->isEnabled());
+            QTest::mouseClick(useBuiltin, Qt::LeftButton);
+            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 4)->text(), QString::fromStdString(builtin));
+            QVERIFY(!useBuiltin->isEnabled());
+            QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 4)), Blue);
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSave"), Qt::LeftButton);
+        }));
+        QVERIFY(!bench.Stored("FilePath4"));
+        QCOMPARE(bench.Sound.MakePlayer()->FilePathes()[4], builtin);
+    }
+
+    void FileDialogIsTitledByTheRowLabelAndItsCancelKeepsTheField()
+    {
+        DialogBench bench;
+        const std::string saved = bench.Sound.UserSound("saved.wav");
+        bench.Store("FilePath0", saved);
+        const std::string other = bench.Sound.UserSound("other.rmi");
+        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundSelect", 0), Qt::LeftButton);
+            QCOMPARE(bench.Files.Requests.size(), std::size_t(1));
+            const FileDialogRequest& request = bench.Files.Requests[0];
+            QCOMPARE(request.Title, std::string("Tile locked:"));
+            QCOMPARE(request.Filter, std::string("Sound files (*.mid;*.mp3;*.rmi;*.wav)|*.mid;*.mp3;*.rmi;*.wav"));
+            QCOMPARE(request.InitialFileName, saved);
+            QVERIFY(request.FileMustExist && request.PathMustExist && !request.Save);
+            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 0)->text(), QString::fromStdString(saved));
+
+            bench.Files.Choice = FileDialogChoice{other, "other.rmi"};
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundSelect", 0), Qt::LeftButton);
+            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 0)->text(), QString::fromStdString(other));
+            QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 0)), Blue);
+        }));
+        QVERIFY(bench.Sound.Report.Box.Boxes.empty());
+        QCOMPARE(bench.Shared.Player().FilePathes()[0], saved); // cancelled: nothing saved
+    }
+
+    void UnsavedFastStartBoxDecidesTestPlaybacks()
+    {
+        DialogBench bench;
+        const std::string click = bench.Sound.UserSound("click.wav");
+        bench.Store("FilePath1", click);
+        FakeMultimedia& media = bench.Sound.Media;
+        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
+            auto* fastStart = Find<QCheckBox>(dialog, "chkUsePlaySound");
+            QVERIFY(fastStart->isChecked());
+            fastStart->click();
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundPlay", 1), Qt::LeftButton);
+            QCOMPARE(media.Calls.back(), std::string("Play 1"));
+            QVERIFY(std::none_of(media.Calls.begin(), media.Calls.end(),
+                                 [](const std::string& call) { return call.starts_with("PlayWaveFast"); }));
+            auto* stop = Find<QPushButton>(dialog, "cmdSoundStop");
+            QVERIFY(stop->isEnabled());
+            QTest::mouseClick(stop, Qt::LeftButton);
+            QVERIFY(!stop->isEnabled());
+            QVERIFY(!media.Audible);
+
+            fastStart->click();
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundPlay", 1), Qt::LeftButton);
+            QCOMPARE(media.Calls.back(), "PlayWaveFast " + click);
+        }));
+        QVERIFY(!media.Audible); // closing the dialog stops its test playback
+        QVERIFY(bench.Shared.Player().UsePlaySound());
+        QVERIFY(!bench.Stored("UsePlaySound"));
+    }
+
+    void EscapeDropsEveryEditAndTheNextOpeningStartsFromTheSavedState()
+    {
+        DialogBench bench;
+        bench.Sound.BuiltinSound("Sound06.wav");
+        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
+            Type(Find<QLineEdit>(dialog, "txtSound", 6), QString());
+            Find<QCheckBox>(dialog, "chkSoundActiveGame")->click();
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            QVERIFY(!dialog.isVisible());
+        }));
+        QVERIFY(bench.Sound.Store.Log.empty());
+        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
+            QVERIFY(!Find<QLineEdit>(dialog, "txtSound", 6)->text().isEmpty());
+            QVERIFY(Find<QCheckBox>(dialog, "chkSoundActiveGame")->isChecked());
+            QVERIFY(!Find<QPushButton>(dialog, "cmdSave")->isEnabled());
+        }));
+    }
+
+    void GroupCheckBoxesTitleTheirFramesAndHoldTheirCaptions()
+    {
+        for (const std::int32_t language : {0, 1}) {
+            DialogBench bench;
+            bench.Sound.Texts.SaveLocale(language);
+            frmSound dialog(bench.Shared, bench.Sound.Texts, bench.Sound.Report.Errors, bench.Files);
+            for (const auto& [box, frame] : {std::pair{"chkSoundActiveTile", 0}, std::pair{"chkSoundActiveGame", 1}}) {
+                const QRect title = Find<QCheckBox>(dialog, box)->geometry();
+                const QRect border = Find<QGroupBox>(dialog, "fraSound", frame)->geometry();
+                QVERIFY(title.top() < border.top() && title.bottom() > border.top()); // on the frame's top line
+                QVERIFY(border.contains(title.left(), border.top()) && border.contains(title.right(), border.top()));
+            }
+            for (const char* name : {"chkSoundActiveTile", "chkSoundActiveGame", "chkUsePlaySound"}) {
+                const QCheckBox* box = Find<QCheckBox>(dialog, name);
+                QVERIFY2(box->width() >= box->sizeHint().width(), name);
+            }
+        }
+    }
+};
+
+} // namespace tessaron
+
+QTEST_MAIN(tessaron::SoundDialog)
+#include "SoundDialogTest.moc"
