@@ -1,5 +1,7 @@
 #include "halloffame/frmHallOfFame.h"
 
+#include "ResourceNames.h"
+
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -34,13 +36,6 @@ constexpr Column ResultColumn{236, 80};
 constexpr Column StampColumn{320, 136};
 constexpr int ListWidth = 464;
 constexpr int SelectionBorder = 2;
-
-// The title picture of the language (0 English, 1 German), drawn by the project's art tool.
-QString TitlePicturePath(std::int32_t language)
-{
-    return language == 1 ? QStringLiteral(":/images/halloffame/title-de.png")
-                         : QStringLiteral(":/images/halloffame/title-en.png");
-}
 
 QColor ToQColor(RgbColour colour) { return QColor(colour.Red, colour.Green, colour.Blue); }
 
@@ -143,7 +138,7 @@ QFrame* frmHallOfFame::BuildRow(std::int32_t index, int height)
 void frmHallOfFame::SetupLocale()
 {
     Guarded(errors_, ObjectName, "SetupLocale", [&] {
-        const QPixmap title(TitlePicturePath(texts_.GetLocale()));
+        const QPixmap title(QString::fromStdString(resources::HallOfFameTitlePath(texts_.GetLocale())));
         imgHallOfFame->setPixmap(title);
         imgHallOfFame->setVisible(!title.isNull());
         auto text = [&](std::int16_t number) { return QString::fromStdString(texts_.LoadLocaleString(number)); };

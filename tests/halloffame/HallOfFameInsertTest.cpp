@@ -198,6 +198,19 @@ TEST_F(HallOfFameInsert, CancelledNameRequestStopsTheSoundAndChangesNothing)
     EXPECT_EQ(hallOfFame->SelectedIndex(), 0);
 }
 
+TEST_F(HallOfFameInsert, FailureIsReportedUnderInsertGameAndEntersNothing)
+{
+    SeedFullList();
+    auto hallOfFame = Open();
+    dialogs.NameRequestFailure = Failure(ErrInvalidCall, "Invalid procedure call or argument");
+
+    EXPECT_EQ(Insert(*hallOfFame, 15, Deal(50)), HallOfFameNotShown);
+
+    EXPECT_EQ(services.Report.Titles(), std::vector<std::string>{"frmHallOfFame.InsertGame"});
+    EXPECT_TRUE(services.Memory.Log.empty());
+    EXPECT_EQ(PlayerAt(*hallOfFame, 2), "Player2");
+}
+
 TEST_F(HallOfFameInsert, ChallengeNeedsASelectedEntry)
 {
     SeedFullList();

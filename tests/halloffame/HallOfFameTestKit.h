@@ -5,6 +5,7 @@
 #include "halloffame/HallOfFame.h"
 #include "halloffame/HallOfFameDialogs.h"
 #include "records/GameRecord.h"
+#include "shell/Failure.h"
 #include "shell/FormatPatterns.h"
 #include "shell/Locale.h"
 #include "shell/Registry.h"
@@ -15,6 +16,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,6 +69,7 @@ public:
     std::string RequestPlayerName(const std::string& message) override
     {
         NameRequests.push_back(message);
+        if (NameRequestFailure) throw *NameRequestFailure;
         return Name;
     }
     void ShowMessage(const std::string& message) override { Messages.push_back(message); }
@@ -78,6 +81,7 @@ public:
 
     std::string Name = "Anna";  // "" stands for a cancelled request
     std::int32_t Choice = HallOfFameClosed;
+    std::optional<Failure> NameRequestFailure;
     std::vector<std::string> NameRequests;
     std::vector<std::string> Messages;
     std::vector<WindowShown> Windows;

@@ -24,6 +24,7 @@ void MessageDialog::FourLineMessageGrowsTheDialogByTheLabel()
     auto* tallLabel = fourLines.findChild<QLabel*>(QStringLiteral("lblPrompt"));
     const int labelGrowth = tallLabel->height() - shortLabel->height();
     QVERIFY(labelGrowth >= 3 * shortLabel->fontMetrics().lineSpacing());
+    if (qEnvironmentVariableIsSet("TESSARON_SAVE_PICTURES")) fourLines.grab().save(QStringLiteral("message-dialog.png"));
     QCOMPARE(fourLines.height() - oneLine.height(), labelGrowth);
     auto* ok = fourLines.findChild<QPushButton*>(QStringLiteral("cmdOK"));
     QVERIFY(ok->geometry().top() > tallLabel->geometry().bottom());

@@ -113,6 +113,7 @@ void PlayerDialog::FourLineMessageGrowsTheDialogByTheLabel()
     auto* tallLabel = fourLines.findChild<QLabel*>(QStringLiteral("lblPrompt0"));
     const int labelGrowth = tallLabel->height() - shortLabel->height();
     QVERIFY(labelGrowth >= 3 * shortLabel->fontMetrics().lineSpacing());
+    if (qEnvironmentVariableIsSet("TESSARON_SAVE_PICTURES")) fourLines.grab().save(QStringLiteral("player-dialog.png"));
     QCOMPARE(fourLines.height() - oneLine.height(), labelGrowth);
     QCOMPARE(fourLines.width(), oneLine.width());
     auto* frame = fourLines.findChild<QGroupBox*>(QStringLiteral("fraPlayer"));

@@ -10,13 +10,21 @@ class HallOfFameWindow : public QObject {
 private slots:
     void EmptyListShowsHeadersOnlyAndClosesWithOne();
     void RowsShowEntriesInRankColours();
+    void GermanWindowShowsGermanTextsAndTitle();
     void SelectionKeptForTheRunIsShownAgain();
     void ClickOnARowSelectsIt();
-    void DoubleClickOnARowChallengesItsEntry();
     void DoubleClickOnTheHeaderWithoutSelectionKeepsTheWindowOpen();
     void NewEntryIsOnLightCyanWithFocusOnNewGame();
     void ButtonsGiveTheirChoices();
     void ButtonsGiveTheirChoices_data();
+};
+
+class HallOfFameWindowsFlow : public QObject {
+    Q_OBJECT
+private slots:
+    void WinAgainstTheClockEntersTheNameAndShowsTheNewEntry();
+    void OwnBetterEntryIsShownOnLightGreyAfterTheMessage();
+    void FileMenuShowsTheListWithTheSelectionKept();
 };
 
 class PlayerDialog : public QObject {

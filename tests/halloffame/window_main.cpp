@@ -15,6 +15,7 @@ int main(int argc, char** argv)
     using namespace tessaron;
     const std::vector<std::pair<QString, std::function<std::unique_ptr<QObject>()>>> suites{
         {"HallOfFameWindow", [] { return std::make_unique<HallOfFameWindow>(); }},
+        {"HallOfFameWindowsFlow", [] { return std::make_unique<HallOfFameWindowsFlow>(); }},
         {"PlayerDialog", [] { return std::make_unique<PlayerDialog>(); }},
         {"MessageDialog", [] { return std::make_unique<MessageDialog>(); }},
     };
