@@ -45,11 +45,10 @@ set(CPACK_PACKAGE_VENDOR "The Tessaron developers")
 set(CPACK_PACKAGE_CONTACT "The Tessaron developers <tessaron@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://tessaron.example.org/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "mahjong solitaire whose every deal can be solved")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Clear a board of 144 tiles, stacked in five layers, by taking off pairs of matching free tiles.\n"
-    "Every deal is built backwards, so it can always be solved. Undo, redo, restart and peek,\n"
-    "a game clock with a hall of fame of the ten best times and replay of listed deals, game\n"
-    "files, a sound for each game event, and an interface in English and German.")
+set(CPACK_PACKAGE_DESCRIPTION "Clear a board of 144 tiles, stacked in five layers, by taking off \
+pairs of matching free tiles.\nEvery deal is built backwards, so it can always be solved. Undo, \
+redo, restart and peek,\na game clock with a hall of fame of the ten best times and replay of \
+listed deals, game files,\na sound for each game event, and an interface in English and German.")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Tessaron)
 set(CPACK_STRIP_FILES ON)
 
@@ -63,8 +62,10 @@ if(UNIX AND NOT APPLE)
   # MIDI sounds need a General MIDI sound font; without any font Qt draws text as boxes.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "timgm6mb-soundfont | sf3-soundfont-gm | fluid-soundfont-gm, fonts-dejavu-core | fonts-liberation2 | fonts-freefont-ttf")
-  # The board's labels look best in Comic Neue; Qt 6 on Wayland without XWayland needs its plugin.
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue, qt6-wayland")
+  # The board's labels look best in Comic Neue. The Wayland plugin is only needed on a
+  # desktop without XWayland, and it brings Qt Quick along, so it is merely suggested.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue")
+  set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 else()
   set(CPACK_GENERATOR ZIP)
 endif()

@@ -125,17 +125,17 @@ void Play::GameWonReached()
     }
     w_.Clock.UpdateGameTime();
     switch (w_.HallOfFame.InsertGame(w_.Clock.GameTime(), faces_, removed_, w_.Clock.GameTimeNow())) {
-    case HallOfFameNotEntered:
+    case GameNotEntered:
         w_.Sound.SoundStart(SoundGameWon);
         break;
-    case HallOfFameClosed:
+    case HallOfFameWindowClosed:
         gameOrigin_ = w_.HallOfFame.SelectedGameOrigin();
         ShowOrigin();
         break;
-    case HallOfFameNewGame:
+    case HallOfFameNewGameChosen:
         NewGame();
         break;
-    case HallOfFameChallenge:
+    case HallOfFameChallengeChosen:
         ReplaySelectedHallOfFameGame();
         break;
     default:

@@ -53,11 +53,11 @@ public:
 };
 
 // The answer of the hall of fame to a game solved against the clock.
-enum HallOfFameChoice : std::int32_t {
-    HallOfFameNotEntered = 0,  // not listed, or the player cancelled the name request
-    HallOfFameClosed = 1,
-    HallOfFameNewGame = 2,
-    HallOfFameChallenge = 3,
+enum InsertGameResult : std::int32_t {
+    GameNotEntered = 0,  // not listed, or the player cancelled the name request
+    HallOfFameWindowClosed = 1,
+    HallOfFameNewGameChosen = 2,
+    HallOfFameChallengeChosen = 3,
 };
 
 class HallOfFameGate {

@@ -99,22 +99,6 @@ void AboutLayoutRule::ShortLinesNarrowKeepingTheRightMargin()
     QVERIFY(resized.InnerWidth < layout.InnerWidth);
 }
 
-void AboutLayoutRule::BottomLineCountsLicenceMarginAndClose()
-{
-    AboutLayout layout = DesignLayout();
-    layout.Licensing = {64, 300};  // 364 + 16 + 76 = 456
-
-    QCOMPARE(ResizeShift(layout), 456 - 408);
-}
-
-void AboutLayoutRule::ExactFitLeavesEverythingInPlace()
-{
-    AboutLayout layout = DesignLayout();
-    layout.OwnLines[0] = {64, 344};  // ends exactly where Close ends
-
-    QCOMPARE(ResizeShift(layout), 0);
-}
-
 // Whatever the texts, Close ends at the end of the longest line, the margin stays, and a
 // second pass finds nothing left to do.
 void AboutLayoutRule::CloseAlwaysEndsAtTheLongestLine()

@@ -10,18 +10,7 @@ private slots:
     void LineBeyondCloseWidensByTheOverhang();
     void TitleLineDecidesAlone();
     void ShortLinesNarrowKeepingTheRightMargin();
-    void BottomLineCountsLicenceMarginAndClose();
-    void ExactFitLeavesEverythingInPlace();
     void CloseAlwaysEndsAtTheLongestLine();
-};
-
-class AboutTextsTest : public QObject {
-    Q_OBJECT
-private slots:
-    void VersionHasTwoPartsWithoutRevision();
-    void VersionHasThreePartsWithRevision();
-    void MailSubjectEncodesOnlyTheBlank();
-    void PlatformFailureFillsEveryPlaceholder();
 };
 
 class AboutDialog : public QObject {
@@ -32,8 +21,7 @@ private slots:
     void LoadedWindowEndsCloseAtTheLongestLine();
     void LoadedWindowEndsCloseAtTheLongestLine_data();
     void LongTitleWidensTheWindowByItself();
-    void LinksAreBlueWithHandCursor();
-    void HasNoTitleBarAndShowsTheIcon();
+    void LinksAreBlueWithHandCursorAndIconShown();
     void HomePageClickOpensTheCaption();
     void MailClickAddsSubjectWithVersion();
     void FailedLinkReportsShellExecuteWithCodeAndText();

@@ -15,7 +15,6 @@ int main(int argc, char** argv)
     using namespace tessaron;
     const std::vector<std::pair<QString, std::function<std::unique_ptr<QObject>()>>> suites{
         {"AboutLayoutRule", [] { return std::make_unique<AboutLayoutRule>(); }},
-        {"AboutTexts", [] { return std::make_unique<AboutTextsTest>(); }},
         {"AboutDialog", [] { return std::make_unique<AboutDialog>(); }},
         {"LinkOpener", [] { return std::make_unique<LinkOpenerTest>(); }},
     };

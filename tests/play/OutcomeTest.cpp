@@ -60,7 +60,9 @@ TEST(Winning, ReverseInsertionOrderClearsTheBoardWithoutTheHallOfFame)
             ASSERT_TRUE(bench.Model.SelectTile(first)) << "pair " << k;
             ASSERT_TRUE(bench.Model.SelectTile(second)) << "pair " << k;
             bench.Model.DoMove();
-            if (k > 1) ASSERT_FALSE(bench.View.NoMovePossibleShown) << "pair " << k;
+            if (k > 1) {
+                ASSERT_FALSE(bench.View.NoMovePossibleShown) << "pair " << k;
+            }
         }
         EXPECT_EQ(bench.View.TileCount, 0);
         EXPECT_TRUE(bench.View.GameWonShown);
@@ -104,7 +106,7 @@ TEST_F(WinAgainstTheClock, HandsTheTimeTheDealAndTheMovesToTheHallOfFameOnce)
 
 TEST_F(WinAgainstTheClock, ClosedHallOfFameGivesTheEntryOriginWithoutASound)
 {
-    bench.HallOfFame.Answer = HallOfFameClosed;
+    bench.HallOfFame.Answer = HallOfFameWindowClosed;
     bench.HallOfFame.Origin = "N.N. 03/05/2004 07:08 (2m22s)";
     PlayToTheEnd();
     EXPECT_EQ(bench.View.Kind, OriginKind::Origin);
@@ -114,7 +116,7 @@ TEST_F(WinAgainstTheClock, ClosedHallOfFameGivesTheEntryOriginWithoutASound)
 
 TEST_F(WinAgainstTheClock, NewGameChoiceDealsANewGame)
 {
-    bench.HallOfFame.Answer = HallOfFameNewGame;
+    bench.HallOfFame.Answer = HallOfFameNewGameChosen;
     const int builds = bench.Deals.Builds;
     PlayToTheEnd();
     EXPECT_EQ(bench.Deals.Builds, builds + 1);
@@ -127,7 +129,7 @@ TEST_F(WinAgainstTheClock, NewGameChoiceDealsANewGame)
 TEST_F(WinAgainstTheClock, ChallengeReplaysTheSelectedDeal)
 {
     const TileArray other = DeadEndDeal(1);
-    bench.HallOfFame.Answer = HallOfFameChallenge;
+    bench.HallOfFame.Answer = HallOfFameChallengeChosen;
     bench.HallOfFame.Tiles = ConvertTilesToString(other, bench.Report.Errors);
     bench.HallOfFame.Origin = "Somebody";
     PlayToTheEnd();
@@ -139,7 +141,7 @@ TEST_F(WinAgainstTheClock, ChallengeReplaysTheSelectedDeal)
 
 TEST_F(WinAgainstTheClock, ChallengeOfADamagedEntryBuildsANewDeal)
 {
-    bench.HallOfFame.Answer = HallOfFameChallenge;
+    bench.HallOfFame.Answer = HallOfFameChallengeChosen;
     bench.HallOfFame.Tiles = "damaged";
     const int builds = bench.Deals.Builds;
     PlayToTheEnd();

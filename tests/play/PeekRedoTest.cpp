@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
 namespace tessaron {
 namespace {
@@ -93,6 +94,14 @@ std::int32_t FreePartner(const Play& model)
     return 1;
 }
 
+std::int32_t RandomFreeTile(const Play& model, std::mt19937& pick)
+{
+    std::vector<std::int32_t> free;
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile)
+        if (model.IsPresent(tile) && !model.IsLocked(tile)) free.push_back(tile);
+    return free.empty() ? 1 : free[pick() % free.size()];
+}
+
 // Whatever the player does, undo and redo only ever see a removal list in pairs, and redo
 // takes off two tiles or none.
 TEST(PeekUndoRedoProperty, RemovalListStaysInPairsWheneverUndoOrRedoIsAvailable)
@@ -102,28 +111,35 @@ TEST(PeekUndoRedoProperty, RemovalListStaysInPairsWheneverUndoOrRedoIsAvailable)
         bench.Start();
         Play& model = bench.Model;
         std::mt19937 pick(static_cast<std::uint32_t>(seed));
-        for (int step = 0; step < 600; ++step) {
+        int moves = 0;
+        int peeks = 0;
+        for (int step = 0; step < 1500; ++step) {
             const auto before = model.RemovedCount();
-            const int action = static_cast<int>(pick() % 8);
+            const int action = static_cast<int>(pick() % 10);
             switch (action) {
-            case 0: case 1: model.SelectTile(1 + static_cast<std::int32_t>(pick() % TileCount)); break;
-            case 2: model.SelectTile(FreePartner(model)); break;
-            case 3: model.DoMove(); break;
-            case 4: model.Peek(); break;
-            case 5: model.UndoLastMove(); break;
-            case 6: model.RedoNextMove(); break;
-            default: if (pick() % 4 == 0) model.RestartGame(); break;
+            case 0: case 1: model.SelectTile(RandomFreeTile(model, pick)); break;
+            case 2: case 3: model.SelectTile(FreePartner(model)); break;
+            case 4: model.DoMove(); break;
+            case 5: if (pick() % 3 == 0) model.Peek(); break;
+            case 6: model.UndoLastMove(); break;
+            case 7: model.RedoNextMove(); break;
+            case 8: model.RestartGame(); break;
+            default: model.SelectTile(1 + static_cast<std::int32_t>(pick() % TileCount)); break;
             }
             const CommandAvailability available = model.AvailableCommands();
             if (available.Undo || available.Redo) {
                 ASSERT_EQ(model.RemovedCount() % 2, 0) << "seed " << seed << " step " << step;
             }
-            if (action == 6) {
+            if (action == 7) {
                 ASSERT_TRUE(model.RemovedCount() == before || model.RemovedCount() == before + 2);
             }
+            moves += action == 4 && model.RemovedCount() == before + 2 ? 1 : 0;
+            peeks += action == 5 && model.RemovedCount() == before + 1 ? 1 : 0;
             ASSERT_EQ(bench.View.Visible, model.Presence());
         }
         EXPECT_TRUE(bench.Report.Box.Boxes.empty());
+        EXPECT_GE(moves, 5) << "seed " << seed;  // the walk really plays
+        EXPECT_GE(peeks, 3) << "seed " << seed;
     }
 }
 

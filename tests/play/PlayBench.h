@@ -1,7 +1,7 @@
 #pragma once
 // A board model wired to recording doubles: what the view was told, the sounds raised,
 // the hall of fame calls and a clock moved by hand.
-#include "board/GameCreator.h"
+#include "play/KnownDeals.h"
 #include "board/Play.h"
 #include "doubles/FixedSystemLocale.h"
 #include "doubles/ManualClock.h"
@@ -94,43 +94,11 @@ public:
     std::string SelectedGameOrigin() override { return Origin; }
     std::string SelectedGameTiles() override { return Tiles; }
 
-    std::int32_t Answer = HallOfFameNotEntered;
+    std::int32_t Answer = GameNotEntered;
     std::string Origin;
     std::string Tiles;
     std::vector<Call> Calls;
 };
-
-class SilentProgress final : public GameCreateObserver {
-public:
-    void ShowStep(std::int32_t) override {}
-};
-
-// A deal built by the real generator and the order in which its tiles were placed: taking
-// the pairs off in reverse order clears the board.
-struct KnownDeal {
-    TileArray Faces{};
-    TileArray InsertionOrder{};
-    // Pair k (1..72) as (first, second) insertion positions.
-    std::pair<std::int32_t, std::int32_t> Pair(int k) const
-    {
-        return {InsertionOrder[2 * k - 1], InsertionOrder[2 * k]};
-    }
-};
-
-inline KnownDeal GenerateDeal(const BoardGeometry& geometry, ErrorReport& errors, std::uint64_t seed)
-{
-    SeededRandomSource random(seed);
-    GameCreator creator(geometry, random, errors);
-    SilentProgress progress;
-    KnownDeal deal;
-    creator.GameCreate(deal.Faces, progress, false);
-    deal.InsertionOrder = creator.InsertionOrder();
-    return deal;
-}
-
-// A valid deal that runs into a dead end after one move (88 and 114) or two (then 89 and
-// 101): each of these pairs is the only free match at its turn.
-TileArray DeadEndDeal(int movesBeforeDeadEnd);
 
 struct PlayBench {
     explicit PlayBench(std::uint64_t seed = 7)

@@ -1,0 +1,97 @@
+// The entry point: one running instance per user, the language, the version wipe of the
+// settings, the real services, and the board window.
+#include "about/QtLinkOpener.h"
+#include "board/RandomSource.h"
+#include "shell/Clock.h"
+#include "shell/ErrorReport.h"
+#include "shell/Locale.h"
+#include "shell/QtMessageBox.h"
+#include "shell/QtSettingsStore.h"
+#include "shell/QtSystemLocale.h"
+#include "shell/Registry.h"
+#include "shell/Services.h"
+#include "sound/SdlMultimediaLayer.h"
+#include "sound/SharedSoundPlayer.h"
+#include "window/GameCompanions.h"
+#include "window/QtFileDialog.h"
+#include "window/StartOptions.h"
+#include "window/frmBoard.h"
+
+#include "ResourceNames.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QLockFile>
+#include <QStandardPaths>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The lock that marks a running instance, in the user's own runtime folder. A lock left by
+// a crashed run names a process that no longer exists and is taken over.
+QString InstanceLockPath()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (folder.isEmpty()) folder = QDir::tempPath();
+    QDir().mkpath(folder);
+    return QDir(folder).filePath(QStringLiteral("tessaron.lock"));
+}
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int size : tessaron::resources::ProgramIconSizes)
+        icon.addFile(QString::fromStdString(tessaron::resources::ProgramIconPath(size)), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    using namespace tessaron;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessaron"));
+    QApplication::setWindowIcon(ProgramIcon());
+
+    QLockFile instance(InstanceLockPath());
+    instance.setStaleLockTime(0);  // only a dead owner makes the lock stale, never its age
+    if (!instance.tryLock(0)) {
+        QApplication::beep();
+        return EXIT_SUCCESS;
+    }
+
+    QtSettingsStore store;
+    QtSystemLocale systemLocale;
+    QtMessageBox messageBox;
+    ErrorReport errors(messageBox, [] {}, [] { std::_Exit(EXIT_FAILURE); });
+    Registry settings(store, errors, systemLocale);
+    Locale texts(settings, errors, systemLocale);
+    texts.LoadLocaleFromRegistry();
+    settings.CleanupRegistry();
+
+    SystemClock clock;
+    SeededRandomSource random = SeededRandomSource::FromClock();
+    QtFileDialog fileDialog;
+    QtLinkOpener links;
+    ProgramInfo program;
+    program.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    // The audio layer outlives the player; the player is created on its first use.
+    SdlMultimediaLayer media;
+    SharedSoundPlayer sound(media, settings, texts, errors, program.ProgramFolder);
+    errors.SetStopSound([&sound] { sound.SoundStop(); });
+    Services services{settings, texts, errors, messageBox, sound, random, clock, fileDialog, links, program};
+
+    GameCompanions companions(services, sound);
+    frmBoard board(services, companions);
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    board.SetGameCreateShow(HasGameCreateShowOption(arguments));
+    board.show();
+    return application.exec();
+}

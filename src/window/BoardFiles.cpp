@@ -1,0 +1,94 @@
+// Load game... and Save game...: the file dialogs, reading and writing the 156 bytes.
+// The bytes are decoded and encoded by the core; a rejected file changes nothing.
+#include "window/frmBoard.h"
+
+#include "records/GameFile.h"
+#include "shell/TextTools.h"
+#include "window/GameFileName.h"
+
+#include <QFile>
+
+namespace tessaron {
+
+namespace {
+constexpr const char* BoardObject = "frmBoard";
+
+[[noreturn]] void FailFileAccess(const QFile& file)
+{
+    const std::int32_t number = file.error() == QFileDevice::OpenError && !file.exists() ? ErrFileNotFound
+                                                                                           : ErrPathFileAccess;
+    Fail(number, file.errorString().toStdString());
+}
+} // namespace
+
+void frmBoard::mnuFileLoadGame_Click()
+{
+    if (building_) return;
+    Guarded(services_.Errors, BoardObject, "mnuFileLoadGame_Click", [this] {
+        FileDialogRequest request;
+        request.Title = fileOpenTitle_;
+        request.Filter = fileDialogFilter_;
+        request.InitialFileName = services_.Settings.LoadRegistryString("Board", "PathGameOpen", "");
+        request.FileMustExist = true;
+        request.PathMustExist = true;
+        const std::optional<FileDialogChoice> choice = services_.FileDialog.Show(this, request);
+        if (!choice) return;  // cancelled: nothing happens, nothing is stored
+        services_.Settings.SaveRegistryString("Board", "PathGameOpen", choice->FileName, "");
+        GameFileLoad(choice->FileName, GameFileOrigin(choice->FileTitle));
+    });
+    EnableCommands();
+}
+
+void frmBoard::GameFileLoad(const std::string& filePath, const std::string& origin)
+{
+    Guarded(services_.Errors, BoardObject, "GameFileLoad", [&] {
+        QFile file(QString::fromStdString(filePath));
+        if (!file.open(QIODevice::ReadOnly)) FailFileAccess(file);
+        const QByteArray bytes = file.read(qint64(GameFileSize));
+        if (file.error() != QFileDevice::NoError) FailFileAccess(file);
+        file.close();
+
+        TileArray faces = play_->TileFaces();
+        if (DecodeGameFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), faces)) {
+            play_->StartLoadedDeal(faces, origin);
+            return;
+        }
+        services_.MessageBox.Beep();
+        services_.MessageBox.ShowCriticalOk(fileOpenTitle_, ReplaceSubString(fileInvalidText_, "^0", filePath));
+    });
+}
+
+void frmBoard::mnuFileSaveGame_Click()
+{
+    if (building_) return;
+    Guarded(services_.Errors, BoardObject, "mnuFileSaveGame_Click", [this] {
+        FileDialogRequest request;
+        request.Title = fileSaveTitle_;
+        request.Filter = fileDialogFilter_;
+        request.InitialFileName = services_.Settings.LoadRegistryString("Board", "PathGameSave", "");
+        request.DefaultExtension = ".tsg";
+        request.Save = true;
+        request.OverwritePrompt = true;
+        request.PathMustExist = true;
+        request.NoReadOnly = true;
+        const std::optional<FileDialogChoice> choice = services_.FileDialog.Show(this, request);
+        if (!choice) return;
+        services_.Settings.SaveRegistryString("Board", "PathGameSave", choice->FileName, "");
+        GameFileSave(choice->FileName);
+    });
+}
+
+void frmBoard::GameFileSave(const std::string& filePath)
+{
+    Guarded(services_.Errors, BoardObject, "GameFileSave", [&] {
+        const std::string bytes = EncodeGameFile(play_->TileFaces(), services_.Errors);
+        if (bytes.size() != GameFileSize) return;  // already reported; nothing is written
+        QFile file(QString::fromStdString(filePath));
+        // Written from the start without emptying the file: a longer file keeps its tail.
+        if (!file.open(QIODevice::ReadWrite)) FailFileAccess(file);
+        if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) FailFileAccess(file);
+        if (!file.flush()) FailFileAccess(file);
+    });
+}
+
+} // namespace tessaron

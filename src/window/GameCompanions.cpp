@@ -1,0 +1,52 @@
+#include "window/GameCompanions.h"
+
+#include "about/frmAbout.h"
+#include "halloffame/HallOfFameWindows.h"
+#include "sound/SharedSoundPlayer.h"
+#include "sound/frmSound.h"
+#include "window/TimeGone.h"
+
+namespace tessaron {
+
+GameCompanions::GameCompanions(const Services& services, SharedSoundPlayer& sound)
+    : services_(services), sound_(sound)
+{
+}
+
+GameCompanions::~GameCompanions() = default;
+
+HallOfFameWindows& GameCompanions::HallOfFame()
+{
+    // The list is read from the store once, when the board first needs it.
+    if (!hallOfFame_) {
+        Locale& texts = services_.Texts;
+        hallOfFame_ = std::make_unique<HallOfFameWindows>(
+            services_.Settings, texts, services_.Sound, services_.Errors,
+            [&texts](double timeGone) { return FormatTimeGone(timeGone, texts); }, services_.Program.Title);
+    }
+    return *hallOfFame_;
+}
+
+std::int32_t GameCompanions::InsertGame(QWidget* owner, double gameTime, const TileArray& tileFaces,
+                                        const TileArray& removedTiles, double gameTimeNow)
+{
+    return HallOfFame().InsertGame(owner, gameTime, tileFaces, removedTiles, gameTimeNow);
+}
+
+std::int32_t GameCompanions::ShowHallOfFame(QWidget* owner) { return HallOfFame().ShowAsDialog(owner); }
+
+std::string GameCompanions::SelectedGameOrigin()
+{
+    return hallOfFame_ ? hallOfFame_->SelectedGameOrigin() : std::string();
+}
+
+std::string GameCompanions::SelectedGameTiles()
+{
+    return hallOfFame_ ? hallOfFame_->SelectedGameTiles() : std::string();
+}
+
+void GameCompanions::ShowSoundDialog(QWidget* owner) { frmSound(sound_, services_).Display(owner); }
+
+void GameCompanions::ShowAboutDialog(QWidget* owner) { frmAbout(services_).Activate(owner); }
+
+} // namespace tessaron

@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace tessaron {
+
+// True when "-GameCreateShow" appears anywhere on the command line, in any case, also
+// inside a longer argument. arguments excludes the program's own name.
+bool HasGameCreateShowOption(const std::vector<std::string>& arguments);
+
+} // namespace tessaron

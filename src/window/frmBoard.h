@@ -1,0 +1,171 @@
+#pragma once
+// The board window: the background, 144 tile pictures, four corner buttons, four labels,
+// the win banners and the menu bar. It owns the board model and forwards every click and
+// command to it; what it shows is what the model tells it.
+#include "board/BoardGeometry.h"
+#include "board/GameCreator.h"
+#include "board/Play.h"
+#include "shell/Services.h"
+#include "window/BoardCompanions.h"
+#include "window/BoardPictures.h"
+#include "window/GameClock.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace tessaron {
+
+class BoardLabel;
+class CommandButton;
+class TilePicture;
+
+struct BoardOptions {
+    // The clock's 1000 ms tick; null gives a real timer.
+    ClockTimer* Timer = nullptr;
+    // What Cancel in the progress window does: end the program at once, saving nothing.
+    std::function<void()> EndProgram;
+};
+
+class frmBoard final : public QMainWindow,
+                       private PlayView,
+                       private ClockView,
+                       private HallOfFameGate,
+                       private DealBuilder {
+    Q_OBJECT
+public:
+    frmBoard(Services& services, BoardCompanions& companions, BoardOptions options = {}, QWidget* parent = nullptr);
+    ~frmBoard() override;
+
+    // Show each tile as it is placed while a deal is built ("-GameCreateShow").
+    void SetGameCreateShow(bool show) { gameCreateShow_ = show; }
+
+    const Play& Model() const { return *play_; }
+    const GameClock& GameClockState() const { return *clock_; }
+    // The 1000 ms tick of the real timer (null when the timer was passed in).
+    ClockTimer* OwnTimer() const { return ownTimer_.get(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // frmBoard.cpp: set-up, first activation, closing, window place.
+    void Form_Load();
+    void Form_Activate();
+    void CreateControls();
+    void FormLocationLoad();
+    void FormLocationSave();
+    double TwipsPerPixel() const;
+    void SoundStop();
+
+    // BoardMenus.cpp: menu bar, captions, enabled states, language.
+    void CreateMenus();
+    void SetupLocale();
+    void EnableCommands();
+    void ClickCommandButton(QPushButton* button);
+    void PressDefaultButton();
+    void mnuFileNewGame_Click();
+    void mnuFileShowHallOfFame_Click();
+    void mnuGameRemoveTile_Click();
+    void mnuGameRestartGame_Click();
+    void mnuOptionTimingActive_Click();
+    void mnuOptionLocaleSelect_Click(int index);
+
+    // BoardPlay.cpp: tiles, buttons and what the model draws.
+    void imgTile_Click(std::int32_t tile);
+    void imgTile_DblClick(std::int32_t tile);
+    void cmdRemoveTiles_Click();
+    void cmdRemoveTile_Click();
+    void cmdUndoLastMove_Click();
+    void cmdRedoNextMove_Click();
+    // Runs a model operation unless a deal is being built, then refreshes the commands.
+    void Forward(const std::function<void()>& operation);
+
+    void DrawTile(std::int32_t tile, std::int32_t face, bool selected, bool visible) override;
+    void ShowTileCount(std::int32_t tilesLeft) override;
+    void ShowGameOrigin(OriginKind kind, const std::string& origin) override;
+    void ShowNoMovePossible(bool shown) override;
+    void ShowGameWon(bool shown) override;
+    void ShowTimeGone(const std::string& text) override;
+    std::int32_t InsertGame(double gameTime, const TileArray& tileFaces, const TileArray& removedTiles,
+                            double gameTimeNow) override;
+    std::string SelectedGameOrigin() override;
+    std::string SelectedGameTiles() override;
+    void BuildDeal(TileArray& faces) override;
+
+    // BoardFiles.cpp: game files.
+    void mnuFileLoadGame_Click();
+    void mnuFileSaveGame_Click();
+    void GameFileLoad(const std::string& filePath, const std::string& origin);
+    void GameFileSave(const std::string& filePath);
+
+    Services& services_;
+    BoardCompanions& companions_;
+    BoardOptions options_;
+    BoardPictures pictures_;
+    BoardGeometry geometry_;
+    GameCreator creator_;
+    std::unique_ptr<ClockTimer> ownTimer_;
+    std::unique_ptr<GameClock> clock_;
+    std::unique_ptr<Play> play_;
+
+    bool gameCreateShow_ = false;
+    bool formActivated_ = false;
+    bool building_ = false;
+    bool gameWonShown_ = false;
+
+    // Localised texts for the model's reports and the file menus.
+    std::string fileDialogFilter_;
+    std::string fileOpenTitle_;
+    std::string fileSaveTitle_;
+    std::string fileInvalidText_;
+    std::string tileCountFormat_;
+    std::string newGameText_;
+    std::string savedGameText_;
+    std::int32_t tilesLeft_ = 0;
+
+    QWidget* surface_ = nullptr;
+    std::array<TilePicture*, TileCount + 1> imgTile_{};
+    CommandButton* cmdRedoNextMove_ = nullptr;
+    CommandButton* cmdRemoveTiles_ = nullptr;
+    CommandButton* cmdRemoveTile_ = nullptr;
+    CommandButton* cmdUndoLastMove_ = nullptr;
+    BoardLabel* lblGameOrigin_ = nullptr;
+    BoardLabel* lblTimeGone_ = nullptr;
+    BoardLabel* lblNoMovePossible_ = nullptr;
+    BoardLabel* lblTileCount_ = nullptr;
+    std::array<QLabel*, 2> imgGameWon_{};
+
+    QMenu* mnuFile_ = nullptr;
+    QMenu* mnuGame_ = nullptr;
+    QMenu* mnuOption_ = nullptr;
+    QMenu* mnuOptionLocale_ = nullptr;
+    QMenu* mnuHelp_ = nullptr;
+    QAction* mnuFileNewGame_ = nullptr;
+    QAction* mnuFileLoadGame_ = nullptr;
+    QAction* mnuFileSaveGame_ = nullptr;
+    QAction* mnuFileShowHallOfFame_ = nullptr;
+    QAction* mnuFileQuit_ = nullptr;
+    QAction* mnuGameUndoLastMove_ = nullptr;
+    QAction* mnuGameRedoNextMove_ = nullptr;
+    QAction* mnuGameRemoveTiles_ = nullptr;
+    QAction* mnuGameRemoveTile_ = nullptr;
+    QAction* mnuGameRestartGame_ = nullptr;
+    QAction* mnuOptionTimingActive_ = nullptr;
+    QAction* mnuOptionEditSounds_ = nullptr;
+    std::array<QAction*, 2> mnuOptionLocaleSelect_{};
+    QAction* mnuHelpAbout_ = nullptr;
+    QAction* defaultButtonKey_ = nullptr;
+};
+
+} // namespace tessaron

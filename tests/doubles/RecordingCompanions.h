@@ -1,0 +1,49 @@
+#pragma once
+// The board's companions as a test sees them: the hall of fame answers as scripted and
+// every call is recorded; the sound and about dialogs only count their openings.
+#include "window/BoardCompanions.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tessaron {
+
+class RecordingCompanions final : public BoardCompanions {
+public:
+    struct Insert {
+        QWidget* Owner;
+        double GameTime;
+        TileArray TileFaces;
+        TileArray RemovedTiles;
+        double GameTimeNow;
+    };
+
+    std::int32_t InsertGame(QWidget* owner, double gameTime, const TileArray& tileFaces,
+                            const TileArray& removedTiles, double gameTimeNow) override
+    {
+        Inserts.push_back({owner, gameTime, tileFaces, removedTiles, gameTimeNow});
+        return InsertAnswer;
+    }
+    std::int32_t ShowHallOfFame(QWidget* owner) override
+    {
+        HallOfFameOwners.push_back(owner);
+        return HallOfFameAnswer;
+    }
+    std::string SelectedGameOrigin() override { return Origin; }
+    std::string SelectedGameTiles() override { return Tiles; }
+    void ShowSoundDialog(QWidget* owner) override { SoundDialogOwners.push_back(owner); }
+    void ShowAboutDialog(QWidget* owner) override { AboutDialogOwners.push_back(owner); }
+
+    std::int32_t InsertAnswer = 0;
+    std::int32_t HallOfFameAnswer = 1;
+    std::string Origin;
+    std::string Tiles;
+
+    std::vector<Insert> Inserts;
+    std::vector<QWidget*> HallOfFameOwners;
+    std::vector<QWidget*> SoundDialogOwners;
+    std::vector<QWidget*> AboutDialogOwners;
+};
+
+} // namespace tessaron

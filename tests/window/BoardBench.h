@@ -1,0 +1,135 @@
+#pragma once
+// The real board window wired to doubles: a settings store in memory, recorded sounds and
+// message boxes, a clock and a tick moved by hand, a scripted file dialog and companions.
+// Tests click the real widgets and read what a player would see.
+#include "board/BoardGeometry.h"
+#include "doubles/FakeFileDialog.h"
+#include "doubles/FixedSystemLocale.h"
+#include "doubles/ManualClock.h"
+#include "doubles/ManualTimer.h"
+#include "doubles/MemorySettingsStore.h"
+#include "doubles/RecordingCompanions.h"
+#include "doubles/RecordingLinkOpener.h"
+#include "doubles/RecordingMessageBox.h"
+#include "doubles/RecordingSound.h"
+#include "play/KnownDeals.h"
+#include "records/GameRecord.h"
+#include "shell/Locale.h"
+#include "shell/Registry.h"
+#include "shell/Services.h"
+#include "window/TilePicture.h"
+#include "window/frmBoard.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+
+#include <memory>
+
+namespace tessaron {
+
+struct BoardBench {
+    explicit BoardBench(std::uint64_t seed = 5)
+    {
+        Geometry.CreateTileRelations(BoardLayout, 36.0f, 52.0f);
+        Texts.SetLocale();
+        Deal = GenerateDeal(Geometry, Report.Errors, seed);
+    }
+    BoardBench(const BoardBench&) = delete;
+    BoardBench& operator=(const BoardBench&) = delete;
+
+    // The deal the board resumes when it opens.
+    void StoreGame(const TileArray& faces) { Store.Write("Board", "Game", ConvertTilesToString(faces, Report.Errors)); }
+
+    // Creates and shows the board and waits for its first deal; true when it came.
+    bool Open()
+    {
+        Board = std::make_unique<frmBoard>(Wiring, Companions, BoardOptions{&Timer, [this] { ++ProgramEnds; }});
+        Board->show();
+        if (!QTest::qWaitFor([this] { return Board->Model().DealExists(); }, 5000)) return false;
+        Board->activateWindow();
+        return QTest::qWaitForWindowActive(Board.get());
+    }
+    // Closes the board the orderly way and forgets it, as at the end of a run.
+    void Close()
+    {
+        Board->close();
+        Board.reset();
+    }
+
+    TilePicture* Tile(std::int32_t tile) const { return Board->findChild<TilePicture*>(QStringLiteral("imgTile_%1").arg(tile)); }
+    QPushButton* Button(const char* name) const { return Board->findChild<QPushButton*>(QString::fromLatin1(name)); }
+    QAction* Action(const char* name) const { return Board->findChild<QAction*>(QString::fromLatin1(name)); }
+    QLabel* Label(const char* name) const { return Board->findChild<QLabel*>(QString::fromLatin1(name)); }
+    QString Text(const char* name) const { return Label(name)->text(); }
+
+    void Click(std::int32_t tile) { QTest::mouseClick(Tile(tile), Qt::LeftButton, {}, QPoint(20, 28)); }
+    // As the window system delivers it: a click, then the double click and its release.
+    void DoubleClick(std::int32_t tile)
+    {
+        Click(tile);
+        QTest::mouseDClick(Tile(tile), Qt::LeftButton, {}, QPoint(20, 28));
+        QTest::mouseRelease(Tile(tile), Qt::LeftButton, {}, QPoint(20, 28));
+    }
+    void Press(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
+    // The event loop runs between two keys of a player (a new deal hands the keyboard back
+    // to the board through it).
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QCoreApplication::processEvents();
+        QTest::keyClick(Board.get(), key, modifiers);
+    }
+    void Move(std::int32_t first, std::int32_t second)
+    {
+        Click(first);
+        Click(second);
+        Press("cmdRemoveTiles");
+    }
+    void MovePair(int k) { Move(Deal.Pair(k).first, Deal.Pair(k).second); }
+
+    int VisibleTiles() const
+    {
+        int count = 0;
+        for (std::int32_t tile = 1; tile <= TileCount; ++tile) count += Tile(tile)->isVisible() ? 1 : 0;
+        return count;
+    }
+
+    // The enabled buttons and menu items that play changes, in a fixed order.
+    QString EnabledCommands() const
+    {
+        QStringList enabled;
+        for (const char* name : {"cmdRedoNextMove", "cmdRemoveTile", "cmdRemoveTiles", "cmdUndoLastMove"})
+            if (Button(name)->isEnabled()) enabled << QString::fromLatin1(name);
+        for (const char* name : {"mnuFileNewGame", "mnuFileLoadGame", "mnuFileSaveGame", "mnuFileShowHallOfFame",
+                                 "mnuFileQuit", "mnuGameUndoLastMove", "mnuGameRedoNextMove", "mnuGameRemoveTiles",
+                                 "mnuGameRemoveTile", "mnuGameRestartGame", "mnuOptionTimingActive",
+                                 "mnuOptionEditSounds", "mnuOptionLocaleSelect_0", "mnuOptionLocaleSelect_1",
+                                 "mnuHelpAbout"})
+            if (Action(name)->isEnabled()) enabled << QString::fromLatin1(name);
+        return enabled.join(QLatin1Char(' '));
+    }
+
+    RecordingErrorReport Report;
+    BoardGeometry Geometry{Report.Errors};
+    MemorySettingsStore Store;
+    FixedSystemLocale System;
+    Registry Settings{Store, Report.Errors, System};
+    Locale Texts{Settings, Report.Errors, System};
+    RecordingSound Sound;
+    SeededRandomSource Random{99};
+    ManualClock Time;
+    FakeFileDialog FileDialog;
+    RecordingLinkOpener Links;
+    ProgramInfo Program;
+    Services Wiring{Settings, Texts, Report.Errors, Report.Box, Sound, Random, Time, FileDialog, Links, Program};
+    RecordingCompanions Companions;
+    ManualTimer Timer;
+    int ProgramEnds = 0;
+    KnownDeal Deal;
+    std::unique_ptr<frmBoard> Board;
+};
+
+} // namespace tessaron

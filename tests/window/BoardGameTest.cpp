@@ -1,0 +1,237 @@
+// The board window around play: the saved deal, the language switch, game files, the
+// window's place and the menus that open other windows.
+#include "BoardBench.h"
+
+#include "records/GameFile.h"
+#include "window/QtFileDialog.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace tessaron {
+
+class BoardGameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void WindowShowsTheBoardAtItsFixedSize()
+    {
+        BoardBench bench;
+        QVERIFY(bench.Open());
+        QCOMPARE(bench.Board->windowTitle(), QString("Tessaron"));
+        QCOMPARE(bench.Board->centralWidget()->size(), QSize(580, 474));
+        QCOMPARE(bench.Tile(1)->pos(), QPoint(268, 192));
+        QCOMPARE(bench.Tile(88)->pos(), QPoint(18, 208));
+        QCOMPARE(bench.Tile(144)->pos(), QPoint(450, 26));
+        QCOMPARE(bench.Button("cmdUndoLastMove")->geometry(), QRect(556, 450, 24, 24));
+        QCOMPARE(bench.Label("lblTileCount")->geometry().right() + 1, 551);
+        QCOMPARE(bench.Label("lblTileCount")->palette().color(QPalette::WindowText), QColor(255, 255, 192));
+        QCOMPARE(bench.Label("lblGameOrigin")->palette().color(QPalette::WindowText), QColor(255, 224, 192));
+        QCOMPARE(bench.Button("cmdRemoveTiles")->toolTip(), QString("Do move (remove tiles)"));
+        // A smaller position lies in front: among the board's children it comes later.
+        const QObjectList children = bench.Board->centralWidget()->children();
+        QVERIFY(children.indexOf(bench.Tile(1)) > children.indexOf(bench.Tile(2)));
+        QVERIFY(children.indexOf(bench.Tile(88)) > children.indexOf(bench.Tile(89)));
+    }
+
+    void FirstStartDealsANewGameWithoutTheRestartSound()
+    {
+        BoardBench bench;
+        QVERIFY(bench.Open());
+        QCOMPARE(bench.Text("lblGameOrigin"), QString("New game"));
+        QCOMPARE(bench.VisibleTiles(), 144);
+        QCOMPARE(bench.Sound.Events, std::vector<std::int32_t>{SoundNewGame});
+    }
+
+    void CloseAndRestartResumesTheSameDealWithItsOrigin()
+    {
+        BoardBench bench;
+        QVERIFY(bench.Open());
+        const TileArray faces = bench.Board->Model().TileFaces();
+        bench.Click(88);
+        bench.Board->move(100, 50);
+        const QPoint place = bench.Board->frameGeometry().topLeft();
+        const double twips = 1440.0 / bench.Board->logicalDpiX();
+        bench.Close();
+        QCOMPARE(bench.Store.Values().at({"Board", "Game"}), ConvertTilesToString(faces, bench.Report.Errors));
+        QCOMPARE(bench.Settings.LoadRegistrySingle("Board", "Left", 0), float(place.x() * twips));
+        QCOMPARE(bench.Settings.LoadRegistrySingle("Board", "Top", 0), float(place.y() * twips));
+
+        bench.Sound.Clear();
+        QVERIFY(bench.Open());
+        QCOMPARE(bench.Board->Model().TileFaces(), faces);
+        QCOMPARE(bench.Text("lblGameOrigin"), QString("New game (saved)"));
+        QCOMPARE(bench.Sound.Events, std::vector<std::int32_t>{SoundRestartGame});
+        QCOMPARE(bench.VisibleTiles(), 144);
+        QCOMPARE(bench.Board->frameGeometry().topLeft(), place);
+
+        bench.Close();
+        bench.Store.Write("Board", "GameOrigin", "Puzzle");
+        QVERIFY(bench.Open());
+        QCOMPARE(bench.Text("lblGameOrigin"), QString("Puzzle"));
+    }
+
+    void DamagedStoredGameGivesANewDealSilently()
+    {
+        BoardBench bench;
+        bench.Store.Write("Board", "Game", std::string(143, '!'));
+        QVERIFY(bench.Open());
+        QCOMPARE(bench.Text("lblGameOrigin"), QString("New game"));
+        QCOMPARE(bench.Sound.Events, std::vector<std::int32_t>{SoundNewGame});
+        QVERIFY(bench.Report.Box.Boxes.empty());
+        QCOMPARE(bench.Report.Box.Beeps, 0);
+    }
+
+    void LanguageSwitchAfterAWinRewritesTheTextsAndKeepsTheGame()
+    {
+        BoardBench bench;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        for (int k = 72; k >= 1; --k) bench.MovePair(k);
+        QVERIFY(bench.Label("imgGameWon_0")->isVisible());
+
+        bench.Action("mnuOptionLocaleSelect_1")->trigger();
+        QVERIFY(!bench.Label("imgGameWon_0")->isVisible());
+        QVERIFY(bench.Label("imgGameWon_1")->isVisible());
+        QCOMPARE(bench.Text("lblTileCount"), QString("0 von 144"));
+        QCOMPARE(bench.Text("lblGameOrigin"), QString("Neues Spiel (gespeichert)"));
+        QCOMPARE(bench.Action("mnuGameUndoLastMove")->text(), QString("Letzten Zug zurücknehmen"));
+        QVERIFY(bench.Action("mnuOptionLocaleSelect_1")->isChecked());
+        QVERIFY(!bench.Action("mnuOptionLocaleSelect_0")->isChecked());
+        QCOMPARE(bench.Action("mnuOptionLocaleSelect_0")->text(), QString("English"));
+        QVERIFY(bench.Board->Model().GameWon());
+        QCOMPARE(bench.Store.Values().at({"General", "Locale"}), std::string("1"));
+
+        bench.Action("mnuOptionLocaleSelect_0")->trigger();
+        QVERIFY(bench.Label("imgGameWon_0")->isVisible());
+        QCOMPARE(bench.Text("lblTileCount"), QString("0 of 144"));
+    }
+
+    void LanguageSwitchKeepsTheClockTextAndTheNewGameForm()
+    {
+        BoardBench bench;
+        bench.Store.Write("Board", "TimingActive", "1");
+        QVERIFY(bench.Open());
+        bench.Key(Qt::Key_N, Qt::ControlModifier);  // a deal built in this run
+        QCOMPARE(bench.Text("lblGameOrigin"), QString("New game"));
+        const TileArray faces = bench.Board->Model().TileFaces();
+        std::int32_t first = 0, second = 0;
+        for (std::int32_t a = 1; a <= TileCount && second == 0; ++a)
+            for (std::int32_t b = a + 1; b <= TileCount && second == 0; ++b)
+                if (!bench.Board->Model().IsLocked(a) && !bench.Board->Model().IsLocked(b) && faces[a] == faces[b]) {
+                    first = a;
+                    second = b;
+                }
+        QVERIFY(second != 0);
+        bench.Move(first, second);
+        bench.Time.AdvanceSeconds(65);
+        bench.Timer.Tick();
+        bench.Action("mnuOptionLocaleSelect_1")->trigger();
+        QCOMPARE(bench.Text("lblGameOrigin"), QString("Neues Spiel"));
+        QCOMPARE(bench.Text("lblTimeGone"), QString("1m05s"));
+        QCOMPARE(bench.Text("lblTileCount"), QString("142 von 144"));
+        QCOMPARE(bench.Board->Model().RemovedCount(), 2);
+    }
+
+    void SavedPlaceIsUsedOnlyWhenTheWindowStaysOnTheScreen()
+    {
+        BoardBench bench;
+        bench.Store.Write("Board", "Left", "1500");  // twips: 100 pixels at 96 dpi
+        bench.Store.Write("Board", "Top", "750");
+        QVERIFY(bench.Open());
+        const double twips = 1440.0 / bench.Board->logicalDpiX();
+        QCOMPARE(bench.Board->frameGeometry().topLeft(), QPoint(qRound(1500 / twips), qRound(750 / twips)));
+        bench.Board->move(200, 80);
+        bench.Board->setWindowState(Qt::WindowMaximized);
+        bench.Close();  // a maximised window leaves the stored place alone
+        QCOMPARE(bench.Store.Values().at({"Board", "Left"}), std::string("1500"));
+
+        BoardBench far;
+        far.Store.Write("Board", "Left", "9999999");
+        far.Store.Write("Board", "Top", "750");
+        QVERIFY(far.Open());
+        QVERIFY(far.Board->frameGeometry().left() < 5000);
+    }
+
+    void GameFileSavedAndLoadedAgainDealsFromTheFullBoardUnderItsName()
+    {
+        QTemporaryDir folder;
+        BoardBench bench;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        const std::string path = folder.filePath("Puzzle.tsg").toStdString();
+        bench.FileDialog.Choice = FileDialogChoice{path, "Puzzle.tsg"};
+        bench.Key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(QFileInfo(QString::fromStdString(path)).size(), qint64(GameFileSize));
+        QVERIFY(bench.FileDialog.Requests.back().Save);
+        QCOMPARE(bench.FileDialog.Requests.back().Filter, std::string("Tessaron game files (*.tsg)|*.tsg"));
+
+        bench.Key(Qt::Key_N, Qt::ControlModifier);
+        bench.MovePair(72);  // whatever: the loaded deal starts from the full board
+        bench.Key(Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(bench.FileDialog.Requests.size(), std::size_t(2));
+        QCOMPARE(bench.Board->Model().TileFaces(), bench.Deal.Faces);
+        QCOMPARE(bench.Text("lblGameOrigin"), QString("Puzzle"));
+        QCOMPARE(bench.VisibleTiles(), 144);
+        QCOMPARE(bench.Store.Values().at({"Board", "PathGameOpen"}), path);
+        QCOMPARE(bench.Store.Values().at({"Board", "PathGameSave"}), path);
+    }
+
+    void InvalidGameFileIsRefusedWithAMessageAndTheGameGoesOn()
+    {
+        QTemporaryDir folder;
+        BoardBench bench;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        bench.MovePair(72);
+        const QString path = folder.filePath("bad.tsg");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(EncodeGameFile(bench.Deal.Faces, bench.Report.Errors)).replace(0, 1, "t"));
+        file.close();
+        bench.FileDialog.Choice = FileDialogChoice{path.toStdString(), "bad.tsg"};
+        bench.Key(Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(bench.Report.Box.Beeps, 1);
+        QCOMPARE(bench.Report.Box.Boxes.size(), std::size_t(1));
+        QCOMPARE(bench.Report.Box.Boxes[0].Title, std::string("Load Tessaron game"));
+        QCOMPARE(bench.Report.Box.Boxes[0].Text, "'" + path.toStdString() + "' is not a valid Tessaron game file.");
+        QCOMPARE(bench.Board->Model().RemovedCount(), 2);
+
+        bench.FileDialog.Choice.reset();  // cancelled: nothing at all
+        bench.Key(Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(bench.Report.Box.Boxes.size(), std::size_t(1));
+        QCOMPARE(bench.Board->Model().RemovedCount(), 2);
+    }
+
+    void FileDialogFilterTakesQtsForm()
+    {
+        QCOMPARE(QtFileDialogFilter("Tessaron game files (*.tsg)|*.tsg"), std::string("Tessaron game files (*.tsg)"));
+        QCOMPARE(QtFileDialogFilter("Sounds|*.wav;*.mid|All|*.*"), std::string("Sounds (*.wav *.mid);;All (*.*)"));
+    }
+
+    void MenusOpenTheCompanionsOverTheBoard()
+    {
+        BoardBench bench;
+        QVERIFY(bench.Open());
+        const TileArray before = bench.Board->Model().TileFaces();
+        bench.Companions.HallOfFameAnswer = 2;  // new game
+        bench.Action("mnuFileShowHallOfFame")->trigger();
+        QCOMPARE(bench.Companions.HallOfFameOwners.size(), std::size_t(1));
+        QVERIFY(bench.Board->Model().TileFaces() != before);
+        bench.Action("mnuOptionEditSounds")->trigger();
+        bench.Action("mnuHelpAbout")->trigger();
+        QCOMPARE(bench.Companions.SoundDialogOwners, std::vector<QWidget*>{bench.Board.get()});
+        QCOMPARE(bench.Companions.AboutDialogOwners, std::vector<QWidget*>{bench.Board.get()});
+    }
+};
+
+} // namespace tessaron
+
+int RunBoardGameTests(int argc, char** argv)
+{
+    tessaron::BoardGameTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "BoardGameTest.moc"

@@ -1,0 +1,88 @@
+// The progress window of a deal build, driven by the real generator.
+#include "board/BoardGeometry.h"
+#include "board/GameCreator.h"
+#include "doubles/FixedSystemLocale.h"
+#include "doubles/MemorySettingsStore.h"
+#include "doubles/RecordingMessageBox.h"
+#include "shell/Locale.h"
+#include "shell/Registry.h"
+#include "shell/frmGame.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+namespace tessaron {
+
+class ProgressWindowTest : public QObject {
+    Q_OBJECT
+
+    struct Bench {
+        Bench() { Texts.SetLocale(); }
+        RecordingErrorReport Report;
+        MemorySettingsStore Store;
+        FixedSystemLocale System;
+        Registry Settings{Store, Report.Errors, System};
+        Locale Texts{Settings, Report.Errors, System};
+        int Ends = 0;
+    };
+
+    static QString Count(QWidget* window, int step)
+    {
+        return window->findChild<QLabel*>(QStringLiteral("lblCount_%1").arg(step))->text();
+    }
+
+private slots:
+    void CountsTheStepsOfARealBuildAndClosesASecondAfterIt()
+    {
+        Bench bench;
+        BoardGeometry geometry(bench.Report.Errors);
+        geometry.CreateTileRelations(BoardLayout, 36.0f, 52.0f);
+        SeededRandomSource random(3);
+        GameCreator creator(geometry, random, bench.Report.Errors);
+        QPointer<frmGame> window = new frmGame(bench.Texts, bench.Report.Errors, nullptr, [&bench] { ++bench.Ends; });
+        TileArray faces{};
+        creator.GameCreate(faces, *window, false);
+
+        QVERIFY(window->isVisible());
+        QCOMPARE(Count(window, 0), QString("1"));
+        QCOMPARE(Count(window, 1), QString("72"));
+        QCOMPARE(Count(window, 2), QString::number(creator.LastAttemptCount()));
+        QCOMPARE(Count(window, 3), QString("144"));
+        QCOMPARE(window->findChild<QLabel*>("lblTitle_2")->text(), QString("Placing tiles..."));
+        QVERIFY(!window->findChild<QPushButton*>("cmdCancel")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 3000);  // closed and gone
+        QCOMPARE(bench.Ends, 0);
+    }
+
+    void LaterStepsStartAgainAndCancelEndsTheProgram()
+    {
+        Bench bench;
+        QPointer<frmGame> window = new frmGame(bench.Texts, bench.Report.Errors, nullptr, [&bench] { ++bench.Ends; });
+        window->ShowStep(0);
+        window->ShowStep(2);
+        window->ShowStep(3);
+        window->ShowStep(3);
+        QCOMPARE(Count(window, 3), QString("2"));
+        window->ShowStep(1);  // blanks the counts of steps 2 and 3
+        QCOMPARE(Count(window, 2), QString());
+        QCOMPARE(Count(window, 3), QString());
+        QCOMPARE(window->StepCount(3), 0);
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+        QCOMPARE(bench.Ends, 1);
+        window->ShowStep(4);  // no such step: reported, the window goes on
+        QCOMPARE(bench.Report.Titles(), std::vector<std::string>{"frmGame.ShowStep"});
+        delete window;
+    }
+};
+
+} // namespace tessaron
+
+int RunProgressWindowTests(int argc, char** argv)
+{
+    tessaron::ProgressWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "ProgressWindowTest.moc"
