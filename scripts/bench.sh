@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds every benchmark (Release, in build-bench) and runs each of them in turn.
+# Builds every benchmark (Release, in build-bench) and runs each of them in turn, then prints
+# one table with each figure against its target (scripts/bench-table.awk; docs/performance.md).
 # Benchmark executables are the targets named *_bench; extra arguments go to each of them.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 
 build=build-bench
 jobs=${JOBS:-$(nproc)}
@@ -16,9 +17,14 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 cmake --build "$build" -j "$jobs" --target "${targets[@]}"
 
+results=$(mktemp -d)
+trap 'rm -r -- "$results"' EXIT
+
 for target in "${targets[@]}"; do
   executable=$(find "$build/bench" -type f -name "$target" -perm -u+x | head -n 1)
   echo
   echo "=== $target"
-  "$executable" "$@"
+  "$executable" --benchmark_out="$results/$target.csv" --benchmark_out_format=csv "$@"
 done
+
+awk -f scripts/bench-table.awk "$results"/*.csv

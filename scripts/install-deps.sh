@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
   fonts-dejavu-core fonts-comic-neue          # without any font Qt draws text as boxes
   xvfb xauth                                  # screenshots and start-up measurements
+  desktop-file-utils appstream                # validate the desktop entry and metainfo
 )
 
 missing=()

@@ -1,11 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds everything and runs every test.
+# Installs what is needed, builds everything and runs every test: the normal build, then
+# the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/install-deps.sh
 
 jobs=$(nproc)
+# Let ccache share results between checkouts in different folders.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+
+echo "== Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSARON_SANITIZE=ON \
+  -DTESSARON_BUILD_BENCHMARKS=OFF
+cmake --build build-sanitize -j "$jobs"
+ctest --test-dir build-sanitize --output-on-failure -j "$jobs"

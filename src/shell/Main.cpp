@@ -15,6 +15,7 @@
 #include "window/GameCompanions.h"
 #include "window/QtFileDialog.h"
 #include "window/StartOptions.h"
+#include "window/TilePicture.h"
 #include "window/frmBoard.h"
 
 #include "ResourceNames.h"
@@ -24,8 +25,11 @@
 #include <QIcon>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QTimer>
 
+#include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,6 +54,34 @@ QIcon ProgramIcon()
     return icon;
 }
 
+// For the start-up benchmark (bench/window): with TESSARON_FIRST_PAINT_MARK set, the game
+// writes "tessaron: first board paint" to stderr once the board has been painted with its
+// deal, and with the value "exit" it then ends at once, saving nothing. Unset, nothing is
+// watched.
+class FirstPaintMark final : public QObject {
+public:
+    explicit FirstPaintMark(bool exitAfter) : exitAfter_(exitAfter) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !seen_ && qobject_cast<tessaron::TilePicture*>(watched)) {
+            seen_ = true;
+            // Runs once this paint pass has ended and been flushed to the screen.
+            QTimer::singleShot(0, this, [this] {
+                std::fputs("tessaron: first board paint\n", stderr);
+                std::fflush(stderr);
+                if (exitAfter_) std::_Exit(EXIT_SUCCESS);
+            });
+        }
+        return false;
+    }
+
+private:
+    bool exitAfter_;
+    bool seen_ = false;
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -57,7 +89,14 @@ int main(int argc, char* argv[])
     using namespace tessaron;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaron"));
+    // Lets desktops match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tessaron.Tessaron"));
     QApplication::setWindowIcon(ProgramIcon());
+    std::unique_ptr<FirstPaintMark> firstPaintMark;
+    if (qEnvironmentVariableIsSet("TESSARON_FIRST_PAINT_MARK")) {
+        firstPaintMark = std::make_unique<FirstPaintMark>(qEnvironmentVariable("TESSARON_FIRST_PAINT_MARK") == "exit");
+        application.installEventFilter(firstPaintMark.get());
+    }
 
     QLockFile instance(InstanceLockPath());
     instance.setStaleLockTime(0);  // only a dead owner makes the lock stale, never its age

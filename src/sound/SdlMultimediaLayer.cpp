@@ -114,6 +114,9 @@ bool SdlMultimediaLayer::EnsureAudioOpen()
     if (audioState_ != AudioState::NotTried)
         return audioState_ == AudioState::Open;
     audioState_ = AudioState::Failed;
+    // The window system, not SDL, decides how the program ends: without this hint SDL
+    // swallows SIGTERM and SIGINT, and the game would outlive a logout or `kill`.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, MIX_DEFAULT_CHANNELS, 1024) != 0) {

@@ -1,0 +1,56 @@
+# Prints the benchmark table: each figure (the median over the runs) against its target.
+# Input: the CSV files that the *_bench executables wrote with --benchmark_out.
+BEGIN { FS = "," }
+
+function unquote(text) { gsub(/"/, "", text); return text }
+function to_ms(value, unit) {
+  if (unit == "ns") return value / 1e6
+  if (unit == "us") return value / 1e3
+  if (unit == "s") return value * 1e3
+  return value
+}
+
+# Google Benchmark puts its context lines first; the table starts at its header.
+FNR == 1 { in_table = 0 }
+$1 == "name" {
+  delete column
+  for (i = 1; i <= NF; i++) column[unquote($i)] = i
+  in_table = 1
+  next
+}
+
+in_table {
+  name = unquote($1)
+  base = name; sub(/\/.*/, "", base)
+  if (column["error_occurred"] && $(column["error_occurred"]) == "true") {
+    failure[base] = unquote($(column["error_message"]))
+    next
+  }
+  if (name !~ /_median$/) next
+  time_ms[base] = to_ms($(column["real_time"]), $(column["time_unit"]))
+  if (column["rss_MB"] && $(column["rss_MB"]) != "") rss_mb[base] = $(column["rss_MB"])
+}
+
+function row(measure, base, figure, unit, target, decimals,   shown, verdict) {
+  if (base in failure) { shown = "-"; verdict = "failed: " failure[base] }
+  else if (figure == "") { shown = "-"; verdict = "not run" }
+  else {
+    shown = sprintf("%." decimals "f %s", figure, unit)
+    verdict = figure + 0 < target ? "met" : "MISSED"
+  }
+  printf "| %-50s | %12s | %9s | %-7s |\n", measure, shown, "< " target " " unit, verdict
+}
+
+END {
+  print ""
+  print "=== Benchmarks against their targets (medians)"
+  printf "| %-50s | %12s | %9s | %-7s |\n", "Measure", "Figure", "Target", "Verdict"
+  printf "|%s|%s|%s|%s|\n", "----------------------------------------------------", "--------------", "-----------", "---------"
+  row("One deal built in the core", "BM_GameCreate", time_ms["BM_GameCreate"], "ms", 1, 3)
+  row("New Game to the drawn board, progress window incl.", "NewGame", time_ms["NewGame"], "ms", 60, 1)
+  row("Process start to first painted board, offscreen", "StartupOffscreen", time_ms["StartupOffscreen"], "ms", 300, 0)
+  row("Process start to first painted board, Xvfb", "StartupXvfb", time_ms["StartupXvfb"], "ms", 300, 0)
+  row("Resident memory after start-up, offscreen", "StartupOffscreen", rss_mb["StartupOffscreen"], "MB", 60, 1)
+  row("Resident memory after start-up, Xvfb", "StartupXvfb", rss_mb["StartupXvfb"], "MB", 60, 1)
+  row("Tile click handled and redrawn", "TileClick", time_ms["TileClick"], "ms", 2, 3)
+}
