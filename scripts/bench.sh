@@ -27,4 +27,13 @@ for target in "${targets[@]}"; do
   "$executable" --benchmark_out="$results/$target.csv" --benchmark_out_format=csv "$@"
 done
 
+# The board window once more on an X server (Xvfb), which draws as a player's desktop does.
+window_bench=$(find "$build/bench" -type f -name window_bench -perm -u+x | head -n 1)
+if [ -n "$window_bench" ] && command -v xvfb-run >/dev/null; then
+  echo
+  echo "=== window_bench on Xvfb"
+  xvfb-run -a -s "-screen 0 1280x1024x24" env QT_QPA_PLATFORM=xcb \
+    "$window_bench" --benchmark_out="$results/window_bench_xcb.csv" --benchmark_out_format=csv "$@"
+fi
+
 awk -f scripts/bench-table.awk "$results"/*.csv

@@ -46,11 +46,15 @@ QString InstanceLockPath()
     return QDir(folder).filePath(QStringLiteral("tessaron.lock"));
 }
 
+// The window icon in the desktop sizes. The 512-pixel master is left out: the icon decodes
+// every picture at once (on X11 all of them go to the window too), and the master alone
+// would cost more of the start-up than all the others together.
 QIcon ProgramIcon()
 {
     QIcon icon;
     for (int size : tessaron::resources::ProgramIconSizes)
-        icon.addFile(QString::fromStdString(tessaron::resources::ProgramIconPath(size)), QSize(size, size));
+        if (size <= 256)
+            icon.addFile(QString::fromStdString(tessaron::resources::ProgramIconPath(size)), QSize(size, size));
     return icon;
 }
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
 #include <utility>
 
 namespace tessaron {
@@ -20,12 +21,17 @@ frmGame::frmGame(const Locale& texts, ErrorReport& errors, QWidget* owner, std::
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QGridLayout(this);
     layout->setColumnMinimumWidth(1, 48);
+    // A counter has a fixed size, so a new count repaints only its label instead of laying
+    // out the whole window again at every step of a build.
+    const QSize countSize(std::max(48, fontMetrics().horizontalAdvance(QStringLiteral("000000"))),
+                          fontMetrics().height());
     for (int step = 0; step < 4; ++step) {
         lblTitle_[step] = new QLabel(QString::fromStdString(texts.LoadLocaleString(std::int16_t(270 + step))), this);
         lblTitle_[step]->setObjectName(QStringLiteral("lblTitle_%1").arg(step));
         lblCount_[step] = new QLabel(this);
         lblCount_[step]->setObjectName(QStringLiteral("lblCount_%1").arg(step));
         lblCount_[step]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        lblCount_[step]->setFixedSize(countSize);
         layout->addWidget(lblTitle_[step], step, 0);
         layout->addWidget(lblCount_[step], step, 1);
     }

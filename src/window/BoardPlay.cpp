@@ -106,8 +106,12 @@ void frmBoard::ShowGameWon(bool shown)
 {
     gameWonShown_ = shown;
     // Only the banner of the current language is ever shown.
-    for (int language = 0; language < 2; ++language)
-        imgGameWon_[language]->setVisible(shown && language == services_.Texts.GetLocale());
+    for (int language = 0; language < 2; ++language) {
+        const bool showBanner = shown && language == services_.Texts.GetLocale();
+        if (showBanner && imgGameWon_[language]->pixmap().isNull())
+            imgGameWon_[language]->setPixmap(pictures_.WonBanner(language));
+        imgGameWon_[language]->setVisible(showBanner);
+    }
 }
 
 void frmBoard::ShowTimeGone(const std::string& text)

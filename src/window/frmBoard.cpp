@@ -141,7 +141,7 @@ void frmBoard::CreateControls()
         auto* banner = new QLabel(surface_);
         banner->setObjectName(QStringLiteral("imgGameWon_%1").arg(language));
         banner->setAttribute(Qt::WA_TranslucentBackground);
-        banner->setPixmap(pictures_.WonBanner[language]);
+        // Its picture is set when it is first shown (ShowGameWon).
         banner->resize(resources::WonBannerWidth[language], resources::WonBannerHeight[language]);
         banner->move(bannerPlaces[language]);
         banner->hide();

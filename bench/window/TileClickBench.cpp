@@ -1,0 +1,101 @@
+// A click on a free tile until the board shows it: the model selects or deselects it, the
+// commands are enabled anew, and the event loop's next turn repaints what changed. The
+// clicks alternate on one tile, selecting and deselecting it.
+#include "BoardWindowBench.h"
+#include "WindowBenches.h"
+
+#include "ResourceNames.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <QPixmap>
+#include <QTest>
+
+#include <memory>
+
+namespace tessaron {
+
+namespace {
+
+constexpr int ClickRuns = 400;
+const QPoint TileMiddle(20, 28);
+
+void Click(TilePicture* tile)
+{
+    QTest::mouseClick(tile, Qt::LeftButton, {}, TileMiddle);
+    QCoreApplication::processEvents();
+}
+
+// The first tile that a click selects, deselected again; null when none does.
+TilePicture* FindFreeTile(BoardWindowBench& bench)
+{
+    for (std::int32_t position = 1; position <= TileCount; ++position) {
+        TilePicture* tile = bench.Tile(position);
+        if (!tile->isVisible()) continue;
+        Click(tile);
+        if (tile->Bright()) {
+            Click(tile);
+            return tile;
+        }
+    }
+    return nullptr;
+}
+
+// Each repetition clicks once more on the same tile, so selections and deselections alternate.
+void TileClick(benchmark::State& state, BoardWindowBench& bench, TilePicture*& clicked)
+{
+    if (!clicked) clicked = FindFreeTile(bench);
+    TilePicture* tile = clicked;
+    if (!tile) {
+        state.SkipWithError("no tile could be selected");
+        return;
+    }
+    for (auto _ : state) {
+        const bool wasSelected = tile->Bright();
+        bench.Paints.Reset(tile);
+        const auto start = std::chrono::steady_clock::now();
+        Click(tile);
+        const double seconds = SecondsSince(start);
+        if (tile->Bright() == wasSelected || bench.Paints.WatchedTile == 0) {
+            state.SkipWithError("the click was not shown");
+            break;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+
+// The first selection of a face also decodes its selected look (the board decodes it when
+// first asked for); this is that extra cost, once per face and run.
+void SelectedFaceDecode(benchmark::State& state)
+{
+    int face = 0;
+    for (auto _ : state) {
+        face = face % resources::TileFaceCount + 1;
+        // As a first load does: decoded from the file (QPixmap(path) would hit the pixmap cache).
+        const QPixmap picture = QPixmap::fromImage(QImage(QString::fromStdString(resources::TileFacePath(true, face))));
+        benchmark::DoNotOptimize(picture);
+        if (picture.isNull()) state.SkipWithError("a face picture is missing");
+    }
+}
+
+} // namespace
+
+void RegisterTileClickBenchmarks(BoardWindowBench& bench)
+{
+    auto clicked = std::make_shared<TilePicture*>(nullptr);
+    benchmark::RegisterBenchmark(BenchmarkName("TileClick").c_str(), [&bench, clicked](benchmark::State& state) {
+        TileClick(state, bench, *clicked);
+    })
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond)
+        ->Iterations(1)
+        ->Repetitions(ClickRuns)
+        ->ReportAggregatesOnly(true);
+    benchmark::RegisterBenchmark(BenchmarkName("SelectedFaceDecode").c_str(), SelectedFaceDecode)
+        ->Unit(benchmark::kMicrosecond)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+}
+
+} // namespace tessaron
