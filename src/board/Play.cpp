@@ -125,17 +125,17 @@ void Play::GameWonReached()
     }
     w_.Clock.UpdateGameTime();
     switch (w_.HallOfFame.InsertGame(w_.Clock.GameTime(), faces_, removed_, w_.Clock.GameTimeNow())) {
-    case GameNotEntered:
+    case HallOfFameNotShown:
         w_.Sound.SoundStart(SoundGameWon);
         break;
-    case HallOfFameWindowClosed:
+    case HallOfFameClosed:
         gameOrigin_ = w_.HallOfFame.SelectedGameOrigin();
         ShowOrigin();
         break;
-    case HallOfFameNewGameChosen:
+    case HallOfFameNewGame:
         NewGame();
         break;
-    case HallOfFameChallengeChosen:
+    case HallOfFameChallenge:
         ReplaySelectedHallOfFameGame();
         break;
     default:

@@ -4,6 +4,7 @@
 // its view what to draw and never asks the view what is on the board.
 #include "board/BoardGeometry.h"
 #include "board/TileTypes.h"
+#include "halloffame/HallOfFameChoice.h"
 #include "shell/ErrorReport.h"
 #include "shell/Registry.h"
 #include "sound/SoundService.h"
@@ -50,14 +51,6 @@ public:
     virtual bool TimingActive() const = 0;
     virtual double GameTime() const = 0;
     virtual double GameTimeNow() const = 0;
-};
-
-// The answer of the hall of fame to a game solved against the clock.
-enum InsertGameResult : std::int32_t {
-    GameNotEntered = 0,  // not listed, or the player cancelled the name request
-    HallOfFameWindowClosed = 1,
-    HallOfFameNewGameChosen = 2,
-    HallOfFameChallengeChosen = 3,
 };
 
 class HallOfFameGate {

@@ -1,6 +1,8 @@
 #pragma once
 // What InsertGame needs from the windows: the name request, a message, and the hall of
 // fame window itself. The game shows modal dialogs over the board; tests script answers.
+#include "halloffame/HallOfFameChoice.h"
+
 #include <cstdint>
 #include <string>
 
@@ -28,14 +30,6 @@ constexpr RgbColour RankColour(std::int32_t rank)
     default: return {0, 0, 255};
     }
 }
-
-// The choices of the hall of fame window.
-enum HallOfFameChoice : std::int32_t {
-    HallOfFameNotShown = 0,  // no entry and no window, or the name request was cancelled
-    HallOfFameClosed = 1,
-    HallOfFameNewGame = 2,
-    HallOfFameChallenge = 3,
-};
 
 class HallOfFameDialogs {
 public:

@@ -176,8 +176,8 @@ void frmBoard::mnuFileShowHallOfFame_Click()
     Forward([this] {
         Guarded(services_.Errors, BoardObject, "mnuFileShowHallOfFame_Click", [this] {
             switch (companions_.ShowHallOfFame(this)) {
-            case HallOfFameNewGameChosen: play_->NewGame(); break;
-            case HallOfFameChallengeChosen: play_->ReplaySelectedHallOfFameGame(); break;
+            case HallOfFameNewGame: play_->NewGame(); break;
+            case HallOfFameChallenge: play_->ReplaySelectedHallOfFameGame(); break;
             default: break;
             }
         });

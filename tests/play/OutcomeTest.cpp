@@ -106,7 +106,7 @@ TEST_F(WinAgainstTheClock, HandsTheTimeTheDealAndTheMovesToTheHallOfFameOnce)
 
 TEST_F(WinAgainstTheClock, ClosedHallOfFameGivesTheEntryOriginWithoutASound)
 {
-    bench.HallOfFame.Answer = HallOfFameWindowClosed;
+    bench.HallOfFame.Answer = HallOfFameClosed;
     bench.HallOfFame.Origin = "N.N. 03/05/2004 07:08 (2m22s)";
     PlayToTheEnd();
     EXPECT_EQ(bench.View.Kind, OriginKind::Origin);
@@ -116,7 +116,7 @@ TEST_F(WinAgainstTheClock, ClosedHallOfFameGivesTheEntryOriginWithoutASound)
 
 TEST_F(WinAgainstTheClock, NewGameChoiceDealsANewGame)
 {
-    bench.HallOfFame.Answer = HallOfFameNewGameChosen;
+    bench.HallOfFame.Answer = HallOfFameNewGame;
     const int builds = bench.Deals.Builds;
     PlayToTheEnd();
     EXPECT_EQ(bench.Deals.Builds, builds + 1);
@@ -129,7 +129,7 @@ TEST_F(WinAgainstTheClock, NewGameChoiceDealsANewGame)
 TEST_F(WinAgainstTheClock, ChallengeReplaysTheSelectedDeal)
 {
     const TileArray other = DeadEndDeal(1);
-    bench.HallOfFame.Answer = HallOfFameChallengeChosen;
+    bench.HallOfFame.Answer = HallOfFameChallenge;
     bench.HallOfFame.Tiles = ConvertTilesToString(other, bench.Report.Errors);
     bench.HallOfFame.Origin = "Somebody";
     PlayToTheEnd();
@@ -141,7 +141,7 @@ TEST_F(WinAgainstTheClock, ChallengeReplaysTheSelectedDeal)
 
 TEST_F(WinAgainstTheClock, ChallengeOfADamagedEntryBuildsANewDeal)
 {
-    bench.HallOfFame.Answer = HallOfFameChallengeChosen;
+    bench.HallOfFame.Answer = HallOfFameChallenge;
     bench.HallOfFame.Tiles = "damaged";
     const int builds = bench.Deals.Builds;
     PlayToTheEnd();

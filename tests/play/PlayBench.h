@@ -94,7 +94,7 @@ public:
     std::string SelectedGameOrigin() override { return Origin; }
     std::string SelectedGameTiles() override { return Tiles; }
 
-    std::int32_t Answer = GameNotEntered;
+    std::int32_t Answer = HallOfFameNotShown;
     std::string Origin;
     std::string Tiles;
     std::vector<Call> Calls;
