@@ -7,17 +7,35 @@
 #include "window/GameFileName.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
 namespace tessaron {
 
 namespace {
 constexpr const char* BoardObject = "frmBoard";
 
-[[noreturn]] void FailFileAccess(const QFile& file)
+[[noreturn]] void FailFileAccess(const QFileDevice& file, const QString& path)
 {
-    const std::int32_t number = file.error() == QFileDevice::OpenError && !file.exists() ? ErrFileNotFound
-                                                                                           : ErrPathFileAccess;
+    const std::int32_t number = file.error() == QFileDevice::OpenError && !QFile::exists(path) ? ErrFileNotFound
+                                                                                                 : ErrPathFileAccess;
     Fail(number, file.errorString().toStdString());
+}
+
+// The bytes of an existing file after the game (a longer file keeps them); empty when the
+// file is absent or not longer than a game file.
+QByteArray BytesAfterGame(const QString& path)
+{
+    QFile existing(path);
+    if (!existing.exists()) return {};
+    // A read-only file may not be replaced, although its folder would allow a new one.
+    if (!QFileInfo(path).isWritable()) Fail(ErrPathFileAccess);
+    if (!existing.open(QIODevice::ReadOnly)) FailFileAccess(existing, path);
+    if (existing.size() <= qint64(GameFileSize)) return {};
+    if (!existing.seek(qint64(GameFileSize))) FailFileAccess(existing, path);
+    const QByteArray tail = existing.readAll();
+    if (existing.error() != QFileDevice::NoError) FailFileAccess(existing, path);
+    return tail;
 }
 } // namespace
 
@@ -42,10 +60,11 @@ void frmBoard::mnuFileLoadGame_Click()
 void frmBoard::GameFileLoad(const std::string& filePath, const std::string& origin)
 {
     Guarded(services_.Errors, BoardObject, "GameFileLoad", [&] {
-        QFile file(QString::fromStdString(filePath));
-        if (!file.open(QIODevice::ReadOnly)) FailFileAccess(file);
+        const QString path = QString::fromStdString(filePath);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) FailFileAccess(file, path);
         const QByteArray bytes = file.read(qint64(GameFileSize));
-        if (file.error() != QFileDevice::NoError) FailFileAccess(file);
+        if (file.error() != QFileDevice::NoError) FailFileAccess(file, path);
         file.close();
 
         TileArray faces = play_->TileFaces();
@@ -83,11 +102,15 @@ void frmBoard::GameFileSave(const std::string& filePath)
     Guarded(services_.Errors, BoardObject, "GameFileSave", [&] {
         const std::string bytes = EncodeGameFile(play_->TileFaces(), services_.Errors);
         if (bytes.size() != GameFileSize) return;  // already reported; nothing is written
-        QFile file(QString::fromStdString(filePath));
-        // Written from the start without emptying the file: a longer file keeps its tail.
-        if (!file.open(QIODevice::ReadWrite)) FailFileAccess(file);
-        if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) FailFileAccess(file);
-        if (!file.flush()) FailFileAccess(file);
+        const QString path = QString::fromStdString(filePath);
+        const QByteArray tail = BytesAfterGame(path);
+        // Written beside the old file and put in its place in one step, so a save that fails
+        // half-way leaves the old file whole. The bytes after the game are carried over.
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) FailFileAccess(file, path);
+        if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())
+            || file.write(tail) != tail.size() || !file.commit())
+            FailFileAccess(file, path);
     });
 }
 
