@@ -20,4 +20,5 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS
   -DTESSARON_SANITIZE=ON \
   -DTESSARON_BUILD_BENCHMARKS=OFF
 cmake --build build-sanitize -j "$jobs"
-ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+# The sanitized run plays fewer random games; the normal run above plays the full 2,000.
+TESSARON_RANDOMPLAY_GAMES=300 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
