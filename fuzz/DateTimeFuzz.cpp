@@ -1,6 +1,6 @@
 // The date-time ("yyyymmddhhnnss") and elapsed-time ("hhnnss") conversions over any text:
-// they never crash or hang; a reported failure gives 0; a text in the canonical form
-// converts back to the same digits.
+// they never crash or hang; a reported failure gives 0; a moment that was read can be
+// written again; a text in the canonical form converts back to the same digits.
 #include "FuzzSupport.h"
 #include "doubles/RecordingMessageBox.h"
 #include "records/DateTimeText.h"
@@ -58,6 +58,12 @@ void CheckMoment(const std::string& text)
     FUZZ_CHECK(report.Box.Boxes.size() <= 1);
     if (!report.Box.Boxes.empty()) FUZZ_CHECK(moment == 0);
     if (text.empty()) FUZZ_CHECK(moment == 0 && report.Box.Boxes.empty());
+    // The hall of fame stores every stamp it loaded when it saves the list again.
+    try {
+        (void)ConvertDateTimeToString(moment);
+    } catch (const Failure&) {
+        FUZZ_CHECK(!"a moment that was read cannot be written");
+    }
     if (IsCanonicalMoment(text)) {
         FUZZ_CHECK(report.Box.Boxes.empty());
         FUZZ_CHECK(ConvertDateTimeToString(moment) == text.substr(0, 14));

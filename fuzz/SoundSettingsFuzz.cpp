@@ -3,8 +3,9 @@
 // "0", each event with a file and its group on is heard, and saving what was loaded
 // writes nothing.
 //
-// The program folder is a temporary folder that is also the working folder, so that
-// relative paths in the input can name its files.
+// The program folder is a temporary folder with sound files in it. A stored path that
+// does not start with "/" (other than "" and "-") is taken as a name in that folder, so
+// that inputs can name its files.
 #include "FuzzSupport.h"
 #include "doubles/FakeMultimedia.h"
 #include "doubles/FixedSystemLocale.h"
@@ -17,7 +18,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 using namespace tessaron;
 
@@ -58,7 +58,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     ProgramFolder = name;
     for (const char* folder : Folders) std::filesystem::create_directory(ProgramFolder / folder);
     for (const char* file : Files) std::ofstream(ProgramFolder / file) << "RIFF";
-    std::filesystem::current_path(ProgramFolder);
     std::atexit(RemoveProgramFolder);
     return 0;
 }
@@ -67,6 +66,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     MemorySettingsStore store;
     fuzz::FillStore(store, Keys, data, size);
+    for (std::int32_t n = 0; n < SoundCount; ++n) {
+        const std::string key = "FilePath" + std::to_string(n);
+        const std::optional<std::string> stored = store.Read("Sound", key);
+        if (stored && !stored->empty() && *stored != "-" && (*stored)[0] != '/')
+            store.Write("Sound", key, (ProgramFolder / *stored).string());
+    }
+    store.Log.clear();
     FakeMultimedia media;
     FixedSystemLocale system;
     RecordingErrorReport report;

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev                      # windows, settings store
   libsdl2-mixer-dev timgm6mb-soundfont        # audio; the soundfont makes MIDI audible
   libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
+  clang libclang-rt-14-dev                    # fuzz targets (libFuzzer)
   fonts-dejavu-core fonts-comic-neue          # without any font Qt draws text as boxes
   xvfb xauth                                  # screenshots and start-up measurements
   desktop-file-utils appstream                # validate the desktop entry and metainfo

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds everything and runs every test: the normal build, then
-# the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is needed, builds everything and runs every test: the normal build, the
+# whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and a short run
+# of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,3 +23,9 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS
 cmake --build build-sanitize -j "$jobs"
 # The sanitized run plays fewer random games; the normal run above plays the full 2,000.
 TESSARON_RANDOMPLAY_GAMES=300 ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+
+echo "== Fuzz targets: a short run of each over its committed seed corpus"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTESSARON_FUZZ=ON \
+  -DTESSARON_BUILD_TESTS=OFF -DTESSARON_BUILD_BENCHMARKS=OFF
+cmake --build build-fuzz -j "$jobs" --target fuzz_targets
+ctest --test-dir build-fuzz --output-on-failure -j "$jobs"

@@ -26,7 +26,13 @@ void HallOfFameList::LoadList()
             const std::string section = SectionName(i);
             HallOfFameEntry& entry = entries_[i];
             entry.Result = ConvertTimeToDate(settings_.LoadRegistryString(section, "Result", ""), errors_);
-            if (entry.Result == 0) break;
+            // Only the time of day of a result is stored. A damaged text that reads as a
+            // negative time or a whole day would be written back as no time at all, and the
+            // next load would lose every entry behind it: such a slot ends the list too.
+            if (!(entry.Result > 0 && entry.Result < 1)) {
+                entry.Result = 0;
+                break;
+            }
             entry.Player = settings_.LoadRegistryString(section, "Player", "");
             entry.Stamp = ConvertDateTimeToDate(settings_.LoadRegistryString(section, "Stamp", ""), errors_);
             entry.Moves = settings_.LoadRegistryString(section, "Moves", "");

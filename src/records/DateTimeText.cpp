@@ -49,6 +49,10 @@ double ConvertDateTimeToDate(const std::string& text, ErrorReport& errors)
         if (text.empty()) return;
         const double date = DateSerial(DigitGroup(text, 0, 4), DigitGroup(text, 4, 2), DigitGroup(text, 6, 2));
         const double time = TimeSerial(DigitGroup(text, 8, 2), DigitGroup(text, 10, 2), DigitGroup(text, 12, 2));
+        // A moment outside the years 100 to 9999 could not be written back (the hall of
+        // fame stores again every stamp it loaded): it is an overflow, like any date the
+        // calendar cannot hold.
+        SplitDate(date + time);
         value = date + time;
     });
     return value;

@@ -31,6 +31,27 @@ TEST(HallOfFameStorage, ListEndsAtTheFirstSlotWithoutATime)
     EXPECT_NEAR(hallOfFame->List().Entry(2).Stamp, SolvedAt, Seconds(1) / 100);
 }
 
+// A negative time or a whole day cannot be written back as it was read; taking it into the
+// list would make the next save drop every entry behind it without a word.
+TEST(HallOfFameStorage, TimeThatCannotBeStoredAgainEndsTheList)
+{
+    for (const char* damaged : {"-10000", "240000"}) {
+        HallOfFameServices services;
+        services.SeedEntry(1, "Anna", 30, Deal(1));
+        services.SeedEntry(2, "Ben", 40, Deal(2));
+        services.Settings.SaveRegistryString("HallOfFame\\02", "Result", damaged, "");
+        services.SeedEntry(3, "Carl", 50, Deal(3));
+        HallOfFameList list(services.Settings, services.Report.Errors);
+        list.LoadList();
+        ASSERT_EQ(list.Count(), 1) << damaged;
+
+        list.SaveList(1, 0);
+        HallOfFameList reloaded(services.Settings, services.Report.Errors);
+        reloaded.LoadList();
+        EXPECT_EQ(reloaded.Count(), list.Count()) << damaged;
+    }
+}
+
 TEST(HallOfFameStorage, EmptySlotsRemoveTheirSections)
 {
     HallOfFameServices services;
