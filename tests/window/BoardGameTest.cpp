@@ -204,6 +204,57 @@ private slots:
         QCOMPARE(bench.Board->Model().RemovedCount(), 2);
     }
 
+    // A cancelled dialog remembers nothing, and the load and save dialogs each open at their
+    // own last file: saving never moves the folder the load dialog opens in.
+    void CancelledDialogsStoreNothingAndThePathsStayApart()
+    {
+        QTemporaryDir folder;
+        BoardBench bench;
+        QVERIFY(bench.Open());
+        bench.FileDialog.Choice.reset();
+        bench.Key(Qt::Key_S, Qt::ControlModifier);
+        bench.Key(Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(bench.FileDialog.Requests.size(), std::size_t(2));
+        QCOMPARE(bench.Store.Values().count({"Board", "PathGameSave"}), std::size_t(0));
+        QCOMPARE(bench.Store.Values().count({"Board", "PathGameOpen"}), std::size_t(0));
+
+        const std::string saved = folder.filePath("Saved.tsg").toStdString();
+        bench.FileDialog.Choice = FileDialogChoice{saved, "Saved.tsg"};
+        bench.Key(Qt::Key_S, Qt::ControlModifier);
+        bench.FileDialog.Choice.reset();
+        bench.Key(Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(bench.FileDialog.Requests.back().InitialFileName, std::string());
+        QCOMPARE(bench.Store.Values().count({"Board", "PathGameOpen"}), std::size_t(0));
+        bench.Key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(bench.FileDialog.Requests.back().InitialFileName, saved);
+    }
+
+    // A file with a fifth copy of one face (and only three of another) is refused whole.
+    void GameFileWithAFifthCopyOfAFaceIsRefused()
+    {
+        QTemporaryDir folder;
+        BoardBench bench;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        const TileArray& faces = bench.Deal.Faces;
+        std::int32_t copied = 1;
+        while (faces[copied] > LastOrdinaryFace) ++copied;
+        std::int32_t replaced = 1;
+        while (faces[replaced] > LastOrdinaryFace || faces[replaced] == faces[copied]) ++replaced;
+        std::string bytes = EncodeGameFile(faces, bench.Report.Errors);
+        bytes[GameFileSize - TileCount + replaced - 1] = static_cast<char>(faces[copied] + 32);
+        const QString path = folder.filePath("Five.tsg");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(bytes));
+        file.close();
+        bench.FileDialog.Choice = FileDialogChoice{path.toStdString(), "Five.tsg"};
+        bench.Key(Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(bench.Report.Box.Boxes.size(), std::size_t(1));
+        QCOMPARE(bench.Board->Model().TileFaces(), bench.Deal.Faces);
+        QCOMPARE(bench.VisibleTiles(), 144);
+    }
+
     void FileDialogFilterTakesQtsForm()
     {
         QCOMPARE(QtFileDialogFilter("Tessaron game files (*.tsg)|*.tsg"), std::string("Tessaron game files (*.tsg)"));
