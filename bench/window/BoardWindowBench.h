@@ -2,18 +2,9 @@
 // The real board window offscreen, wired to the platform doubles (settings in memory,
 // recorded sounds and boxes, a clock and tick moved by hand), and a counter of the paint
 // events its tile pictures receive, so a benchmark can tell that the board was drawn.
-#include "doubles/FakeFileDialog.h"
-#include "doubles/FixedSystemLocale.h"
-#include "doubles/ManualClock.h"
+#include "doubles/DoubleServices.h"
 #include "doubles/ManualTimer.h"
-#include "doubles/MemorySettingsStore.h"
 #include "doubles/RecordingCompanions.h"
-#include "doubles/RecordingLinkOpener.h"
-#include "doubles/RecordingMessageBox.h"
-#include "doubles/RecordingSound.h"
-#include "shell/Locale.h"
-#include "shell/Registry.h"
-#include "shell/Services.h"
 #include "shell/frmGame.h"
 #include "window/TilePicture.h"
 #include "window/frmBoard.h"
@@ -62,10 +53,8 @@ protected:
     }
 };
 
-struct BoardWindowBench {
-    BoardWindowBench() { Texts.SetLocale(); }
-    BoardWindowBench(const BoardWindowBench&) = delete;
-    BoardWindowBench& operator=(const BoardWindowBench&) = delete;
+struct BoardWindowBench : DoubleServices {
+    BoardWindowBench() : DoubleServices(2026) {}
 
     // Creates and shows the board and runs the event loop until its first deal is drawn.
     bool Open()
@@ -95,18 +84,6 @@ struct BoardWindowBench {
         return Board->findChild<TilePicture*>(QStringLiteral("imgTile_%1").arg(tile));
     }
 
-    RecordingErrorReport Report;
-    MemorySettingsStore Store;
-    FixedSystemLocale System;
-    Registry Settings{Store, Report.Errors, System};
-    Locale Texts{Settings, Report.Errors, System};
-    RecordingSound Sound;
-    SeededRandomSource Random{2026};
-    ManualClock Time;
-    FakeFileDialog FileDialog;
-    RecordingLinkOpener Links;
-    ProgramInfo Program;
-    Services Wiring{Settings, Texts, Report.Errors, Report.Box, Sound, Random, Time, FileDialog, Links, Program};
     RecordingCompanions Companions;
     ManualTimer Timer;
     int ProgramEnds = 0;

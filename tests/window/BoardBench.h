@@ -3,20 +3,11 @@
 // message boxes, a clock and a tick moved by hand, a scripted file dialog and companions.
 // Tests click the real widgets and read what a player would see.
 #include "board/BoardGeometry.h"
-#include "doubles/FakeFileDialog.h"
-#include "doubles/FixedSystemLocale.h"
-#include "doubles/ManualClock.h"
+#include "doubles/DoubleServices.h"
 #include "doubles/ManualTimer.h"
-#include "doubles/MemorySettingsStore.h"
 #include "doubles/RecordingCompanions.h"
-#include "doubles/RecordingLinkOpener.h"
-#include "doubles/RecordingMessageBox.h"
-#include "doubles/RecordingSound.h"
 #include "play/KnownDeals.h"
 #include "records/GameRecord.h"
-#include "shell/Locale.h"
-#include "shell/Registry.h"
-#include "shell/Services.h"
 #include "window/TilePicture.h"
 #include "window/frmBoard.h"
 
@@ -31,15 +22,12 @@
 
 namespace tessaron {
 
-struct BoardBench {
-    explicit BoardBench(std::uint64_t seed = 5)
+struct BoardBench : DoubleServices {
+    explicit BoardBench(std::uint64_t seed = 5) : DoubleServices(99)
     {
         Geometry.CreateTileRelations(BoardLayout, 36.0f, 52.0f);
-        Texts.SetLocale();
         Deal = GenerateDeal(Geometry, Report.Errors, seed);
     }
-    BoardBench(const BoardBench&) = delete;
-    BoardBench& operator=(const BoardBench&) = delete;
 
     // The deal the board resumes when it opens.
     void StoreGame(const TileArray& faces) { Store.Write("Board", "Game", ConvertTilesToString(faces, Report.Errors)); }
@@ -112,19 +100,7 @@ struct BoardBench {
         return enabled.join(QLatin1Char(' '));
     }
 
-    RecordingErrorReport Report;
     BoardGeometry Geometry{Report.Errors};
-    MemorySettingsStore Store;
-    FixedSystemLocale System;
-    Registry Settings{Store, Report.Errors, System};
-    Locale Texts{Settings, Report.Errors, System};
-    RecordingSound Sound;
-    SeededRandomSource Random{99};
-    ManualClock Time;
-    FakeFileDialog FileDialog;
-    RecordingLinkOpener Links;
-    ProgramInfo Program;
-    Services Wiring{Settings, Texts, Report.Errors, Report.Box, Sound, Random, Time, FileDialog, Links, Program};
     RecordingCompanions Companions;
     ManualTimer Timer;
     int ProgramEnds = 0;
