@@ -59,9 +59,10 @@ if(UNIX AND NOT APPLE)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   # Qt 6 Widgets, SDL2_mixer and the C++ run time, read from the program's libraries.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  # MIDI sounds need a General MIDI sound font; without any font Qt draws text as boxes.
+  # MIDI sounds need a General MIDI sound font; without any font Qt draws text as boxes;
+  # Qt's own dialogs and menus speak German only with Qt's translations.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "timgm6mb-soundfont | sf3-soundfont-gm | fluid-soundfont-gm, fonts-dejavu-core | fonts-liberation2 | fonts-freefont-ttf")
+      "timgm6mb-soundfont | sf3-soundfont-gm | fluid-soundfont-gm, fonts-dejavu-core | fonts-liberation2 | fonts-freefont-ttf, qt6-translations-l10n")
   # The board's labels look best in Comic Neue. The Wayland plugin is only needed on a
   # desktop without XWayland, and it brings Qt Quick along, so it is merely suggested.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue")

@@ -14,8 +14,9 @@ constexpr std::uint32_t PrimaryLanguageMask = 0x3FF;
 constexpr std::uint32_t LangGerman = 7;
 } // namespace
 
-Locale::Locale(Registry& registry, ErrorReport& errors, const SystemLocale& systemLocale)
-    : registry_(registry), errors_(errors), systemLocale_(systemLocale)
+Locale::Locale(Registry& registry, ErrorReport& errors, const SystemLocale& systemLocale,
+               PlatformTexts* platformTexts)
+    : registry_(registry), errors_(errors), systemLocale_(systemLocale), platformTexts_(platformTexts)
 {
 }
 
@@ -57,6 +58,8 @@ void Locale::SetLocale()
         TimeFormatMinutes = LoadLocaleString(1);
         TimeFormatSeconds = LoadLocaleString(2);
         DateTimeFormat = LoadLocaleString(3);
+        // The language of the texts now in use: an index out of range kept the old base.
+        if (platformTexts_) platformTexts_->UseLanguage(LocaleStringBase == GermanStringBase ? 1 : 0);
     });
 }
 

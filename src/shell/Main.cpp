@@ -6,6 +6,7 @@
 #include "shell/ErrorReport.h"
 #include "shell/Locale.h"
 #include "shell/QtMessageBox.h"
+#include "shell/QtPlatformTexts.h"
 #include "shell/QtSettingsStore.h"
 #include "shell/QtSystemLocale.h"
 #include "shell/Registry.h"
@@ -114,7 +115,8 @@ int main(int argc, char* argv[])
     QtMessageBox messageBox;
     ErrorReport errors(messageBox, [] {}, [] { std::_Exit(EXIT_FAILURE); });
     Registry settings(store, errors, systemLocale);
-    Locale texts(settings, errors, systemLocale);
+    QtPlatformTexts platformTexts;
+    Locale texts(settings, errors, systemLocale, &platformTexts);
     texts.LoadLocaleFromRegistry();
     settings.CleanupRegistry();
 

@@ -3,21 +3,35 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace tessaron {
 
+namespace {
+
+// The patterns of a filter part ("*.mid;*.mp3" or "*.mid *.mp3") one by one.
+QStringList FilterPatterns(const QString& patterns)
+{
+    static const QRegularExpression separators(QStringLiteral("[; ]+"));
+    return patterns.split(separators, Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+// Qt reads the patterns, separated by blanks, from the last parentheses of a description.
+// A description that already shows the patterns (in either form) gets them once, in Qt's.
 std::string QtFileDialogFilter(const std::string& filter)
 {
+    static const QRegularExpression shownPatterns(QStringLiteral("\\s*\\(([^()]*)\\)$"));
     const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString description = parts[i].trimmed();
-        const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed();
-        // Qt reads the patterns from the parentheses; a description that shows them already serves.
-        filters << (description.contains(QLatin1Char('(') + patterns + QLatin1Char(')'))
-                        ? description
-                        : description + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+        QString description = parts[i].trimmed();
+        const QStringList patterns = FilterPatterns(parts[i + 1]);
+        const QRegularExpressionMatch shown = shownPatterns.match(description);
+        if (shown.hasMatch() && FilterPatterns(shown.captured(1)) == patterns) description.truncate(shown.capturedStart());
+        filters << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     if (parts.size() == 1 && !parts[0].isEmpty()) filters << parts[0];
     return filters.join(QStringLiteral(";;")).toStdString();
@@ -26,6 +40,9 @@ std::string QtFileDialogFilter(const std::string& filter)
 std::optional<FileDialogChoice> QtFileDialog::Show(QWidget* owner, const FileDialogRequest& request)
 {
     QFileDialog dialog(owner, QString::fromStdString(request.Title));
+    // Qt's own dialog speaks the game's language (its translations follow the language
+    // switch); a native one would speak the desktop's.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(QString::fromStdString(QtFileDialogFilter(request.Filter)));
     dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.Save || !request.FileMustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

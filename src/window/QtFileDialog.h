@@ -1,12 +1,14 @@
 #pragma once
-// The platform's file dialog for loading and saving game files.
+// The file dialog for game and sound files: Qt's own widget dialog, so that it speaks the
+// game's language.
 #include "shell/PlatformServices.h"
 
 #include <string>
 
 namespace tessaron {
 
-// "Description (*.tsg)|*.tsg|..." in Qt's form "Description (*.tsg);;...".
+// "Description (*.tsg)|*.tsg|..." in Qt's form "Description (*.tsg);;...", each part's
+// patterns shown once.
 std::string QtFileDialogFilter(const std::string& filter);
 
 class QtFileDialog final : public FileDialogService {

@@ -2,6 +2,7 @@
 
 #include "doubles/FixedSystemLocale.h"
 #include "doubles/MemorySettingsStore.h"
+#include "doubles/RecordingPlatformTexts.h"
 #include "doubles/RecordingMessageBox.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,8 @@ protected:
     RecordingErrorReport report;
     FixedSystemLocale system;
     Registry registry{store, report.Errors, system};
-    Locale locale{registry, report.Errors, system};
+    RecordingPlatformTexts platformTexts;
+    Locale locale{registry, report.Errors, system, &platformTexts};
 };
 
 TEST_F(LocaleRule, FirstRunOnAGermanSystemIsGermanAndOnlyTheVersionStays)
@@ -76,6 +78,19 @@ TEST_F(LocaleRule, SwitchingLanguageRefreshesTheCachedTexts)
     EXPECT_EQ(locale.TimeFormatSeconds, "s\\s");
     EXPECT_EQ(locale.DateTimeFormat, "mm\\/dd\\/yyyy hh\\:nn");
     EXPECT_EQ(report.Errors.ErrorNumberFormat, "\"Visual Basic Error \"0");
+}
+
+// Start-up, the menu switch and a re-application all pass through SetLocale; an index out of
+// range keeps the texts, so the platform keeps their language too.
+TEST_F(LocaleRule, PlatformTextsFollowEveryLanguageApplied)
+{
+    store.Write("General", "Locale", "1");
+    locale.LoadLocaleFromRegistry();
+    locale.SaveLocale(0);
+    locale.SaveLocale(1);
+    locale.LocaleIndex = 5;
+    locale.SetLocale();
+    EXPECT_EQ(platformTexts.Languages, (std::vector<std::int32_t>{1, 0, 1, 1}));
 }
 
 TEST_F(LocaleRule, MissingStringAndSixteenBitOverflowAreReportedAndGiveEmptyText)

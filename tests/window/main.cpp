@@ -4,6 +4,8 @@
 int RunBoardPlayTests(int argc, char** argv);
 int RunBoardGameTests(int argc, char** argv);
 int RunProgressWindowTests(int argc, char** argv);
+int RunBoardMenusTests(int argc, char** argv);
+int RunPlatformDialogsTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -12,5 +14,7 @@ int main(int argc, char** argv)
     failures += RunBoardPlayTests(argc, argv);
     failures += RunBoardGameTests(argc, argv);
     failures += RunProgressWindowTests(argc, argv);
+    failures += RunBoardMenusTests(argc, argv);
+    failures += RunPlatformDialogsTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
