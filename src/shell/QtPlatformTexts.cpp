@@ -33,7 +33,8 @@ QtPlatformTexts::~QtPlatformTexts()
 void QtPlatformTexts::UseLanguage(std::int32_t locale)
 {
     const QLocale::Language language = locale == 1 ? QLocale::German : QLocale::English;
-    // A German player in Austria keeps the Austrian formats; others get the language's own.
+    // The default locale picks the language of the file type descriptions in the file
+    // dialog. A system of the same language keeps its own country's variant.
     const QLocale system = QLocale::system();
     QLocale::setDefault(system.language() == language ? system : QLocale(language));
 
@@ -41,7 +42,8 @@ void QtPlatformTexts::UseLanguage(std::int32_t locale)
         QCoreApplication::removeTranslator(&translator_);
         installed_ = false;
     }
-    if (language != QLocale::English && LoadQtTranslation(translator_, QLocale(language)))
+    // Qt's texts are English by themselves.
+    if (language == QLocale::German && LoadQtTranslation(translator_, QLocale(language)))
         installed_ = QCoreApplication::installTranslator(&translator_);
 }
 

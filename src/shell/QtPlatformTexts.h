@@ -6,8 +6,8 @@
 namespace tessaron {
 
 // Qt's own translations (qtbase_de.qm from Qt's translations folder, or a "translations"
-// folder beside the program) installed while the game is German, and the default locale
-// of Qt's widgets (dates and sizes in the file dialog) in the game's language.
+// folder beside the program) installed while the game is German, and Qt's default locale
+// in the game's language. Dates and sizes in Qt's file dialog keep the system's formats.
 class QtPlatformTexts final : public PlatformTexts {
 public:
     QtPlatformTexts() = default;

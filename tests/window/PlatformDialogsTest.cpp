@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -109,6 +110,8 @@ private slots:
         QtMessageBox messageBox;
         for (const Case& c : cases) {
             texts.SaveLocale(c.Language);
+            // The file type descriptions of the file dialog follow the default locale.
+            QCOMPARE(QLocale().language(), c.Language == 1 ? QLocale::German : QLocale::English);
 
             bool ownDialog = false;
             QString open, cancel, fileName;
