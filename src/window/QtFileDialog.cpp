@@ -30,7 +30,8 @@ std::string QtFileDialogFilter(const std::string& filter)
         QString description = parts[i].trimmed();
         const QStringList patterns = FilterPatterns(parts[i + 1]);
         const QRegularExpressionMatch shown = shownPatterns.match(description);
-        if (shown.hasMatch() && FilterPatterns(shown.captured(1)) == patterns) description.truncate(shown.capturedStart());
+        if (shown.hasMatch() && FilterPatterns(shown.captured(1)) == patterns)
+            description.truncate(shown.capturedStart());
         filters << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     if (parts.size() == 1 && !parts[0].isEmpty()) filters << parts[0];
