@@ -52,7 +52,7 @@ struct PlayerRun {
     RecordingErrorReport Report;
     Registry Settings{Store, Report.Errors, System};
     Locale Texts{Settings, Report.Errors, System};
-    SdlMultimediaLayer Media;
+    SdlMultimediaLayer Media{Texts};
     std::unique_ptr<SoundPlayer> Player;
 
     PlayerRun()
