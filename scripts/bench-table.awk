@@ -58,4 +58,8 @@ END {
   row("Resident memory after start-up, Xvfb", "StartupXvfb", rss_mb["StartupXvfb"], "MB", 60, 1)
   row("Tile click handled and redrawn", "TileClick", time_ms["TileClick"], "ms", 2, 3, "offscreen")
   row("Tile click handled and redrawn, on Xvfb", "TileClick_xcb", time_ms["TileClick_xcb"], "ms", 2, 3, "for comparison")
+  row("SoundStart of a .wav event, first in the run", "SoundStartWaveFirst", time_ms["SoundStartWaveFirst"], "ms", 2, 3, "dummy audio driver")
+  row("SoundStart of a .wav event, repeated", "SoundStartWaveRepeated", time_ms["SoundStartWaveRepeated"], "ms", 2, 3, "dummy audio driver")
+  row("SoundStart of a .mid event, first in the run", "SoundStartMidiFirst", time_ms["SoundStartMidiFirst"], "ms", 1500, 0, "loads the sound font; no slower than before")
+  row("SoundStart of a .mid event, repeated", "SoundStartMidiRepeated", time_ms["SoundStartMidiRepeated"], "ms", 2, 3, "dummy audio driver")
 }

@@ -127,7 +127,7 @@ int main(int argc, char* argv[])
     ProgramInfo program;
     program.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
     // The audio layer outlives the player; the player is created on its first use.
-    SdlMultimediaLayer media;
+    SdlMultimediaLayer media(texts);
     SharedSoundPlayer sound(media, settings, texts, errors, program.ProgramFolder);
     errors.SetStopSound([&sound] { sound.SoundStop(); });
     Services services{settings, texts, errors, messageBox, sound, random, clock, fileDialog, links, program};

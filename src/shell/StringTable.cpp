@@ -91,6 +91,13 @@ constexpr ResourceEntry Table[] = {
     {1563, "Replay game:"},
     {1614, "MCI-Error"},
     {1615, "Sound files"},
+    {1724, "The sound device is not open."},
+    {1725, "No audio device is available, or the audio system could not be started."},
+    {1726, "Every audio output that could play this sound is busy."},
+    {1727, "The audio output cannot play this sound."},
+    {1728, "The sound file cannot be found or read."},
+    {1729, "The sound file's contents cannot be decoded."},
+    {1730, "MIDI files cannot be played: no General MIDI sound font for the synthesizer is installed."},
     // German
     {2048, "\"Visual Basic Fehler \"0"},
     {2049, "n\\mss\\s"},
@@ -173,6 +180,13 @@ constexpr ResourceEntry Table[] = {
     {2587, "Spiel nachspielen:"},
     {2638, "MCI-Fehler"},
     {2639, "Sounddateien"},
+    {2748, "Das Tongerät ist nicht geöffnet."},
+    {2749, "Kein Audiogerät ist verfügbar, oder das Audiosystem konnte nicht gestartet werden."},
+    {2750, "Alle Audioausgänge, die diesen Klang abspielen könnten, sind belegt."},
+    {2751, "Der Audioausgang kann diesen Klang nicht abspielen."},
+    {2752, "Die Sounddatei kann nicht gefunden oder gelesen werden."},
+    {2753, "Der Inhalt der Sounddatei kann nicht entschlüsselt werden."},
+    {2754, "MIDI-Dateien können nicht abgespielt werden: Für den Synthesizer ist kein General-MIDI-Soundfont installiert."},
 };
 
 constexpr bool IsSortedById()

@@ -18,7 +18,23 @@ enum MultimediaError : std::uint32_t {
     MediaOutputUnsuitable = 326,       // the output cannot play this sound
     MediaFileUnreadable = 0x1001,      // the file is missing or cannot be read
     MediaFormatUndecodable = 0x1002,   // the file's contents cannot be decoded
+    MediaSynthesizerMissing = 0x1003,  // MIDI cannot play: the synthesiser has no sound font
 };
+
+// The text number (Locale) that describes one of the codes above; nothing for other codes.
+inline std::optional<std::int16_t> MultimediaErrorTextNumber(std::uint32_t code)
+{
+    switch (code) {
+    case MediaDeviceNotOpen: return 700;
+    case MediaAudioUnavailable: return 701;
+    case MediaOutputsBusy: return 702;
+    case MediaOutputUnsuitable: return 703;
+    case MediaFileUnreadable: return 704;
+    case MediaFormatUndecodable: return 705;
+    case MediaSynthesizerMissing: return 706;
+    default: return std::nullopt;
+    }
+}
 
 struct MediaOpenResult {
     std::uint32_t Error = MediaOk;
@@ -34,7 +50,8 @@ public:
     virtual std::uint32_t Play(std::uint32_t deviceID) = 0;
     // Stops the device if it still plays and releases it; returns when that is done.
     virtual std::uint32_t Close(std::uint32_t deviceID) = 0;
-    // The text of an error code; nothing for a code the layer does not know.
+    // The text of an error code in the game's language at the time of the call; nothing
+    // for a code the layer does not know.
     virtual std::optional<std::string> ErrorText(std::uint32_t code) = 0;
 
     // Starts a ".wav" file asynchronously without a device. False when it could not be

@@ -54,10 +54,43 @@ bool IsStandardMidiFile(std::string_view bytes)
     const std::size_t headerLength = BigEndian32(bytes, 4);
     if (headerLength < 6 || headerLength > bytes.size() - chunkHeaderSize)
         return false;
-    const std::size_t track = chunkHeaderSize + headerLength;
-    if (bytes.size() - track < chunkHeaderSize || bytes.substr(track, 4) != "MTrk")
-        return false;
-    return BigEndian32(bytes, track + 4) <= bytes.size() - track - chunkHeaderSize;
+    // Readers skip chunks they do not know; the synthesiser does too.
+    std::size_t at = chunkHeaderSize + headerLength;
+    while (bytes.size() - at >= chunkHeaderSize) {
+        const std::size_t size = BigEndian32(bytes, at + 4);
+        if (size > bytes.size() - at - chunkHeaderSize)
+            return false;
+        if (bytes.substr(at, 4) == "MTrk")
+            return true;
+        at += chunkHeaderSize + size;
+    }
+    return false;
+}
+
+std::optional<std::string> PlayableMidiFile(std::string_view bytes)
+{
+    constexpr std::size_t chunkHeaderSize = 8;
+    constexpr std::size_t trackCountAt = chunkHeaderSize + 2;
+    if (const auto wrapped = RiffMidiData(bytes))
+        bytes = *wrapped;
+    if (!IsStandardMidiFile(bytes))
+        return std::nullopt;
+    std::size_t at = chunkHeaderSize + BigEndian32(bytes, 4);
+    std::string playable(bytes.substr(0, at));
+    std::uint16_t tracks = 0;
+    while (bytes.size() - at >= chunkHeaderSize && tracks < 0xFFFF) {
+        const std::size_t size = BigEndian32(bytes, at + 4);
+        if (size > bytes.size() - at - chunkHeaderSize)
+            break;
+        if (bytes.substr(at, 4) == "MTrk") {
+            playable += bytes.substr(at, chunkHeaderSize + size);
+            ++tracks;
+        }
+        at += chunkHeaderSize + size;
+    }
+    playable[trackCountAt] = char(tracks >> 8);
+    playable[trackCountAt + 1] = char(tracks & 0xFF);
+    return playable;
 }
 
 } // namespace tessaron

@@ -2,6 +2,7 @@
 
 #include "sound/RiffMidi.h"
 #include "sound/SoundFiles.h"
+#include "sound/SoundFontSearch.h"
 
 // Only the audio subsystem is used; the program's own main stays the entry point.
 #define SDL_MAIN_HANDLED
@@ -10,9 +11,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
-#include <filesystem>
-#include <string_view>
+#include <utility>
 
 namespace tessaron {
 namespace {
@@ -52,37 +51,31 @@ std::string LowerExtension(const std::string& filePath)
     return extension;
 }
 
-// FluidSynth needs a General MIDI soundfont. A soundfont named by SDL_SOUNDFONTS wins;
-// otherwise the first of the usual system soundfonts that exists.
-void ChooseSoundFont()
+// At most this many MIDI files stay loaded (each holds a synthesiser); the game has ten events.
+constexpr std::size_t MidiMusicKept = 16;
+
+const MonotonicClock& SystemMonotonicClock()
 {
-    const char* chosen = std::getenv("SDL_SOUNDFONTS");
-    if (chosen && *chosen)
-        return;
-#if defined(__unix__) && !defined(__APPLE__)
-    const char* candidates[] = {
-        "/usr/share/sounds/sf2/default-GM.sf2",
-        "/usr/share/sounds/sf2/TimGM6mb.sf2",
-        "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-        "/usr/share/soundfonts/default.sf2",
-    };
-    for (const char* candidate : candidates) {
-        std::error_code error;
-        if (std::filesystem::exists(candidate, error)) {
-            Mix_SetSoundFonts(candidate);
-            return;
-        }
-    }
-#endif
+    static const SteadyMonotonicClock clock;
+    return clock;
 }
 
 } // namespace
 
-struct SdlMultimediaLayer::Device {
-    FileBytes Bytes; // music streams from these bytes while it plays
-    Mix_Chunk* Chunk = nullptr;
+struct SdlMultimediaLayer::MidiMusic {
     Mix_Music* Music = nullptr;
+    std::uint64_t LastUse = 0;
+    ~MidiMusic() { Mix_FreeMusic(Music); } // halts it first when it is the music playing
+};
+
+struct SdlMultimediaLayer::Device {
+    FileBytes Bytes; // an ".mp3" streams from these bytes while it plays
+    Mix_Chunk* Chunk = nullptr;
+    Mix_Music* Music = nullptr; // owned
+    std::shared_ptr<MidiMusic> Midi; // shared with the layer's store of loaded MIDI files
     int Channel = -1;
+
+    Mix_Music* PlayedMusic() const { return Midi ? Midi->Music : Music; }
 
     ~Device()
     {
@@ -105,15 +98,37 @@ struct SdlMultimediaLayer::FastSound {
     }
 };
 
-SdlMultimediaLayer::SdlMultimediaLayer() = default;
+SdlMultimediaLayer::SdlMultimediaLayer(const Locale& texts)
+    : SdlMultimediaLayer(texts, SystemMonotonicClock(), "/")
+{
+}
+
+SdlMultimediaLayer::SdlMultimediaLayer(const Locale& texts, const MonotonicClock& time,
+                                       std::filesystem::path soundFontRoot)
+    : texts_(texts), time_(time), soundFontRoot_(std::move(soundFontRoot))
+{
+}
 
 SdlMultimediaLayer::~SdlMultimediaLayer() { CloseAudio(); }
 
 bool SdlMultimediaLayer::EnsureAudioOpen()
 {
-    if (audioState_ != AudioState::NotTried)
-        return audioState_ == AudioState::Open;
-    audioState_ = AudioState::Failed;
+    if (audioState_ == AudioState::Open)
+        return true;
+    // Trying to start an audio system can take long; a failed one is tried again later.
+    if (audioState_ == AudioState::Failed && time_.Now() - audioFailedAt_ < AudioRetryInterval)
+        return false;
+    if (!OpenAudio()) {
+        audioState_ = AudioState::Failed;
+        audioFailedAt_ = time_.Now();
+        return false;
+    }
+    audioState_ = AudioState::Open;
+    return true;
+}
+
+bool SdlMultimediaLayer::OpenAudio()
+{
     // The window system, not SDL, decides how the program ends: without this hint SDL
     // swallows SIGTERM and SIGINT, and the game would outlive a logout or `kill`.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -127,14 +142,32 @@ bool SdlMultimediaLayer::EnsureAudioOpen()
     Mix_Init(MIX_INIT_MP3 | MIX_INIT_MID);
     Mix_AllocateChannels(8);
     Mix_ReserveChannels(FastChannel + 1);
-    audioState_ = AudioState::Open;
     return true;
+}
+
+// FluidSynth needs a General MIDI sound font. One named by SDL_SOUNDFONTS wins (SDL_mixer
+// reads it itself); otherwise the installed one. Other platforms may have a MIDI
+// synthesiser of their own and are left to SDL_mixer.
+void SdlMultimediaLayer::ChooseSoundFont()
+{
+    soundFontMissing_ = false;
+    const char* chosen = SDL_getenv("SDL_SOUNDFONTS");
+    if (chosen && *chosen) {
+        Mix_SetSoundFonts(nullptr);
+        return;
+    }
+#if defined(__unix__) && !defined(__APPLE__)
+    const std::string font = FindSoundFont(soundFontRoot_);
+    soundFontMissing_ = font.empty();
+    Mix_SetSoundFonts(soundFontMissing_ ? nullptr : font.c_str());
+#endif
 }
 
 void SdlMultimediaLayer::CloseAudio()
 {
     fastSound_.reset();
     devices_.clear();
+    midiMusic_.clear();
     musicDeviceID_ = 0;
     if (audioState_ == AudioState::Open) {
         Mix_CloseAudio();
@@ -153,36 +186,68 @@ MediaOpenResult SdlMultimediaLayer::Open(const std::string& filePath)
         return {MediaFileUnreadable, 0};
 
     const std::string extension = LowerExtension(filePath);
-    std::string_view bytes = device->Bytes.View();
+    const std::string_view bytes = device->Bytes.View();
     if (extension == ".wav") {
         device->Chunk = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), SDL_TRUE);
-        device->Bytes = {}; // a chunk holds its own decoded samples
-    } else {
-        Mix_MusicType type = MUS_NONE;
-        if (extension == ".mp3") {
-            type = MUS_MP3;
-        } else if (extension == ".mid") {
-            type = MUS_MID;
-        } else if (extension == ".rmi") {
-            const auto midi = RiffMidiData(bytes);
-            if (!midi)
-                return {MediaFormatUndecodable, 0};
-            bytes = *midi;
-            type = MUS_MID;
-        }
-        // The synthesiser takes almost any bytes and then plays silence; a file that is not
-        // MIDI at all must fail here, where the player can still say so.
-        if (type == MUS_MID && !IsStandardMidiFile(bytes))
+    } else if (extension == ".mid" || extension == ".rmi") {
+        // The synthesiser takes almost any bytes and then plays silence; what is no MIDI
+        // must fail here, where the player can still say so. MIDI it cannot load is the
+        // synthesiser's fault, not the file's.
+        const std::optional<std::string> midi = PlayableMidiFile(bytes);
+        if (!midi)
             return {MediaFormatUndecodable, 0};
+        device->Midi = MidiMusicFor(*midi);
+        if (!device->Midi)
+            return {MediaSynthesizerMissing, 0};
+    } else {
         SDL_RWops* source = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
-        device->Music = type == MUS_NONE ? Mix_LoadMUS_RW(source, SDL_TRUE) : Mix_LoadMUSType_RW(source, type, SDL_TRUE);
+        device->Music = extension == ".mp3" ? Mix_LoadMUSType_RW(source, MUS_MP3, SDL_TRUE) : Mix_LoadMUS_RW(source, SDL_TRUE);
+        if (!device->Music)
+            return {MediaFormatUndecodable, 0};
     }
-    if (!device->Chunk && !device->Music)
+    if (!device->Music)
+        device->Bytes = {}; // chunks hold their own samples, MIDI music its own events
+    if (!device->Chunk && !device->PlayedMusic())
         return {MediaFormatUndecodable, 0};
 
     const std::uint32_t deviceID = nextDeviceID_++;
     devices_.emplace(deviceID, std::move(device));
     return {MediaOk, deviceID};
+}
+
+std::shared_ptr<SdlMultimediaLayer::MidiMusic> SdlMultimediaLayer::MidiMusicFor(std::string_view midi)
+{
+    if (soundFontMissing_)
+        return nullptr;
+    auto found = midiMusic_.find(midi);
+    if (found == midiMusic_.end()) {
+        DropUnusedMidiMusic();
+        auto music = std::make_shared<MidiMusic>();
+        found = midiMusic_.emplace(std::string(midi), music).first;
+        // Loaded from the stored copy, which lives as long as the music.
+        const std::string& stored = found->first;
+        ++midiMusicLoads_;
+        music->Music = Mix_LoadMUSType_RW(SDL_RWFromConstMem(stored.data(), int(stored.size())), MUS_MID, SDL_TRUE);
+        if (!music->Music) {
+            midiMusic_.erase(found);
+            return nullptr;
+        }
+    }
+    found->second->LastUse = ++midiUses_;
+    return found->second;
+}
+
+// Makes room for one more: drops the least recently used music no open device plays.
+void SdlMultimediaLayer::DropUnusedMidiMusic()
+{
+    if (midiMusic_.size() < MidiMusicKept)
+        return;
+    auto oldest = midiMusic_.end();
+    for (auto entry = midiMusic_.begin(); entry != midiMusic_.end(); ++entry)
+        if (entry->second.use_count() == 1 && (oldest == midiMusic_.end() || entry->second->LastUse < oldest->second->LastUse))
+            oldest = entry;
+    if (oldest != midiMusic_.end())
+        midiMusic_.erase(oldest);
 }
 
 std::uint32_t SdlMultimediaLayer::Play(std::uint32_t deviceID)
@@ -205,7 +270,7 @@ std::uint32_t SdlMultimediaLayer::Play(std::uint32_t deviceID)
     // music, so that counts as a busy output instead.
     if (musicDeviceID_ != 0 && musicDeviceID_ != deviceID && Mix_PlayingMusic())
         return MediaOutputsBusy;
-    if (Mix_PlayMusic(device.Music, 0) != 0)
+    if (Mix_PlayMusic(device.PlayedMusic(), 0) != 0)
         return MediaOutputUnsuitable;
     musicDeviceID_ = deviceID;
     return MediaOk;
@@ -213,24 +278,24 @@ std::uint32_t SdlMultimediaLayer::Play(std::uint32_t deviceID)
 
 std::uint32_t SdlMultimediaLayer::Close(std::uint32_t deviceID)
 {
-    if (devices_.erase(deviceID) == 0)
+    const auto found = devices_.find(deviceID);
+    if (found == devices_.end())
         return MediaDeviceNotOpen;
-    if (musicDeviceID_ == deviceID)
+    if (musicDeviceID_ == deviceID) {
+        // Stopped, not freed: a MIDI file's music stays loaded for its next start.
+        Mix_HaltMusic();
         musicDeviceID_ = 0;
+    }
+    devices_.erase(found);
     return MediaOk;
 }
 
 std::optional<std::string> SdlMultimediaLayer::ErrorText(std::uint32_t code)
 {
-    switch (code) {
-    case MediaDeviceNotOpen: return "The sound device is not open.";
-    case MediaAudioUnavailable: return "No audio device is available, or the audio system could not be started.";
-    case MediaOutputsBusy: return "Every audio output that could play this sound is busy.";
-    case MediaOutputUnsuitable: return "The audio output cannot play this sound.";
-    case MediaFileUnreadable: return "The sound file cannot be found or read.";
-    case MediaFormatUndecodable: return "The sound file's contents cannot be decoded.";
-    default: return std::nullopt;
-    }
+    const std::optional<std::int16_t> number = MultimediaErrorTextNumber(code);
+    if (!number)
+        return std::nullopt;
+    return texts_.LoadLocaleString(*number);
 }
 
 bool SdlMultimediaLayer::PlayWaveFast(const std::string& filePath)

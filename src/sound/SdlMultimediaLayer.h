@@ -1,19 +1,40 @@
 #pragma once
-// The multimedia layer over SDL2_mixer. ".wav" files play as sound chunks; ".mp3", ".mid"
-// and ".rmi" (RIFF-wrapped MIDI) as music, MIDI through FluidSynth with a General MIDI
-// soundfont. The audio device opens on first use; when it cannot (no device, an audio
-// system that does not start) every open answers MediaAudioUnavailable for the rest of
-// the run, so a machine without sound stays quiet without retrying at each event.
+// The multimedia layer over SDL2_mixer. ".wav" files play as sound chunks, ".mp3" files as
+// music, MIDI files (".mid" and ".rmi", plain or RIFF-wrapped whatever the name says) as
+// music through FluidSynth with a General MIDI sound font.
+//
+// The audio device opens on first use and stays open for the run. When it cannot open (no
+// device, an audio system that does not start) opens answer MediaAudioUnavailable, and the
+// next attempt waits AudioRetryInterval, so a sound server started later or a headset
+// plugged in is found without every event paying for a failing start.
+//
+// For each MIDI file FluidSynth builds a synthesiser and loads the whole sound font, which
+// takes tens of milliseconds. The loaded MIDI music is therefore kept for the run, keyed by
+// the file's contents: only the first event of a file pays, and closing a device only
+// stops its music. Error texts come from the string table in the game's language.
+#include "shell/Locale.h"
+#include "sound/MonotonicClock.h"
 #include "sound/MultimediaLayer.h"
 
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <string_view>
 
 namespace tessaron {
 
 class SdlMultimediaLayer final : public MultimediaLayer {
 public:
-    SdlMultimediaLayer();
+    static constexpr std::chrono::seconds AudioRetryInterval{3};
+
+    // On the running system's clock and sound fonts.
+    explicit SdlMultimediaLayer(const Locale& texts);
+    // soundFontRoot stands for "/" where the sound font is looked for (see FindSoundFont).
+    SdlMultimediaLayer(const Locale& texts, const MonotonicClock& time, std::filesystem::path soundFontRoot);
     ~SdlMultimediaLayer() override;
     SdlMultimediaLayer(const SdlMultimediaLayer&) = delete;
     SdlMultimediaLayer& operator=(const SdlMultimediaLayer&) = delete;
@@ -28,17 +49,35 @@ public:
     // Whether the device's sound is still audible (for tests and diagnostics).
     bool IsPlaying(std::uint32_t deviceID) const;
     bool IsWaveFastPlaying() const;
+    // How often a MIDI file was loaded into a synthesiser of its own.
+    int MidiMusicLoads() const { return midiMusicLoads_; }
 
 private:
     struct Device;
+    struct MidiMusic;
     bool EnsureAudioOpen();
+    bool OpenAudio();
     void CloseAudio();
+    void ChooseSoundFont();
+    // The loaded music of this MIDI file; null when the synthesiser cannot play it.
+    std::shared_ptr<MidiMusic> MidiMusicFor(std::string_view midi);
+    void DropUnusedMidiMusic();
+
+    const Locale& texts_;
+    const MonotonicClock& time_;
+    std::filesystem::path soundFontRoot_;
 
     enum class AudioState { NotTried, Open, Failed };
     AudioState audioState_ = AudioState::NotTried;
+    std::chrono::steady_clock::time_point audioFailedAt_{};
+    bool soundFontMissing_ = false;
+
     std::map<std::uint32_t, std::unique_ptr<Device>> devices_;
     std::uint32_t nextDeviceID_ = 1;
     std::uint32_t musicDeviceID_ = 0; // the device whose music was started last
+    std::map<std::string, std::shared_ptr<MidiMusic>, std::less<>> midiMusic_; // by the MIDI bytes
+    std::uint64_t midiUses_ = 0;
+    int midiMusicLoads_ = 0;
     struct FastSound;
     std::unique_ptr<FastSound> fastSound_;
 };

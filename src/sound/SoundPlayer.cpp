@@ -44,14 +44,21 @@ void SoundPlayer::SoundStart(std::int32_t soundId)
             return;
         if (soundStartFailed_[std::size_t(soundId)])
             return;
-        if (!SoundStartFilePath(filePathes_[std::size_t(soundId)]))
+        // An audio system that cannot start is no fault of the file: the event is tried
+        // again at its next occasion, when a sound server or a headset may be there.
+        if (StartFilePath(filePathes_[std::size_t(soundId)]) == StartResult::Failed)
             soundStartFailed_[std::size_t(soundId)] = true;
     });
 }
 
 bool SoundPlayer::SoundStartFilePath(const std::string& filePath)
 {
-    bool started = false;
+    return StartFilePath(filePath) == StartResult::Started;
+}
+
+SoundPlayer::StartResult SoundPlayer::StartFilePath(const std::string& filePath)
+{
+    StartResult result = StartResult::Failed;
     Guarded(errors_, ObjectName, "SoundStartFilePath", [&] {
         SoundStop();
         if (filePath.empty())
@@ -59,20 +66,23 @@ bool SoundPlayer::SoundStartFilePath(const std::string& filePath)
         const bool fastPathAllowed = dialogDisplayed_ ? dialogUsePlaySound_ : usePlaySound_;
         if (fastPathAllowed && IsWaveFileName(filePath) && media_.PlayWaveFast(filePath)) {
             playSoundActive_ = true;
-            started = true;
+            result = StartResult::Started;
             return;
         }
         // A refused fast start falls back to a device without a message.
         const MediaOpenResult opened = media_.Open(filePath);
+        if (opened.Error == MediaAudioUnavailable) {
+            result = StartResult::AudioUnavailable;
+            return;
+        }
         if (opened.Error != MediaOk) {
-            if (opened.Error != MediaAudioUnavailable)
-                ErrorMessageMCI(opened.Error, "SoundStartFilePath (Open)");
+            ErrorMessageMCI(opened.Error, "SoundStartFilePath (Open)");
             return;
         }
         mciDeviceID_ = opened.DeviceID;
         const std::uint32_t played = media_.Play(mciDeviceID_);
         if (played == MediaOk) {
-            started = true;
+            result = StartResult::Started;
             return;
         }
         const bool quiet = played == MediaDeviceNotOpen || played == MediaOutputUnsuitable ||
@@ -81,7 +91,7 @@ bool SoundPlayer::SoundStartFilePath(const std::string& filePath)
             ErrorMessageMCI(played, "SoundStartFilePath (Play)");
         SoundStop();
     });
-    return started;
+    return result;
 }
 
 void SoundPlayer::SoundStop()

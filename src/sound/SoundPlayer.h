@@ -30,7 +30,8 @@ public:
     SoundPlayer(MultimediaLayer& media, Registry& settings, const Locale& texts, ErrorReport& errors,
                 std::string programFolder);
 
-    // Plays the event's file unless its group is off or it failed before.
+    // Plays the event's file unless its group is off or its file failed before (an audio
+    // system that could not start does not count as the file's failure).
     void SoundStart(std::int32_t soundId) override;
     void SoundStop() override;
     // Stops the last sound and starts this file; true when it started.
@@ -67,6 +68,9 @@ public:
     ErrorReport& Errors() { return errors_; }
 
 private:
+    enum class StartResult { Started, Failed, AudioUnavailable };
+    StartResult StartFilePath(const std::string& filePath);
+
     MultimediaLayer& media_;
     Registry& settings_;
     const Locale& texts_;

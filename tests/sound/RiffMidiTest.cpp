@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 namespace tessaron {
 namespace {
 
@@ -30,17 +33,40 @@ TEST(RiffMidiContainer, MalformedContainersAreRejected)
     EXPECT_FALSE(RiffMidiData(huge));
 }
 
-TEST(StandardMidiShape, HeaderAndACompleteTrackAreRequired)
+// Whether bytes are MIDI is decided by the bytes, whatever the file's name says; only
+// what is no MIDI at all is refused. The synthesiser gets the header and the complete
+// tracks alone, as it cannot skip anything else.
+TEST(PlayableMidi, PlainAndWrappedMidiArePlayableAndAllElseRefused)
 {
     const std::string midi = TinyMidiFile();
-    EXPECT_TRUE(IsStandardMidiFile(midi));
-    EXPECT_FALSE(IsStandardMidiFile("MThd is not enough"));
-    EXPECT_FALSE(IsStandardMidiFile(midi.substr(0, 14)));              // header without a track
-    EXPECT_FALSE(IsStandardMidiFile(midi.substr(0, midi.size() - 1))); // track cut short
-    EXPECT_FALSE(IsStandardMidiFile(WrapInRiffMidi(midi)));            // still wrapped
+    const std::string header = midi.substr(0, 14);
+    const std::string otherChunk("XFIH\0\0\0\x02" "ab", 10);
+    const std::string trackCutShort("MTrk\0\0\0\x10" "ab", 10);
+    std::string twoTracksClaimed = midi;
+    twoTracksClaimed[11] = '\x02';
     std::string longHeader = midi;
     longHeader[7] = '\x40'; // a header claiming more bytes than the file holds
-    EXPECT_FALSE(IsStandardMidiFile(longHeader));
+    struct Case {
+        const char* What;
+        std::string Bytes;
+        std::optional<std::string> Playable;
+    };
+    const Case cases[] = {
+        {"plain", midi, midi},
+        {"wrapped", WrapInRiffMidi(midi), midi},
+        {"another chunk before the track", header + otherChunk + midi.substr(14), midi},
+        {"the same wrapped", WrapInRiffMidi(header + otherChunk + midi.substr(14)), midi},
+        {"a second track cut short", twoTracksClaimed + trackCutShort, midi},
+        {"header alone", "MThd is not enough", std::nullopt},
+        {"header without a track", header, std::nullopt},
+        {"only track cut short", midi.substr(0, midi.size() - 1), std::nullopt},
+        {"other chunk cut short", header + otherChunk.substr(0, 9), std::nullopt},
+        {"header longer than the file", longHeader, std::nullopt},
+        {"wrapped bytes that are no MIDI", WrapInRiffMidi("no MIDI at all"), std::nullopt},
+        {"a wave file", std::string("RIFF\x04\0\0\0WAVE", 12), std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PlayableMidiFile(c.Bytes), c.Playable) << c.What;
 }
 
 } // namespace
