@@ -91,6 +91,7 @@ constexpr ResourceEntry Table[] = {
     {1563, "Replay game:"},
     {1614, "MCI-Error"},
     {1615, "Sound files"},
+    {1744, "'^0' is write-protected.\nThe game was not saved; please choose another file."},
     // German
     {2048, "\"Visual Basic Fehler \"0"},
     {2049, "n\\mss\\s"},
@@ -173,6 +174,7 @@ constexpr ResourceEntry Table[] = {
     {2587, "Spiel nachspielen:"},
     {2638, "MCI-Fehler"},
     {2639, "Sounddateien"},
+    {2768, "'^0' ist schreibgeschützt.\nDas Spiel wurde nicht gespeichert; bitte eine andere Datei wählen."},
 };
 
 constexpr bool IsSortedById()
