@@ -63,6 +63,10 @@ void HallOfFameList::SaveList(std::int32_t first, std::int32_t last)
 
 std::int32_t HallOfFameList::FindPositionForResult(double result) const
 {
+    // Only a time the store can hold earns a place: a time of 0 or below would be saved as
+    // an empty slot and cut off every entry behind it, a whole day would come back as its
+    // time of day.
+    if (!(result > 0 && result < 1)) return 0;
     for (std::int32_t i = 1; i <= HallOfFameCapacity; ++i)
         if (entries_[i].Result == 0 || entries_[i].Result > result) return i;
     return 0;

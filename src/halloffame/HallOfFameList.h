@@ -32,7 +32,8 @@ public:
     // section.
     void SaveList(std::int32_t first, std::int32_t last);
 
-    // The place 1..10 that result earns, 0 if none; an equal listed time ranks ahead.
+    // The place 1..10 that result earns, 0 if none; an equal listed time ranks ahead. A
+    // result of 0 or below, or of a day or more, earns none.
     std::int32_t FindPositionForResult(double result) const;
     // The first place holding this deal, 0 if none.
     std::int32_t FindPositionForTiles(const std::string& tiles) const;

@@ -41,10 +41,8 @@ frmPlayer::frmPlayer(QWidget* owner, const Locale& texts, const std::string& cap
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdCancel = new QPushButton(LocaleText(texts, TextCancel), fraPlayer);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    // Enter presses OK only while a name can be confirmed; no button becomes the default
-    // just by having the focus.
-    cmdOK->setAutoDefault(false);
-    cmdCancel->setAutoDefault(false);
+    // Enter on a focused button presses that button; in the name field it presses OK, and
+    // only while a name can be confirmed.
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -22,4 +22,10 @@ double SystemClock::Now() const
     return days + (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) / 86400.0;
 }
 
+double SystemClock::SteadySeconds() const
+{
+    using namespace std::chrono;
+    return double(duration_cast<seconds>(steady_clock::now().time_since_epoch()).count());
+}
+
 } // namespace tessaron

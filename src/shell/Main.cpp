@@ -4,6 +4,7 @@
 #include "board/RandomSource.h"
 #include "shell/Clock.h"
 #include "shell/ErrorReport.h"
+#include "shell/InstanceLock.h"
 #include "shell/Locale.h"
 #include "shell/QtMessageBox.h"
 #include "shell/QtPlatformTexts.h"
@@ -37,7 +38,8 @@
 namespace {
 
 // The lock that marks a running instance, in the user's own runtime folder. A lock left by
-// a crashed run names a process that no longer exists and is taken over.
+// a crashed run names a process that no longer exists and is taken over; a lock that
+// cannot be taken for any other reason lets the game start without it.
 QString InstanceLockPath()
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -105,7 +107,7 @@ int main(int argc, char* argv[])
 
     QLockFile instance(InstanceLockPath());
     instance.setStaleLockTime(0);  // only a dead owner makes the lock stale, never its age
-    if (!instance.tryLock(0)) {
+    if (AnotherInstanceRuns(instance)) {
         QApplication::beep();
         return EXIT_SUCCESS;
     }

@@ -18,7 +18,6 @@ struct FileDialogRequest {
     bool FileMustExist = false;
     bool PathMustExist = false;
     bool OverwritePrompt = false;
-    bool NoReadOnly = false;
 };
 
 struct FileDialogChoice {

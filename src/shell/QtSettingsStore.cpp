@@ -27,15 +27,19 @@ QString KeyPath(const std::string& section, const std::string& key)
 
 } // namespace
 
-QtSettingsStore::QtSettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, ApplicationName,
-                                            ApplicationName))
+QtSettingsStore::QtSettingsStore() : settings_(Open()) {}
+
+QtSettingsStore::QtSettingsStore(const std::string& iniFilePath)
+    : iniFilePath_(QString::fromStdString(iniFilePath)), settings_(Open())
 {
 }
 
-QtSettingsStore::QtSettingsStore(const std::string& iniFilePath)
-    : settings_(std::make_unique<QSettings>(QString::fromStdString(iniFilePath), QSettings::IniFormat))
+std::unique_ptr<QSettings> QtSettingsStore::Open() const
 {
+    if (iniFilePath_.isEmpty())
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, ApplicationName,
+                                           ApplicationName);
+    return std::make_unique<QSettings>(iniFilePath_, QSettings::IniFormat);
 }
 
 std::optional<std::string> QtSettingsStore::Read(const std::string& section, const std::string& key) const
@@ -50,32 +54,40 @@ std::optional<std::string> QtSettingsStore::Read(const std::string& section, con
 
 void QtSettingsStore::Write(const std::string& section, const std::string& key, const std::string& value)
 {
-    settings_->setValue(KeyPath(section, key), QString::fromStdString(value));
-    Flush();
+    Change([&](QSettings& store) { store.setValue(KeyPath(section, key), QString::fromStdString(value)); });
 }
 
 void QtSettingsStore::Remove(const std::string& section, const std::string& key)
 {
-    settings_->remove(KeyPath(section, key));
-    Flush();
+    Change([&](QSettings& store) { store.remove(KeyPath(section, key)); });
 }
 
 void QtSettingsStore::RemoveSection(const std::string& section)
 {
-    settings_->remove(GroupPath(section));
-    Flush();
+    Change([&](QSettings& store) { store.remove(GroupPath(section)); });
 }
 
 void QtSettingsStore::RemoveAll()
 {
-    settings_->clear();
-    Flush();
+    Change([](QSettings& store) { store.clear(); });
 }
 
-void QtSettingsStore::Flush()
+void QtSettingsStore::Change(const std::function<void(QSettings&)>& change)
 {
-    settings_->sync();
-    if (settings_->status() == QSettings::AccessError) Fail(ErrPathFileAccess);
+    // A QSettings keeps the first error it met for the rest of its life: after one failed
+    // write every later one would read as failed, and a file damaged at start-up would
+    // hide every write error. So each change goes through a fresh object, which shares the
+    // parsed file with the reader and reports only on itself.
+    const std::unique_ptr<QSettings> writer = Open();
+    change(*writer);
+    writer->sync();
+    QSettings::Status status = writer->status();
+    if (status == QSettings::FormatError) {
+        // The file was changed on disk and is damaged; that says nothing about the write.
+        // A further object retries whatever did not reach the disk and reports on that.
+        status = Open()->status();
+    }
+    if (status == QSettings::AccessError) Fail(ErrPathFileAccess);
 }
 
 } // namespace tessaron

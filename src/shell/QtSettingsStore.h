@@ -5,7 +5,9 @@
 #include "shell/SettingsStore.h"
 
 #include <QSettings>
+#include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,9 +26,13 @@ public:
     void RemoveAll() override;
 
 private:
-    // Writes pending changes to disk; a store that cannot be written is a failure (75).
-    void Flush();
+    std::unique_ptr<QSettings> Open() const;
+    // Makes one change and writes it to disk; a store that cannot be written is a
+    // failure (75). Each change is judged by its own result, never by an earlier one.
+    void Change(const std::function<void(QSettings&)>& change);
 
+    QString iniFilePath_;  // empty: the native store
+    // Kept open for reading; it also keeps the parsed file shared with the writers.
     std::unique_ptr<QSettings> settings_;
 };
 

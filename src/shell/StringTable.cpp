@@ -98,6 +98,7 @@ constexpr ResourceEntry Table[] = {
     {1728, "The sound file cannot be found or read."},
     {1729, "The sound file's contents cannot be decoded."},
     {1730, "MIDI files cannot be played: no General MIDI sound font for the synthesizer is installed."},
+    {1744, "'^0' is write-protected.\nThe game was not saved; please choose another file."},
     // German
     {2048, "\"Visual Basic Fehler \"0"},
     {2049, "n\\mss\\s"},
@@ -187,6 +188,7 @@ constexpr ResourceEntry Table[] = {
     {2752, "Die Sounddatei kann nicht gefunden oder gelesen werden."},
     {2753, "Der Inhalt der Sounddatei kann nicht entschlüsselt werden."},
     {2754, "MIDI-Dateien können nicht abgespielt werden: Für den Synthesizer ist kein General-MIDI-Soundfont installiert."},
+    {2768, "'^0' ist schreibgeschützt.\nDas Spiel wurde nicht gespeichert; bitte eine andere Datei wählen."},
 };
 
 constexpr bool IsSortedById()

@@ -1,5 +1,6 @@
 #include "shell/frmGame.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -37,6 +38,8 @@ frmGame::frmGame(const Locale& texts, ErrorReport& errors, QWidget* owner, std::
     }
     cmdCancel_ = new QPushButton(QString::fromStdString(texts.LoadLocaleString(260)), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    // Enter on the focused button presses it, as in a dialog.
+    cmdCancel_->setAutoDefault(true);
     layout->addWidget(cmdCancel_, 4, 0, 1, 2, Qt::AlignHCenter);
     connect(cmdCancel_, &QPushButton::clicked, this, &frmGame::cmdCancel_Click);
 
@@ -50,11 +53,13 @@ void frmGame::ShowStep(std::int32_t level)
     Guarded(errors_, "frmGame", "ShowStep", [&] {
         if (level < 0) {
             stepCount_[0] = 0;
+            building_ = false;
             cmdCancel_->setEnabled(false);
             timUnload_.start();
             return;
         }
         if (level == 0 && stepCount_[0] == 0) {
+            building_ = true;
             show();
             timUnload_.stop();
             cmdCancel_->setEnabled(true);
@@ -71,6 +76,14 @@ void frmGame::ShowStep(std::int32_t level)
         // The one point at which Cancel (or a repaint) can act during a build.
         QCoreApplication::processEvents();
     });
+}
+
+void frmGame::closeEvent(QCloseEvent* event)
+{
+    if (building_)
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
 }
 
 void frmGame::cmdCancel_Click() { endProgram_(); }

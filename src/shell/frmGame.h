@@ -30,6 +30,11 @@ public:
 
     std::int32_t StepCount(int step) const { return stepCount_.at(std::size_t(step)); }
 
+protected:
+    // The build still reports to the window: a close from the window system (close box,
+    // Alt+F4) is ignored until the build has finished. Cancel is the way out.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void cmdCancel_Click();
     void timUnload_Timer();
@@ -41,6 +46,7 @@ private:
     QPushButton* cmdCancel_ = nullptr;
     QTimer timUnload_;
     std::array<std::int32_t, 4> stepCount_{};
+    bool building_ = false;
 };
 
 } // namespace tessaron

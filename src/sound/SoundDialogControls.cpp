@@ -69,8 +69,8 @@ QPushButton* MakeButton(QDialog& dialog, const QString& name, int left, int top,
     auto* button = new QPushButton(&dialog);
     button->setObjectName(name);
     button->setGeometry(Px(left), Px(top), Px(width), Px(ButtonHeight));
-    // Only Save answers Enter; the picture buttons act on a click or the space bar.
-    button->setAutoDefault(false);
+    // Enter on a focused button presses it; elsewhere Enter presses Save, the default.
+    button->setAutoDefault(true);
     return button;
 }
 

@@ -14,6 +14,7 @@ namespace tessaron {
 
 namespace {
 constexpr const char* BoardObject = "frmBoard";
+constexpr std::int16_t TextFileWriteProtected = 720;
 
 [[noreturn]] void FailFileAccess(const QFileDevice& file, const QString& path)
 {
@@ -89,9 +90,17 @@ void frmBoard::mnuFileSaveGame_Click()
         request.Save = true;
         request.OverwritePrompt = true;
         request.PathMustExist = true;
-        request.NoReadOnly = true;
         const std::optional<FileDialogChoice> choice = services_.FileDialog.Show(this, request);
         if (!choice) return;
+        // A write-protected file is not replaced: the player is told why, nothing is stored.
+        const QFileInfo chosen(QString::fromStdString(choice->FileName));
+        if (chosen.exists() && !chosen.isWritable()) {
+            services_.MessageBox.Beep();
+            services_.MessageBox.ShowCriticalOk(
+                fileSaveTitle_,
+                ReplaceSubString(services_.Texts.LoadLocaleString(TextFileWriteProtected), "^0", choice->FileName));
+            return;
+        }
         services_.Settings.SaveRegistryString("Board", "PathGameSave", choice->FileName, "");
         GameFileSave(choice->FileName);
     });

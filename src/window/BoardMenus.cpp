@@ -206,10 +206,11 @@ void frmBoard::mnuOptionLocaleSelect_Click(int index)
     Guarded(services_.Errors, BoardObject, "mnuOptionLocaleSelect_Click", [this, index] {
         services_.Texts.SaveLocale(index);
         SetupLocale();
-        // The game is untouched; only its texts are written again in the new language.
+        // The game is untouched; only its texts are written again in the new language. They
+        // follow the tiles off the board now, peeked ones included.
         ShowGameOrigin(play_->OriginLabel(), play_->GameOrigin());
-        ShowGameWon(gameWonShown_);
-        if (play_->DealExists()) ShowTileCount(tilesLeft_);
+        ShowGameWon(play_->RemovedCount() == TileCount);
+        if (play_->DealExists()) ShowTileCount(TileCount - play_->RemovedCount());
         clock_->RefreshText();
         for (int item = 0; item < 2; ++item)
             mnuOptionLocaleSelect_[item]->setChecked(item == services_.Texts.GetLocale());

@@ -87,7 +87,6 @@ void frmBoard::DrawTile(std::int32_t tile, std::int32_t face, bool selected, boo
 void frmBoard::ShowTileCount(std::int32_t tilesLeft)
 {
     Guarded(services_.Errors, BoardObject, "UpdateTileCount", [&] {
-        tilesLeft_ = tilesLeft;
         lblTileCount_->SetCaption(QString::fromStdString(FormatNumber(tilesLeft, tileCountFormat_)));
     });
 }
@@ -104,7 +103,6 @@ void frmBoard::ShowNoMovePossible(bool shown) { lblNoMovePossible_->setVisible(s
 
 void frmBoard::ShowGameWon(bool shown)
 {
-    gameWonShown_ = shown;
     // Only the banner of the current language is ever shown.
     for (int language = 0; language < 2; ++language) {
         const bool showBanner = shown && language == services_.Texts.GetLocale();

@@ -8,7 +8,8 @@ namespace tessaron {
 
 namespace {
 constexpr const char* BoardObject = "frmBoard";
-}
+constexpr double SecondsPerDay = 86400.0;
+} // namespace
 
 GameClock::GameClock(const Clock& time, ClockTimer& timer, ClockView& view, const Locale& texts,
                      ErrorReport& errors)
@@ -40,6 +41,7 @@ void GameClock::TimerSetup()
 {
     Guarded(errors_, BoardObject, "TimerSetup", [&] {
         gameTimeStart_ = time_.Now();
+        steadyStart_ = time_.SteadySeconds();
         SetText({});
         TimerStart();
     });
@@ -63,7 +65,7 @@ void GameClock::UpdateGameTime()
 {
     Guarded(errors_, BoardObject, "UpdateGameTime", [&] {
         gameTimeNow_ = time_.Now();
-        gameTime_ = gameTimeNow_ - gameTimeStart_;
+        gameTime_ = (time_.SteadySeconds() - steadyStart_) / SecondsPerDay;
         SetText(FormatTimeGone(gameTime_, texts_));
     });
 }

@@ -1,6 +1,8 @@
 #pragma once
-// "Play against the clock": wall-clock time from the first move of a game to the last,
-// shown every second while the option is on. The time source and the 1000 ms tick are
+// "Play against the clock": the time from the first move of a game to the last, shown
+// every second while the option is on. It is measured on the monotonic source, so setting
+// the wall clock during a game changes neither the time shown nor the time ranked; the
+// wall clock gives only the moment of solving. The time source and the 1000 ms tick are
 // passed in, so tests move time by hand.
 #include "board/Play.h"
 #include "shell/Clock.h"
@@ -62,6 +64,7 @@ private:
     ErrorReport& errors_;
     bool timingActive_ = false;
     double gameTimeStart_ = 0;
+    double steadyStart_ = 0;
     double gameTimeNow_ = 0;
     double gameTime_ = 0;
     std::string text_;

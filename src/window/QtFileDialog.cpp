@@ -58,13 +58,10 @@ std::optional<FileDialogChoice> QtFileDialog::Show(QWidget* owner, const FileDia
         if (initial.dir().exists()) dialog.setDirectory(initial.dir());
         dialog.selectFile(initial.fileName());
     }
-    for (;;) {
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-        const QFileInfo chosen(dialog.selectedFiles().first());
-        // A read-only file may not be chosen to save into; ask again.
-        if (request.NoReadOnly && chosen.exists() && !chosen.isWritable()) continue;
-        return FileDialogChoice{chosen.absoluteFilePath().toStdString(), chosen.fileName().toStdString()};
-    }
+    // A write-protected file is handed back too: the caller says why it cannot be used.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QFileInfo chosen(dialog.selectedFiles().first());
+    return FileDialogChoice{chosen.absoluteFilePath().toStdString(), chosen.fileName().toStdString()};
 }
 
 } // namespace tessaron

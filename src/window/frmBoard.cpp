@@ -5,6 +5,7 @@
 #include "window/CommandButton.h"
 #include "window/QtClockTimer.h"
 #include "window/TilePicture.h"
+#include "window/WindowPlace.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -209,16 +210,19 @@ double frmBoard::TwipsPerPixel() const
 void frmBoard::FormLocationLoad()
 {
     Guarded(services_.Errors, BoardObject, "FormLocationLoad", [this] {
-        const double twips = TwipsPerPixel();
+        // Nothing stored (a first start): the window system places the window.
+        if (services_.Settings.LoadRegistryString("Board", "Left", "").empty()) return;
         const QScreen* shown = screen();
         if (!shown) return;
+        const double twips = TwipsPerPixel();
         const QRect desktop = shown->virtualGeometry();
         const QRect frame = frameGeometry();
-        // Only a place that keeps the window at least partly on the screen is taken.
         const double left = services_.Settings.LoadRegistrySingle("Board", "Left", float(frame.x() * twips));
-        if (!(-frame.width() * twips < left && left < (desktop.x() + desktop.width()) * twips)) return;
+        if (!EdgeKeepsWindowOnDesktop(left, frame.width() * twips, desktop.x() * twips, desktop.width() * twips))
+            return;
         const double top = services_.Settings.LoadRegistrySingle("Board", "Top", float(frame.y() * twips));
-        if (!(-frame.height() * twips < top && top < (desktop.y() + desktop.height()) * twips)) return;
+        if (!EdgeKeepsWindowOnDesktop(top, frame.height() * twips, desktop.y() * twips, desktop.height() * twips))
+            return;
         move(int(std::lround(left / twips)), int(std::lround(top / twips)));
     });
 }

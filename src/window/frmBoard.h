@@ -122,7 +122,6 @@ private:
     bool gameCreateShow_ = false;
     bool formActivated_ = false;
     bool building_ = false;
-    bool gameWonShown_ = false;
 
     // Localised texts for the model's reports and the file menus.
     std::string fileDialogFilter_;
@@ -132,7 +131,6 @@ private:
     std::string tileCountFormat_;
     std::string newGameText_;
     std::string savedGameText_;
-    std::int32_t tilesLeft_ = 0;
 
     QWidget* surface_ = nullptr;
     std::array<TilePicture*, TileCount + 1> imgTile_{};

@@ -93,6 +93,30 @@ TEST_F(HallOfFameInsert, FullListKeepsOutATimeNotBetterThanTheTenth)
     EXPECT_TRUE(services.Memory.Log.empty());
 }
 
+// A time of 0 or below would be stored as an empty slot 01 and the next start would find
+// no list at all; a day or more cannot be stored as it is.
+TEST_F(HallOfFameInsert, TimeThatCannotBeStoredEntersNothingAndTheFullListSurvivesAReload)
+{
+    SeedFullList();
+    auto hallOfFame = Open();
+
+    for (double result : {-Seconds(3590), 0.0, 1.0 + Seconds(5)})
+        EXPECT_EQ(hallOfFame->InsertGame(dialogs, result, Deal(50), MovesDownward(), SolvedAt), HallOfFameNotShown)
+            << result;
+
+    EXPECT_TRUE(dialogs.NameRequests.empty());
+    EXPECT_TRUE(dialogs.Windows.empty());
+    EXPECT_TRUE(services.Sound.Events.empty());
+    auto reloaded = services.MakeHallOfFame();
+    ASSERT_EQ(reloaded->List().Count(), HallOfFameCapacity);
+    for (int i = 1; i <= HallOfFameCapacity; ++i) {
+        const HallOfFameEntry& entry = reloaded->List().Entry(i);
+        EXPECT_EQ(entry.Player, "Player" + std::to_string(i));
+        EXPECT_NEAR(entry.Result, Seconds(10 * i), Seconds(1) / 100);
+        EXPECT_EQ(entry.Tiles, services.ConvertDeal(Deal(i)));
+    }
+}
+
 TEST_F(HallOfFameInsert, EqualTimeRanksBehindTheListedOne)
 {
     SeedFullList();

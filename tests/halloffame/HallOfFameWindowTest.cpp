@@ -2,6 +2,7 @@
 
 #include "HallOfFameTestKit.h"
 #include "ModalDriver.h"
+#include "doubles/EnterKey.h"
 #include "halloffame/frmHallOfFame.h"
 
 #include <QFrame>
@@ -205,6 +206,28 @@ void HallOfFameWindow::ButtonsGiveTheirChoices()
     });
 
     QCOMPARE(bench.window->ShowAsDialog(0, {}, false), choice);
+}
+
+} // namespace tessaron
+
+namespace tessaron {
+
+void HallOfFameWindow::EnterPressesTheFocusedButton_data() { ButtonsGiveTheirChoices_data(); }
+
+// Tab to a button and Enter: that button acts, whichever is the default.
+void HallOfFameWindow::EnterPressesTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(int, choice);
+    WindowBench bench(4);
+    QVERIFY(bench.hallOfFame->Select(1));
+    QStringList acted;
+    WhenShown<frmHallOfFame>([&](frmHallOfFame& window) {
+        acted = ButtonsPressedByEnterOn(window, Child(window, button));
+    });
+
+    QCOMPARE(bench.window->ShowAsDialog(0, {}, false), choice);
+    QCOMPARE(acted, QStringList{button});
 }
 
 } // namespace tessaron

@@ -2,6 +2,7 @@
 
 #include "HallOfFameTestKit.h"
 #include "ModalDriver.h"
+#include "doubles/EnterKey.h"
 #include "halloffame/frmPlayer.h"
 
 #include <QGroupBox>
@@ -97,6 +98,30 @@ void PlayerDialog::ConfirmingNNRemovesTheStoredName()
 
     QCOMPARE(Request(services), std::string("N.N."));
     QVERIFY(!services.Memory.Read("General", "Player").has_value());
+}
+
+void PlayerDialog::EnterPressesTheFocusedButtonElseOk_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("name field") << "txtPlayer" << "cmdOK" << "N.N.";
+    QTest::newRow("OK") << "cmdOK" << "cmdOK" << "N.N.";
+    QTest::newRow("Cancel") << "cmdCancel" << "cmdCancel" << "";
+}
+
+void PlayerDialog::EnterPressesTheFocusedButtonElseOk()
+{
+    QFETCH(QString, focus);
+    QFETCH(QString, pressed);
+    QFETCH(QString, name);
+    HallOfFameServices services;
+    QStringList acted;
+    WhenShown<frmPlayer>([&](frmPlayer& dialog) {
+        acted = ButtonsPressedByEnterOn(dialog, dialog.findChild<QWidget*>(focus));
+    });
+    QCOMPARE(QString::fromStdString(Request(services)), name);
+    QCOMPARE(acted, QStringList{pressed});
 }
 
 void PlayerDialog::FourLineMessageGrowsTheDialogByTheLabel()

@@ -17,6 +17,8 @@ private slots:
     void NewEntryIsOnLightCyanWithFocusOnNewGame();
     void ButtonsGiveTheirChoices();
     void ButtonsGiveTheirChoices_data();
+    void EnterPressesTheFocusedButton();
+    void EnterPressesTheFocusedButton_data();
 };
 
 class HallOfFameWindowsFlow : public QObject {
@@ -34,6 +36,8 @@ private slots:
     void BlankNameCannotBeConfirmed();
     void EnterConfirmsTheTrimmedNameAndOffersItNextTime();
     void ConfirmingNNRemovesTheStoredName();
+    void EnterPressesTheFocusedButtonElseOk();
+    void EnterPressesTheFocusedButtonElseOk_data();
     void FourLineMessageGrowsTheDialogByTheLabel();
 };
 

@@ -76,6 +76,26 @@ TEST_F(ClockOverAGame, RestartResetsAndTheNextMoveStartsFromZero)
     EXPECT_EQ(bench.View.TimeGone, "2s");
 }
 
+// The wall clock set back an hour in mid-game: the time shown and the time ranked run on
+// as if nothing happened; only the moment of solving follows the wall clock.
+TEST_F(ClockOverAGame, WallClockSetBackChangesNeitherTheTimeShownNorTheTimeRanked)
+{
+    bench.MovePair(72);
+    bench.Time.AdvanceSeconds(10);
+    bench.Time.SetWallClockBySeconds(-3600);
+    bench.Time.AdvanceSeconds(1);
+    bench.Timer.Tick();
+    EXPECT_EQ(bench.View.TimeGone, "11s");
+    for (int k = 71; k >= 1; --k) {
+        bench.Time.AdvanceSeconds(1);
+        bench.MovePair(k);
+    }
+    ASSERT_EQ(bench.HallOfFame.Calls.size(), 1u);
+    EXPECT_NEAR(bench.HallOfFame.Calls[0].GameTime, Seconds(11 + 71), Seconds(1) / 100);
+    EXPECT_DOUBLE_EQ(bench.HallOfFame.Calls[0].GameTimeNow, bench.Time.Now());
+    EXPECT_EQ(bench.View.TimeGone, "1m22s");
+}
+
 TEST(ClockOption, OffKeepsTheClockSilentForAWholeGame)
 {
     PlayBench bench;

@@ -1,8 +1,13 @@
-// The command-line option of the show mode, and the origin text of a loaded game file.
+// The command-line option of the show mode, the origin text of a loaded game file, and
+// the rule for the board's stored place.
 #include "window/GameFileName.h"
 #include "window/StartOptions.h"
+#include "window/WindowPlace.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace tessaron {
 namespace {
@@ -25,6 +30,15 @@ TEST(GameFileOrigin, IsTheNameWithoutItsGameFileExtension)
     EXPECT_EQ(GameFileOrigin("Puzzle"), "Puzzle");
     EXPECT_EQ(GameFileOrigin("ab"), "ab");
     EXPECT_EQ(GameFileOrigin(".tsg"), ".tsg");
+}
+
+// A desktop of two screens, the second left of the main one: from -1920 to 1920. A
+// window 600 long stays at least partly on it for edges from -2519 to 1919.
+TEST(WindowPlace, StoredEdgeIsTakenExactlyWhileTheWindowTouchesTheDesktop)
+{
+    for (const auto& [edge, taken] : std::vector<std::pair<double, bool>>{
+             {-1500, true}, {-2519, true}, {-2520, false}, {0, true}, {1919, true}, {1920, false}})
+        EXPECT_EQ(EdgeKeepsWindowOnDesktop(edge, 600, -1920, 3840), taken) << edge;
 }
 
 } // namespace

@@ -129,13 +129,16 @@ private slots:
     void FailedSaveLeavesThePreviousFileUnchanged_data()
     {
         QTest::addColumn<bool>("lockFolder");
-        QTest::newRow("read-only folder") << true;
-        QTest::newRow("read-only file") << false;
+        QTest::addColumn<QString>("report");
+        QTest::newRow("read-only folder") << true << "frmBoard.GameFileSave";
+        // Refused before writing, with the reason in the game's language.
+        QTest::newRow("read-only file") << false << "Save Tessaron game";
     }
 
     void FailedSaveLeavesThePreviousFileUnchanged()
     {
         QFETCH(bool, lockFolder);
+        QFETCH(QString, report);
         BoardBench bench;
         QVERIFY(bench.Open());
         QTemporaryDir folder;
@@ -146,7 +149,10 @@ private slots:
             WriteLock lock(lockFolder ? folder.path() : path);
             if (!lock.Holds()) QSKIP("cannot make a file unwritable for this user here");
             Save(bench, path);
-            QCOMPARE(bench.Report.Titles(), std::vector<std::string>{"frmBoard.GameFileSave"});
+            QCOMPARE(bench.Report.Titles(), std::vector<std::string>{report.toStdString()});
+            if (!lockFolder)
+                QCOMPARE(bench.Report.Box.Boxes.back().Text,
+                         "'" + path.toStdString() + "' is write-protected.\nThe game was not saved; please choose another file.");
             QCOMPARE(ReadBytes(path), previous);
             QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Previous.tsg"});
         }

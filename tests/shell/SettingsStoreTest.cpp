@@ -2,6 +2,7 @@
 #include "doubles/MemorySettingsStore.h"
 #include "shell/QtSettingsStore.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -105,6 +106,33 @@ TEST(QtSettingsStoreOnDisk, StoreThatCannotBeWrittenIsAFailure)
         ADD_FAILURE() << "the write was not refused";
     } catch (const Failure& failure) {
         EXPECT_EQ(failure.Number(), ErrPathFileAccess);
+    }
+}
+
+// A folder in the place of the file refuses the write even to root. Once it is gone the
+// next write succeeds and is not reported, whether the store started from a clean file or
+// from one damaged by hand.
+TEST(QtSettingsStoreOnDisk, EachWriteIsJudgedByItsOwnResult)
+{
+    for (const bool damagedAtStart : {false, true}) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Tessaron.ini");
+        if (damagedAtStart) {
+            QFile damaged(path);
+            ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+            damaged.write("[General\nVersion=01.00\n");
+            damaged.close();
+        }
+        QtSettingsStore store(path.toStdString());
+        QFile::remove(path);
+        ASSERT_TRUE(QDir().mkdir(path));
+        EXPECT_THROW(store.Write("Board", "Left", "1500"), Failure) << damagedAtStart;
+
+        ASSERT_TRUE(QDir().rmdir(path));
+        EXPECT_NO_THROW(store.Write("Board", "Top", "900")) << damagedAtStart;
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(written.readAll().contains("Top=900")) << damagedAtStart;
     }
 }
 

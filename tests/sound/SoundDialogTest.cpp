@@ -1,6 +1,7 @@
 // The sound settings dialog, driven through its real widgets offscreen: what a player
 // sees (colours, enabled buttons) and what a Save writes to the settings store.
 #include "SoundTestBench.h"
+#include "doubles/EnterKey.h"
 #include "doubles/FakeFileDialog.h"
 #include "sound/SharedSoundPlayer.h"
 #include "sound/frmSound.h"
@@ -255,6 +256,36 @@ private slots:
             QVERIFY(Find<QCheckBox>(dialog, "chkSoundActiveGame")->isChecked());
             QVERIFY(!Find<QPushButton>(dialog, "cmdSave")->isEnabled());
         }));
+    }
+
+    void EnterPressesTheFocusedButtonElseSave_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("pressed");
+        for (const char* button : {"cmdSoundSelect3", "cmdSoundRestore2", "cmdSoundBuiltin1", "cmdSoundPlay0",
+                                   "cmdSoundStop", "cmdCancel", "cmdSave"})
+            QTest::newRow(button) << button << button;
+        QTest::newRow("text field") << "txtSound2" << "cmdSave";
+        QTest::newRow("check box") << "chkUsePlaySound" << "cmdSave";
+    }
+
+    void EnterPressesTheFocusedButtonElseSave()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, pressed);
+        DialogBench bench;
+        bench.Sound.BuiltinSound("Sound00.wav");
+        bench.Sound.BuiltinSound("Sound01.wav");
+        bench.Store("FilePath1", "-");
+        bench.Store("FilePath2", bench.Sound.UserSound("mine.mp3"));
+        QStringList acted;
+        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
+            // Every kind of button enabled: Stop after a play, undo and Save after an edit.
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundPlay", 0), Qt::LeftButton);
+            Type(Find<QLineEdit>(dialog, "txtSound", 2), QString());
+            acted = ButtonsPressedByEnterOn(dialog, dialog.findChild<QWidget*>(focus));
+        }));
+        QCOMPARE(acted, QStringList{pressed});
     }
 
     void GroupCheckBoxesTitleTheirFramesAndHoldTheirCaptions()

@@ -134,6 +134,14 @@ private slots:
         QCOMPARE(bench.Board->Model().RemovedCount(), 2);
     }
 
+    // A first start has no stored place: the window manager places the window.
+    void FirstStartLeavesThePlaceToTheWindowManager()
+    {
+        BoardBench bench;
+        QVERIFY(bench.Open());
+        QVERIFY(!bench.Board->testAttribute(Qt::WA_Moved));
+    }
+
     void SavedPlaceIsUsedOnlyWhenTheWindowStaysOnTheScreen()
     {
         BoardBench bench;

@@ -139,6 +139,31 @@ private slots:
         QVERIFY(!bench.Board->Model().PeekMode());
     }
 
+    // A peek leaves the count alone, but a language switch writes it anew from the tiles
+    // off the board, and with all of them lifted the banner comes up.
+    void LanguageSwitchInPeekModeCountsTheLiftedTiles()
+    {
+        BoardBench bench;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        bench.MovePair(72);
+        bench.Click(bench.Deal.Pair(71).first);
+        bench.Press("cmdRemoveTile");
+        bench.Action("mnuOptionLocaleSelect_1")->trigger();
+        QCOMPARE(bench.Text("lblTileCount"), QString("141 von 144"));
+        QVERIFY(!bench.Label("imgGameWon_1")->isVisible());
+
+        for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
+            if (!bench.Tile(tile)->isVisible()) continue;
+            bench.Click(tile);
+            bench.Press("cmdRemoveTile");
+        }
+        QCOMPARE(bench.Board->Model().RemovedCount(), TileCount);
+        bench.Action("mnuOptionLocaleSelect_0")->trigger();
+        QCOMPARE(bench.Text("lblTileCount"), QString("0 of 144"));
+        QVERIFY(bench.Label("imgGameWon_0")->isVisible());
+    }
+
     void DeadEndShowsTheTextStopsTheClockAndUndoResumesIt()
     {
         BoardBench bench;

@@ -56,6 +56,38 @@ private slots:
         QCOMPARE(bench.Ends, 0);
     }
 
+    // Deleting the window while the build still reports to it would crash the build.
+    void CloseWhileBuildingIsIgnoredAndAllowedOnceFinished()
+    {
+        Bench bench;
+        QPointer<frmGame> window = new frmGame(bench.Texts, bench.Report.Errors, nullptr, [&bench] { ++bench.Ends; });
+        window->ShowStep(0);
+        window->ShowStep(3);
+        QVERIFY(!window->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!window.isNull());
+        QVERIFY(window->isVisible());
+        window->ShowStep(3);
+        QCOMPARE(Count(window, 3), QString("2"));
+        window->ShowStep(-1);
+        QVERIFY(window->close());
+        QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 3000);
+        QCOMPARE(bench.Ends, 0);
+    }
+
+    // Enter on the focused Cancel presses it, like a click.
+    void EnterOnTheFocusedCancelEndsTheProgram()
+    {
+        Bench bench;
+        QPointer<frmGame> window = new frmGame(bench.Texts, bench.Report.Errors, nullptr, [&bench] { ++bench.Ends; });
+        window->ShowStep(0);
+        auto* cancel = window->findChild<QPushButton*>("cmdCancel");
+        cancel->setFocus();
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(cancel, key);
+        QCOMPARE(bench.Ends, 2);
+        delete window;
+    }
+
     void LaterStepsStartAgainAndCancelEndsTheProgram()
     {
         Bench bench;
