@@ -16,10 +16,14 @@ namespace {
 constexpr const char* BoardObject = "frmBoard";
 constexpr std::int16_t TextFileWriteProtected = 720;
 
-[[noreturn]] void FailFileAccess(const QFileDevice& file, const QString& path)
+enum class FileUse { Read, Write };
+
+// A file that is not there is "not found" only when reading it; a refused write is an access
+// error even when the file does not exist yet (a folder that cannot be written).
+[[noreturn]] void FailFileAccess(const QFileDevice& file, const QString& path, FileUse use)
 {
-    const std::int32_t number = file.error() == QFileDevice::OpenError && !QFile::exists(path) ? ErrFileNotFound
-                                                                                                 : ErrPathFileAccess;
+    const bool missing = use == FileUse::Read && file.error() == QFileDevice::OpenError && !QFile::exists(path);
+    const std::int32_t number = missing ? ErrFileNotFound : ErrPathFileAccess;
     Fail(number, file.errorString().toStdString());
 }
 
@@ -31,11 +35,11 @@ QByteArray BytesAfterGame(const QString& path)
     if (!existing.exists()) return {};
     // A read-only file may not be replaced, although its folder would allow a new one.
     if (!QFileInfo(path).isWritable()) Fail(ErrPathFileAccess);
-    if (!existing.open(QIODevice::ReadOnly)) FailFileAccess(existing, path);
+    if (!existing.open(QIODevice::ReadOnly)) FailFileAccess(existing, path, FileUse::Read);
     if (existing.size() <= qint64(GameFileSize)) return {};
-    if (!existing.seek(qint64(GameFileSize))) FailFileAccess(existing, path);
+    if (!existing.seek(qint64(GameFileSize))) FailFileAccess(existing, path, FileUse::Read);
     const QByteArray tail = existing.readAll();
-    if (existing.error() != QFileDevice::NoError) FailFileAccess(existing, path);
+    if (existing.error() != QFileDevice::NoError) FailFileAccess(existing, path, FileUse::Read);
     return tail;
 }
 } // namespace
@@ -63,9 +67,9 @@ void frmBoard::GameFileLoad(const std::string& filePath, const std::string& orig
     Guarded(services_.Errors, BoardObject, "GameFileLoad", [&] {
         const QString path = QString::fromStdString(filePath);
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) FailFileAccess(file, path);
+        if (!file.open(QIODevice::ReadOnly)) FailFileAccess(file, path, FileUse::Read);
         const QByteArray bytes = file.read(qint64(GameFileSize));
-        if (file.error() != QFileDevice::NoError) FailFileAccess(file, path);
+        if (file.error() != QFileDevice::NoError) FailFileAccess(file, path, FileUse::Read);
         file.close();
 
         TileArray faces = play_->TileFaces();
@@ -116,10 +120,10 @@ void frmBoard::GameFileSave(const std::string& filePath)
         // Written beside the old file and put in its place in one step, so a save that fails
         // half-way leaves the old file whole. The bytes after the game are carried over.
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) FailFileAccess(file, path);
+        if (!file.open(QIODevice::WriteOnly)) FailFileAccess(file, path, FileUse::Write);
         if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())
             || file.write(tail) != tail.size() || !file.commit())
-            FailFileAccess(file, path);
+            FailFileAccess(file, path, FileUse::Write);
     });
 }
 

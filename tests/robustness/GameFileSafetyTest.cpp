@@ -154,6 +154,11 @@ private slots:
                 QCOMPARE(bench.Report.Box.Boxes.back().Text,
                          "'" + path.toStdString() + "' is write-protected.\nThe game was not saved; please choose another file.");
             QCOMPARE(ReadBytes(path), previous);
+            if (lockFolder) {
+                // A new file that the folder refuses is an access error, not a missing file.
+                Save(bench, folder.filePath(QStringLiteral("New.tsg")));
+                QVERIFY(bench.Report.Box.Boxes.back().Text.find("Error 75") != std::string::npos);
+            }
             QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Previous.tsg"});
         }
         // Still a readable game file: it loads.
