@@ -54,9 +54,9 @@ std::string LowerExtension(const std::string& filePath)
 // At most this many MIDI files stay loaded (each holds a synthesiser); the game has ten events.
 constexpr std::size_t MidiMusicKept = 16;
 
-const MonotonicClock& SystemMonotonicClock()
+const Clock& RunningSystemClock()
 {
-    static const SteadyMonotonicClock clock;
+    static const SystemClock clock;
     return clock;
 }
 
@@ -99,11 +99,11 @@ struct SdlMultimediaLayer::FastSound {
 };
 
 SdlMultimediaLayer::SdlMultimediaLayer(const Locale& texts)
-    : SdlMultimediaLayer(texts, SystemMonotonicClock(), "/")
+    : SdlMultimediaLayer(texts, RunningSystemClock(), "/")
 {
 }
 
-SdlMultimediaLayer::SdlMultimediaLayer(const Locale& texts, const MonotonicClock& time,
+SdlMultimediaLayer::SdlMultimediaLayer(const Locale& texts, const Clock& time,
                                        std::filesystem::path soundFontRoot)
     : texts_(texts), time_(time), soundFontRoot_(std::move(soundFontRoot))
 {
@@ -116,11 +116,11 @@ bool SdlMultimediaLayer::EnsureAudioOpen()
     if (audioState_ == AudioState::Open)
         return true;
     // Trying to start an audio system can take long; a failed one is tried again later.
-    if (audioState_ == AudioState::Failed && time_.Now() - audioFailedAt_ < AudioRetryInterval)
+    if (audioState_ == AudioState::Failed && time_.SteadySeconds() - audioFailedAt_ < AudioRetrySeconds)
         return false;
     if (!OpenAudio()) {
         audioState_ = AudioState::Failed;
-        audioFailedAt_ = time_.Now();
+        audioFailedAt_ = time_.SteadySeconds();
         return false;
     }
     audioState_ = AudioState::Open;

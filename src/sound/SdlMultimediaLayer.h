@@ -13,7 +13,7 @@
 // the file's contents: only the first event of a file pays, and closing a device only
 // stops its music. Error texts come from the string table in the game's language.
 #include "shell/Locale.h"
-#include "sound/MonotonicClock.h"
+#include "shell/Clock.h"
 #include "sound/MultimediaLayer.h"
 
 #include <chrono>
@@ -29,12 +29,12 @@ namespace tessaron {
 
 class SdlMultimediaLayer final : public MultimediaLayer {
 public:
-    static constexpr std::chrono::seconds AudioRetryInterval{3};
+    static constexpr double AudioRetrySeconds = 3;
 
     // On the running system's clock and sound fonts.
     explicit SdlMultimediaLayer(const Locale& texts);
     // soundFontRoot stands for "/" where the sound font is looked for (see FindSoundFont).
-    SdlMultimediaLayer(const Locale& texts, const MonotonicClock& time, std::filesystem::path soundFontRoot);
+    SdlMultimediaLayer(const Locale& texts, const Clock& time, std::filesystem::path soundFontRoot);
     ~SdlMultimediaLayer() override;
     SdlMultimediaLayer(const SdlMultimediaLayer&) = delete;
     SdlMultimediaLayer& operator=(const SdlMultimediaLayer&) = delete;
@@ -64,12 +64,12 @@ private:
     void DropUnusedMidiMusic();
 
     const Locale& texts_;
-    const MonotonicClock& time_;
+    const Clock& time_;  // its steady count times the retries
     std::filesystem::path soundFontRoot_;
 
     enum class AudioState { NotTried, Open, Failed };
     AudioState audioState_ = AudioState::NotTried;
-    std::chrono::steady_clock::time_point audioFailedAt_{};
+    double audioFailedAt_ = 0;
     bool soundFontMissing_ = false;
 
     std::map<std::uint32_t, std::unique_ptr<Device>> devices_;

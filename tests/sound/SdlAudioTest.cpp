@@ -5,7 +5,7 @@
 #include "TempFolder.h"
 #include "WaveWriter.h"
 #include "doubles/FixedSystemLocale.h"
-#include "doubles/ManualMonotonicClock.h"
+#include "doubles/ManualClock.h"
 #include "doubles/MemorySettingsStore.h"
 #include "doubles/RecordingMessageBox.h"
 #include "shell/Locale.h"
@@ -96,7 +96,7 @@ protected:
     RecordingErrorReport report;
     Registry settings{store, report.Errors, systemLanguage};
     Locale texts{settings, report.Errors, systemLanguage};
-    ManualMonotonicClock time;
+    ManualClock time;
     TempFolder folder;
     std::unique_ptr<SdlMultimediaLayer> layer;
 };
@@ -201,9 +201,9 @@ TEST_F(SdlAudio, AnAudioSystemThatCannotStartIsTriedAgainAfterAWhile)
     EXPECT_FALSE(layer->PlayWaveFast(wave));
     EXPECT_EQ(layer->Open(wave).Error, MediaAudioUnavailable);
     SetEnvironment("SDL_AUDIODRIVER", "disk");
-    time.Advance(SdlMultimediaLayer::AudioRetryInterval - std::chrono::milliseconds(1));
+    time.AdvanceSeconds(SdlMultimediaLayer::AudioRetrySeconds - 1);
     EXPECT_EQ(layer->Open(wave).Error, MediaAudioUnavailable);
-    time.Advance(std::chrono::milliseconds(1));
+    time.AdvanceSeconds(1);
     const MediaOpenResult opened = layer->Open(wave);
     ASSERT_EQ(opened.Error, MediaOk);
     EXPECT_GT(PlayToEnd(opened.DeviceID), Audible);
