@@ -7,6 +7,7 @@
 #include "window/CommandButton.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -106,6 +107,7 @@ void frmBoard::SetupLocale()
         cmdRemoveTiles_->setToolTip(text(233));
         cmdUndoLastMove_->setToolTip(text(235));
         lblNoMovePossible_->SetCaption(text(210));
+        for (QLabel* banner : imgGameWon_) banner->setAccessibleName(text(825));
         mnuFile_->setTitle(text(220));
         mnuFileLoadGame_->setText(text(221));
         mnuFileNewGame_->setText(text(222));
@@ -144,6 +146,7 @@ void frmBoard::EnableCommands()
         cmdRemoveTiles_->setEnabled(available.DoMove);
         cmdRemoveTiles_->setDefault(available.DoMove);
         cmdUndoLastMove_->setEnabled(available.Undo);
+        KeepKeyboardFocus();
         mnuGameRedoNextMove_->setEnabled(available.Redo);
         mnuGameRemoveTile_->setEnabled(available.Peek);
         mnuGameRemoveTiles_->setEnabled(available.DoMove);
