@@ -7,6 +7,8 @@
 #include "window/TilePicture.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace tessaron {
 
@@ -32,6 +34,8 @@ void frmBoard::CreateKeyboard()
     key("FocusDownKey", Qt::Key_Down, [this] { MoveKeyboardFocus(FocusDirection::Down); });
     key("SelectFocusedTileKey", Qt::Key_Space, [this] { SelectFocusedTile(); });
     key("ClearSelectionKey", Qt::Key_Escape, [this] { ClearSelection(); });
+    // The menus without a mouse: F10 opens the first one, the arrows go on from there.
+    key("MenuBarKey", Qt::Key_F10, [this] { menuBar()->setActiveAction(mnuFile_->menuAction()); });
 }
 
 void frmBoard::MoveKeyboardFocus(FocusDirection direction)

@@ -106,6 +106,10 @@ void frmBoard::SetupLocale()
         cmdRemoveTile_->setToolTip(text(232));
         cmdRemoveTiles_->setToolTip(text(233));
         cmdUndoLastMove_->setToolTip(text(235));
+        // Icon buttons have no caption; a screen reader names them by their command.
+        for (QPushButton* button : {static_cast<QPushButton*>(cmdRedoNextMove_), static_cast<QPushButton*>(cmdRemoveTile_),
+                                    static_cast<QPushButton*>(cmdRemoveTiles_), static_cast<QPushButton*>(cmdUndoLastMove_)})
+            button->setAccessibleName(button->toolTip());
         lblNoMovePossible_->SetCaption(text(210));
         for (QLabel* banner : imgGameWon_) banner->setAccessibleName(text(825));
         mnuFile_->setTitle(text(220));

@@ -52,13 +52,15 @@ void TilePicture::paintEvent(QPaintEvent*)
     // Around the face plate (right of the 4-pixel side, above the bottom edge), which no
     // neighbour covers: a dark band outside a bright one shows on ivory and on warm faces.
     const QRectF face(width() * 4.0 / PictureWidth, 0, width() * 36.0 / PictureWidth, height() * 52.0 / PictureHeight);
-    const qreal band = std::max(1.5, width() * 1.5 / PictureWidth);
+    const qreal dark = std::max(2.0, width() * 2.0 / PictureWidth);
+    const qreal bright = dark * 1.5;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(20, 20, 20), band));
-    painter.drawRect(face.adjusted(band / 2, band / 2, -band / 2, -band / 2));
-    painter.setPen(QPen(QColor(0, 190, 255), band));
-    painter.drawRect(face.adjusted(band * 1.5, band * 1.5, -band * 1.5, -band * 1.5));
+    painter.setPen(QPen(QColor(20, 20, 20), dark, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(face.adjusted(dark / 2, dark / 2, -dark / 2, -dark / 2));
+    const qreal inset = dark + bright / 2;
+    painter.setPen(QPen(QColor(0, 170, 255), bright, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(face.adjusted(inset, inset, -inset, -inset));
 }
 
 void TilePicture::mousePressEvent(QMouseEvent* event)

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QImage>
+#include <QMenu>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -198,6 +199,9 @@ private slots:
         QVERIFY(!bench.Button("cmdRemoveTiles")->isEnabled());
         QVERIFY(!bench.Button("cmdRemoveTile")->isEnabled());
         QCOMPARE(bench.VisibleTiles(), 144);
+
+        bench.Key(Qt::Key_F10);  // the menus, for the commands without a shortcut
+        QTRY_VERIFY(bench.Board->findChild<QMenu*>("mnuFile")->isVisible());
     }
 
     // The ring shows only once an arrow was pressed, on the normal and the selected look,
