@@ -81,8 +81,8 @@ void frmBoard::SetKeyboardFocus(std::int32_t tile, bool shown)
 void frmBoard::KeepKeyboardFocus()
 {
     if (!speech_) return;
+    if (play_->IsPresent(focusTile_) && !play_->IsLocked(focusTile_)) return;
     const TilePresence candidates = FocusCandidates(geometry_, play_->Presence());
-    if (focusTile_ >= 1 && candidates[focusTile_]) return;
     SetKeyboardFocus(NearestFocusTile(geometry_, candidates, focusTile_), focusShown_);
 }
 
