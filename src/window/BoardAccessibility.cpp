@@ -199,6 +199,19 @@ void BoardSpeech::FocusMoved(QWidget* tilePicture)
     QAccessible::updateAccessibility(&focus);
 }
 
+void BoardSpeech::LanguageChanged()
+{
+    QAccessibleEvent renamed(surface_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    if (const std::int32_t tile = focusedTile_()) {
+        for (auto* picture : surface_->findChildren<TilePicture*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (picture->Tile() != tile) continue;
+            QAccessibleEvent tileRenamed(picture, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&tileRenamed);
+        }
+    }
+}
+
 void InstallBoardAccessibility()
 {
     static const bool installed = [] {

@@ -41,6 +41,8 @@ public:
     void AnnounceChange(std::int32_t removedBefore, const TileArray& facesBefore, const QString& deadEndText);
     // The keyboard focus went to this tile picture.
     void FocusMoved(QWidget* tilePicture);
+    // Every name is now in the other language.
+    void LanguageChanged();
 
 private:
     QString Text(int number) const;

@@ -3,6 +3,7 @@
 #include "window/frmBoard.h"
 
 #include "shell/TextTools.h"
+#include "window/BoardAccessibility.h"
 #include "window/BoardLabel.h"
 #include "window/CommandButton.h"
 
@@ -218,6 +219,7 @@ void frmBoard::mnuOptionLocaleSelect_Click(int index)
         ShowGameWon(gameWonShown_);
         if (play_->DealExists()) ShowTileCount(tilesLeft_);
         clock_->RefreshText();
+        speech_->LanguageChanged();
         for (int item = 0; item < 2; ++item)
             mnuOptionLocaleSelect_[item]->setChecked(item == services_.Texts.GetLocale());
         EnableCommands();

@@ -339,7 +339,9 @@ private slots:
         QVERIFY(Has(events, QAccessible::Alert, surface));
         QCOMPARE(QAccessible::queryAccessibleInterface(surface)->text(QAccessible::Value),
                  QString("Pair removed, 142 of 144"));
+        events.clear();
         bench.Action("mnuOptionLocaleSelect_1")->trigger();
+        QVERIFY(Has(events, QAccessible::NameChanged, surface));
         events.clear();
         bench.Key(Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(Has(events, QAccessible::ValueChanged, surface, "Paar zurückgelegt, 144 von 144"));
