@@ -231,8 +231,12 @@ private slots:
 
         bench.Key(Qt::Key_Space);  // the selected look keeps the ring
         QVERIFY(bench.Tile(focus)->Bright());
-        const QImage selectedRinged = bench.Tile(focus)->grab().toImage();
-        QVERIFY(selectedRinged != bench.Tile(focus)->Picture().toImage().convertToFormat(selectedRinged.format()));
+        TilePicture* picture = bench.Tile(focus);
+        const QImage selectedRinged = picture->grab().toImage();
+        picture->SetFocusRing(false);
+        const QImage selectedPlain = picture->grab().toImage();
+        picture->SetFocusRing(true);
+        QVERIFY(selectedRinged != selectedPlain);
 
         bench.Click(focus);  // the mouse deselects it and hides the ring
         QVERIFY(!bench.Board->KeyboardFocusShown());
