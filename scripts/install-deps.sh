@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev libgl-dev                      # windows, settings store
   qt6-translations-l10n                       # Qt's own dialogs and menus in German
+  qt6-base-private-dev                        # window tests switch the screen-reader events on
   libsdl2-mixer-dev timgm6mb-soundfont        # audio; the soundfont makes MIDI audible
   libgtest-dev libgmock-dev libbenchmark-dev  # tests and benchmarks
   clang libclang-rt-14-dev                    # fuzz targets (libFuzzer)

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -59,6 +60,8 @@ void MakeLink(QLabel* label, QObject* filter)
     palette.setColor(QPalette::WindowText, LinkColor);
     label->setPalette(palette);
     label->setCursor(Qt::PointingHandCursor);
+    // Reachable with Tab and opened with Space or Enter, like a button.
+    label->setFocusPolicy(Qt::StrongFocus);
     label->installEventFilter(filter);
 }
 
@@ -255,6 +258,23 @@ void frmAbout::lblEmail_Click()
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == lblHomepage_ || watched == lblEmail_) {
+        auto* link = static_cast<QLabel*>(watched);
+        // A label draws no focus frame: the focused link is underlined instead.
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+            QFont font = link->font();
+            font.setUnderline(event->type() == QEvent::FocusIn);
+            link->setFont(font);
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+                if (watched == lblHomepage_) lblHomepage_Click();
+                else lblEmail_Click();
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease && (watched == lblHomepage_ || watched == lblEmail_)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const auto* label = static_cast<QLabel*>(watched);

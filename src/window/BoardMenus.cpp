@@ -3,10 +3,12 @@
 #include "window/frmBoard.h"
 
 #include "shell/TextTools.h"
+#include "window/BoardAccessibility.h"
 #include "window/BoardLabel.h"
 #include "window/CommandButton.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -105,7 +107,12 @@ void frmBoard::SetupLocale()
         cmdRemoveTile_->setToolTip(text(232));
         cmdRemoveTiles_->setToolTip(text(233));
         cmdUndoLastMove_->setToolTip(text(235));
+        // Icon buttons have no caption; a screen reader names them by their command.
+        for (QPushButton* button : {static_cast<QPushButton*>(cmdRedoNextMove_), static_cast<QPushButton*>(cmdRemoveTile_),
+                                    static_cast<QPushButton*>(cmdRemoveTiles_), static_cast<QPushButton*>(cmdUndoLastMove_)})
+            button->setAccessibleName(button->toolTip());
         lblNoMovePossible_->SetCaption(text(210));
+        for (QLabel* banner : imgGameWon_) banner->setAccessibleName(text(825));
         mnuFile_->setTitle(text(220));
         mnuFileLoadGame_->setText(text(221));
         mnuFileNewGame_->setText(text(222));
@@ -144,6 +151,7 @@ void frmBoard::EnableCommands()
         cmdRemoveTiles_->setEnabled(available.DoMove);
         cmdRemoveTiles_->setDefault(available.DoMove);
         cmdUndoLastMove_->setEnabled(available.Undo);
+        KeepKeyboardFocus();
         mnuGameRedoNextMove_->setEnabled(available.Redo);
         mnuGameRemoveTile_->setEnabled(available.Peek);
         mnuGameRemoveTiles_->setEnabled(available.DoMove);
@@ -212,6 +220,7 @@ void frmBoard::mnuOptionLocaleSelect_Click(int index)
         ShowGameWon(play_->RemovedCount() == TileCount);
         if (play_->DealExists()) ShowTileCount(TileCount - play_->RemovedCount());
         clock_->RefreshText();
+        speech_->LanguageChanged();
         for (int item = 0; item < 2; ++item)
             mnuOptionLocaleSelect_[item]->setChecked(item == services_.Texts.GetLocale());
         EnableCommands();

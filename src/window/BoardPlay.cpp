@@ -3,6 +3,7 @@
 
 #include "shell/FormatPatterns.h"
 #include "shell/frmGame.h"
+#include "window/BoardAccessibility.h"
 #include "window/BoardLabel.h"
 #include "window/CommandButton.h"
 #include "window/TilePicture.h"
@@ -39,12 +40,19 @@ void frmBoard::Forward(const std::function<void()>& operation)
 {
     // While a deal is built the board waits; only the progress window's Cancel acts.
     if (building_) return;
+    const std::int32_t removedBefore = play_->RemovedCount();
+    const TileArray facesBefore = play_->TileFaces();
     operation();
     EnableCommands();
+    speech_->AnnounceChange(removedBefore, facesBefore,
+                            lblNoMovePossible_->isVisible() ? lblNoMovePossible_->text() : QString());
 }
 
 void frmBoard::imgTile_Click(std::int32_t tile)
 {
+    // A mouse player never sees the ring; the keyboard carries on from the clicked tile.
+    const bool free = play_->IsPresent(tile) && !play_->IsLocked(tile);
+    SetKeyboardFocus(free ? tile : focusTile_, false);
     Forward([this, tile] { play_->SelectTile(tile); });
 }
 

@@ -18,7 +18,11 @@ public:
     const QPixmap& Picture() const { return picture_; }
     // Which look is shown (for the tests and the screen reader); set with the picture.
     bool Bright() const { return bright_; }
-    void SetBright(bool bright) { bright_ = bright; }
+    // A screen reader hears the change as the tile's selected state.
+    void SetBright(bool bright);
+    // The keyboard focus: a ring drawn over either look.
+    bool FocusRing() const { return focusRing_; }
+    void SetFocusRing(bool shown);
 
 signals:
     void Clicked(std::int32_t tile);
@@ -34,6 +38,7 @@ private:
     std::int32_t tile_;
     QPixmap picture_;
     bool bright_ = false;
+    bool focusRing_ = false;
 };
 
 } // namespace tessaron

@@ -89,6 +89,7 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
                                               services.Settings, services.Errors});
     CreateControls();
     CreateMenus();
+    CreateKeyboard();
     Form_Load();
 }
 

@@ -4,6 +4,7 @@
 // command to it; what it shows is what the model tells it.
 #include "board/BoardGeometry.h"
 #include "board/GameCreator.h"
+#include "board/KeyboardFocus.h"
 #include "board/Play.h"
 #include "shell/Services.h"
 #include "window/BoardCompanions.h"
@@ -26,6 +27,7 @@ class QPushButton;
 namespace tessaron {
 
 class BoardLabel;
+class BoardSpeech;
 class CommandButton;
 class TilePicture;
 
@@ -53,6 +55,10 @@ public:
     const GameClock& GameClockState() const { return *clock_; }
     // The 1000 ms tick of the real timer (null when the timer was passed in).
     ClockTimer* OwnTimer() const { return ownTimer_.get(); }
+    // The free tile the keyboard focus rests on (0 when none is free) and whether its ring
+    // shows (only once an arrow key was used).
+    std::int32_t KeyboardFocusTile() const { return focusTile_; }
+    bool KeyboardFocusShown() const { return focusShown_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -103,6 +109,15 @@ private:
     std::string SelectedGameTiles() override;
     void BuildDeal(TileArray& faces) override;
 
+    // BoardKeyboard.cpp: the focus ring, Space and Escape.
+    void CreateKeyboard();
+    void MoveKeyboardFocus(FocusDirection direction);
+    void SelectFocusedTile();
+    void ClearSelection();
+    void SetKeyboardFocus(std::int32_t tile, bool shown);
+    // Moves the focus to a free tile nearby when its tile left play or became locked.
+    void KeepKeyboardFocus();
+
     // BoardFiles.cpp: game files.
     void mnuFileLoadGame_Click();
     void mnuFileSaveGame_Click();
@@ -131,8 +146,11 @@ private:
     std::string tileCountFormat_;
     std::string newGameText_;
     std::string savedGameText_;
+    std::int32_t focusTile_ = 0;
+    bool focusShown_ = false;
 
     QWidget* surface_ = nullptr;
+    BoardSpeech* speech_ = nullptr;
     std::array<TilePicture*, TileCount + 1> imgTile_{};
     CommandButton* cmdRedoNextMove_ = nullptr;
     CommandButton* cmdRemoveTiles_ = nullptr;

@@ -167,6 +167,27 @@ void AboutDialog::HomePageClickOpensTheCaption()
     QVERIFY(fixture.Report.Box.Boxes.empty());
 }
 
+// Tab reaches each link, the focused one is underlined, and Space or Enter opens it.
+void AboutDialog::LinksOpenFromTheKeyboard()
+{
+    AboutFixture fixture;
+    const auto about = fixture.Load();
+    about->show();
+    QVERIFY(QTest::qWaitForWindowExposed(about.get()));
+    for (const auto& [name, key] : {std::pair{"lblHomepage", Qt::Key_Space}, std::pair{"lblEmail", Qt::Key_Return}}) {
+        QLabel* link = Label(*about, name);
+        for (int tab = 0; tab < 4 && about->focusWidget() != link; ++tab) QTest::keyClick(about->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(about->focusWidget(), static_cast<QWidget*>(link));
+        QVERIFY(link->font().underline());
+        fixture.Links.Links.clear();
+        QTest::keyClick(link, key);
+        QCOMPARE(fixture.Links.Links.size(), std::size_t(1));
+        QVERIFY(about->isVisible());
+    }
+    QTest::keyClick(about->focusWidget(), Qt::Key_Tab);
+    QVERIFY(!Label(*about, "lblEmail")->font().underline());
+}
+
 void AboutDialog::MailClickAddsSubjectWithVersion()
 {
     AboutFixture fixture;

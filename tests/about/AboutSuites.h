@@ -23,6 +23,7 @@ private slots:
     void LongTitleWidensTheWindowByItself();
     void LinksAreBlueWithHandCursorAndIconShown();
     void HomePageClickOpensTheCaption();
+    void LinksOpenFromTheKeyboard();
     void MailClickAddsSubjectWithVersion();
     void FailedLinkReportsShellExecuteWithCodeAndText();
     void EnterAndEscapeClose();

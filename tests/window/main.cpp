@@ -3,6 +3,7 @@
 
 int RunBoardPlayTests(int argc, char** argv);
 int RunBoardGameTests(int argc, char** argv);
+int RunBoardKeyboardTests(int argc, char** argv);
 int RunProgressWindowTests(int argc, char** argv);
 int RunBoardMenusTests(int argc, char** argv);
 int RunPlatformDialogsTests(int argc, char** argv);
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     int failures = 0;
     failures += RunBoardPlayTests(argc, argv);
     failures += RunBoardGameTests(argc, argv);
+    failures += RunBoardKeyboardTests(argc, argv);
     failures += RunProgressWindowTests(argc, argv);
     failures += RunBoardMenusTests(argc, argv);
     failures += RunPlatformDialogsTests(argc, argv);
