@@ -5,15 +5,9 @@
 
 namespace tessaron {
 
-namespace {
-constexpr int PictureWidth = 40;
-constexpr int PictureHeight = 56;
-}
-
 TilePicture::TilePicture(std::int32_t tile, QWidget* parent) : QWidget(parent), tile_(tile)
 {
     setObjectName(QStringLiteral("imgTile_%1").arg(tile));
-    setFixedSize(PictureWidth, PictureHeight);
     hide();
 }
 
@@ -27,7 +21,10 @@ void TilePicture::paintEvent(QPaintEvent*)
 {
     if (picture_.isNull()) return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    // The board places and sizes the picture; a picture of the matching resolution fills it
+    // pixel for pixel, any other is scaled down smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture_);
 }
 
 void TilePicture::mousePressEvent(QMouseEvent* event)

@@ -8,6 +8,7 @@
 #include "shell/Services.h"
 #include "window/BoardCompanions.h"
 #include "window/BoardPictures.h"
+#include "window/BoardScale.h"
 #include "window/GameClock.h"
 
 #include <QMainWindow>
@@ -26,6 +27,7 @@ class QPushButton;
 namespace tessaron {
 
 class BoardLabel;
+class BoardSurface;
 class CommandButton;
 class TilePicture;
 
@@ -67,6 +69,10 @@ private:
     void FormLocationSave();
     double TwipsPerPixel() const;
     void SoundStop();
+
+    // BoardPlacing.cpp: the board fitted to the window's size.
+    void PlaceControls();
+    void ShowPicturesAtScale();
 
     // BoardMenus.cpp: menu bar, captions, enabled states, language.
     void CreateMenus();
@@ -113,6 +119,9 @@ private:
     BoardCompanions& companions_;
     BoardOptions options_;
     BoardPictures pictures_;
+    BoardScale scale_;
+    // The resolution of the pictures shown (1..3); 0 before the first placing.
+    int pictureScale_ = 0;
     BoardGeometry geometry_;
     GameCreator creator_;
     std::unique_ptr<ClockTimer> ownTimer_;
@@ -134,8 +143,10 @@ private:
     std::string savedGameText_;
     std::int32_t tilesLeft_ = 0;
 
-    QWidget* surface_ = nullptr;
+    BoardSurface* surface_ = nullptr;
     std::array<TilePicture*, TileCount + 1> imgTile_{};
+    // The face each picture was last drawn with, to draw it again at another resolution.
+    std::array<std::int32_t, TileCount + 1> shownFaces_{};
     CommandButton* cmdRedoNextMove_ = nullptr;
     CommandButton* cmdRemoveTiles_ = nullptr;
     CommandButton* cmdRemoveTile_ = nullptr;
