@@ -20,6 +20,9 @@ const std::array<QRectF, resources::LanguageCount> BannerPlaces{
 
 void frmBoard::PlaceControls()
 {
+    // Every control moves: one repaint of the whole board afterwards, instead of a dirty
+    // region grown by two rectangles per control.
+    surface_->setUpdatesEnabled(false);
     scale_.Fit(surface_->size());
     const int pictureScale = scale_.PictureScale(surface_->devicePixelRatioF());
     if (pictureScale != pictureScale_) {
@@ -35,7 +38,7 @@ void frmBoard::PlaceControls()
     for (BoardLabel* label : {lblGameOrigin_, lblTimeGone_, lblNoMovePossible_, lblTileCount_}) label->Place();
     for (int language = 0; language < resources::LanguageCount; ++language)
         imgGameWon_[language]->setGeometry(scale_.Map(BannerPlaces[language]));
-    surface_->update();
+    surface_->setUpdatesEnabled(true);
 }
 
 void frmBoard::ShowPicturesAtScale()
