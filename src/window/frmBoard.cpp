@@ -181,12 +181,15 @@ void frmBoard::FormLocationLoad()
         // desktop, frame included, and is not below the board's own is taken.
         const double width = services_.Settings.LoadRegistrySingle("Board", "Width", float(this->width() * twips));
         const double height = services_.Settings.LoadRegistrySingle("Board", "Height", float(this->height() * twips));
-        const QSize stored(int(std::lround(width / twips)), int(std::lround(height / twips)));
-        const QSize framed = stored + (frameGeometry().size() - size());
+        const QSize frameExtra = frameGeometry().size() - size();
         const QSize smallest = minimumSizeHint();
-        if (stored != size() && stored.width() >= smallest.width() && stored.height() >= smallest.height() &&
-            framed.width() <= desktop.width() && framed.height() <= desktop.height())
-            resize(stored);
+        const auto fits = [](double pixels, int least, int most) { return pixels >= least && pixels <= most; };
+        // Checked as numbers first: a damaged value never reaches the conversion to pixels.
+        if (fits(width / twips, smallest.width(), desktop.width() - frameExtra.width()) &&
+            fits(height / twips, smallest.height(), desktop.height() - frameExtra.height())) {
+            const QSize stored(int(std::lround(width / twips)), int(std::lround(height / twips)));
+            if (stored != size()) resize(stored);
+        }
         const QRect frame = frameGeometry();
         // Only a place that keeps the window at least partly on the screen is taken.
         const double left = services_.Settings.LoadRegistrySingle("Board", "Left", float(frame.x() * twips));
