@@ -2,7 +2,9 @@
 // Names and sizes of the pictures the game carries as Qt resources. Load them with
 // QImage/QPixmap(QString::fromStdString(...)). The art tool writes its files under
 // resources/ with the same names (the part after ":/"), so both sides agree.
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -15,6 +17,8 @@ constexpr int TileEdge = 4;
 
 constexpr int BackgroundWidth = 580;
 constexpr int BackgroundHeight = 474;
+// The felt at the background's edge, for the margins of a window wider or taller than the board.
+constexpr unsigned BackgroundEdgeRgb = 0x0c2c20;
 
 // Language index 0 English, 1 German.
 constexpr int LanguageCount = 2;
@@ -30,6 +34,28 @@ constexpr std::array<ButtonIcon, 4> ButtonIcons{ButtonIcon::RedoNextMove, Button
                                                 ButtonIcon::RemoveTile, ButtonIcon::UndoLastMove};
 constexpr std::array<ButtonLook, 3> ButtonLooks{ButtonLook::Normal, ButtonLook::Pressed,
                                                 ButtonLook::Disabled};
+
+// Every picture is carried at 1, 2 and 3 device pixels per unit; the larger ones are named
+// with Qt's "@2x"/"@3x" suffix, which also gives them their device pixel ratio on loading.
+constexpr int MaxPictureScale = 3;
+constexpr std::array<int, MaxPictureScale> PictureScales{1, 2, 3};
+
+// The resolution to draw with at this many device pixels per unit: the next whole one up,
+// so a picture is only ever scaled down; the largest carried beyond that.
+inline int PictureScaleFor(double devicePixelsPerUnit)
+{
+    // A little slack so 2.0000001 from a rounded window size still picks 2.
+    const int scale = int(std::ceil(devicePixelsPerUnit - 1e-3));
+    return std::clamp(scale, 1, MaxPictureScale);
+}
+
+// ":/images/x.png" at scale 2 -> ":/images/x@2x.png"; scale 1 is the plain name.
+inline std::string ScaledPath(const std::string& path, int scale)
+{
+    if (scale <= 1) return path;
+    const std::size_t dot = path.rfind('.');
+    return path.substr(0, dot) + "@" + std::to_string(scale) + "x" + path.substr(dot);
+}
 
 // The sizes a desktop entry asks for, and the large master.
 constexpr std::array<int, 9> ProgramIconSizes{16, 22, 24, 32, 48, 64, 128, 256, 512};

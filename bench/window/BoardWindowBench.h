@@ -78,6 +78,16 @@ struct BoardWindowBench : DoubleServices {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // Sizes the window so the board is shown at percent of its first-start size, and runs
+    // the event loop until it is drawn so.
+    void ShowBoardAt(int percent)
+    {
+        QWidget* surface = Board->centralWidget();
+        const QSize board(580 * percent / 100, 474 * percent / 100);
+        Board->resize(Board->size() - surface->size() + board);
+        QCoreApplication::processEvents();
+    }
+
     QAction* Action(const char* name) const { return Board->findChild<QAction*>(QString::fromLatin1(name)); }
     TilePicture* Tile(std::int32_t tile) const
     {

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <memory>
+#include <utility>
 
 namespace tessaron {
 
@@ -43,8 +44,9 @@ TilePicture* FindFreeTile(BoardWindowBench& bench)
 }
 
 // Each repetition clicks once more on the same tile, so selections and deselections alternate.
-void TileClick(benchmark::State& state, BoardWindowBench& bench, TilePicture*& clicked)
+void TileClick(benchmark::State& state, BoardWindowBench& bench, TilePicture*& clicked, int percent)
 {
+    bench.ShowBoardAt(percent);
     if (!clicked) clicked = FindFreeTile(bench);
     TilePicture* tile = clicked;
     if (!tile) {
@@ -84,14 +86,18 @@ void SelectedFaceDecode(benchmark::State& state)
 void RegisterTileClickBenchmarks(BoardWindowBench& bench)
 {
     auto clicked = std::make_shared<TilePicture*>(nullptr);
-    benchmark::RegisterBenchmark(BenchmarkName("TileClick").c_str(), [&bench, clicked](benchmark::State& state) {
-        TileClick(state, bench, *clicked);
-    })
-        ->UseManualTime()
-        ->Unit(benchmark::kMicrosecond)
-        ->Iterations(1)
-        ->Repetitions(ClickRuns)
-        ->ReportAggregatesOnly(true);
+    // The board at its first-start size and at twice that.
+    for (const auto& [name, percent] : {std::pair{"TileClick", 100}, std::pair{"TileClick200", 200}}) {
+        benchmark::RegisterBenchmark(BenchmarkName(name).c_str(),
+                                     [&bench, clicked, percent = percent](benchmark::State& state) {
+                                         TileClick(state, bench, *clicked, percent);
+                                     })
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond)
+            ->Iterations(1)
+            ->Repetitions(ClickRuns)
+            ->ReportAggregatesOnly(true);
+    }
     benchmark::RegisterBenchmark(BenchmarkName("SelectedFaceDecode").c_str(), SelectedFaceDecode)
         ->Unit(benchmark::kMicrosecond)
         ->Repetitions(5)

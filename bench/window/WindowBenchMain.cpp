@@ -44,6 +44,7 @@ int main(int argc, char** argv)
     }
     tessaron::RegisterNewGameBenchmarks(bench);
     tessaron::RegisterTileClickBenchmarks(bench);
+    tessaron::RegisterResizeBenchmarks(bench);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -12,5 +12,6 @@ std::string BenchmarkName(const char* name);
 
 void RegisterNewGameBenchmarks(BoardWindowBench& bench);
 void RegisterTileClickBenchmarks(BoardWindowBench& bench);
+void RegisterResizeBenchmarks(BoardWindowBench& bench);
 
 } // namespace tessaron

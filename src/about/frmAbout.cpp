@@ -104,7 +104,8 @@ void frmAbout::CreateControls()
 
     picTitle_ = MakeLabel(this, "picTitle", 240, 240);
     picTitle_->resize(IconSize, IconSize);
-    QPixmap icon(QString::fromStdString(resources::ProgramIconPath(IconSize)));
+    const int scale = resources::PictureScaleFor(devicePixelRatioF());
+    QPixmap icon(QString::fromStdString(resources::ScaledPath(resources::ProgramIconPath(IconSize), scale)));
     if (icon.isNull()) icon = QApplication::windowIcon().pixmap(IconSize, IconSize);
     picTitle_->setPixmap(icon);
 

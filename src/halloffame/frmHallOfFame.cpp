@@ -138,7 +138,10 @@ QFrame* frmHallOfFame::BuildRow(std::int32_t index, int height)
 void frmHallOfFame::SetupLocale()
 {
     Guarded(errors_, ObjectName, "SetupLocale", [&] {
-        const QPixmap title(QString::fromStdString(resources::HallOfFameTitlePath(texts_.GetLocale())));
+        // Drawn at the resolution of the screen; the "@2x" name sets the pixel ratio.
+        const int scale = resources::PictureScaleFor(devicePixelRatioF());
+        const QPixmap title(
+            QString::fromStdString(resources::ScaledPath(resources::HallOfFameTitlePath(texts_.GetLocale()), scale)));
         imgHallOfFame->setPixmap(title);
         imgHallOfFame->setVisible(!title.isNull());
         auto text = [&](std::int16_t number) { return QString::fromStdString(texts_.LoadLocaleString(number)); };

@@ -49,14 +49,16 @@ QString InstanceLockPath()
     return QDir(folder).filePath(QStringLiteral("tessaron.lock"));
 }
 
-// The window icon in the desktop sizes. The 512-pixel master is left out: the icon decodes
-// every picture at once (on X11 all of them go to the window too), and the master alone
-// would cost more of the start-up than all the others together.
+// The window icon in the sizes a title bar and a task switcher show, up to 64 pixels. The
+// icon decodes every picture at once (on X11 all of them go to the window too): the 128 and
+// 256 pixel ones held ten times the memory of all the smaller ones together, for a picture
+// that the desktop entry's installed icons give anyway. On a scaled screen QIcon adds the
+// "@2x"/"@3x" picture of each size itself.
 QIcon ProgramIcon()
 {
     QIcon icon;
     for (int size : tessaron::resources::ProgramIconSizes)
-        if (size <= 256)
+        if (size <= 64)
             icon.addFile(QString::fromStdString(tessaron::resources::ProgramIconPath(size)), QSize(size, size));
     return icon;
 }

@@ -1,9 +1,14 @@
 #include "window/BoardLabel.h"
 
+#include "window/BoardScale.h"
+
+#include <cmath>
+
 namespace tessaron {
 
-BoardLabel::BoardLabel(const QString& name, Anchor anchor, int anchorX, int top, const QColor& colour, QWidget* parent)
-    : QLabel(parent), anchor_(anchor), anchorX_(anchorX), top_(top)
+BoardLabel::BoardLabel(const BoardScale& scale, const QString& name, Anchor anchor, int anchorX, int top,
+                       const QColor& colour, QWidget* parent)
+    : QLabel(parent), scale_(scale), boardFont_(font()), anchor_(anchor), anchorX_(anchorX), top_(top)
 {
     setObjectName(name);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -29,12 +34,27 @@ void BoardLabel::SetFixedLineHeight(int height)
     Place();
 }
 
+void BoardLabel::SetBoardFont(const QFont& font)
+{
+    boardFont_ = font;
+    Place();
+}
+
 void BoardLabel::Place()
 {
+    QFont scaled = boardFont_;
+    if (boardFont_.pointSizeF() > 0)
+        scaled.setPointSizeF(boardFont_.pointSizeF() * scale_.Factor());
+    else
+        scaled.setPixelSize(int(std::lround(scale_.Length(boardFont_.pixelSize()))));
+    if (scaled != font()) setFont(scaled);
     adjustSize();
-    if (lineHeight_ > 0) resize(width(), lineHeight_);
-    const int left = anchor_ == Anchor::Left ? anchorX_ : anchor_ == Anchor::Right ? anchorX_ - width() : anchorX_ - width() / 2;
-    move(left, top_);
+    if (lineHeight_ > 0) resize(width(), int(std::lround(scale_.Length(lineHeight_))));
+    const QPoint anchor = scale_.Map(QPointF(anchorX_, top_));
+    const int left = anchor_ == Anchor::Left    ? anchor.x()
+                     : anchor_ == Anchor::Right ? anchor.x() - width()
+                                                : anchor.x() - width() / 2;
+    move(left, anchor.y());
 }
 
 } // namespace tessaron

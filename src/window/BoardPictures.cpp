@@ -5,33 +5,46 @@
 namespace tessaron {
 
 namespace {
-QPixmap Load(const std::string& path) { return QPixmap(QString::fromStdString(path)); }
-}
-
-BoardPictures::BoardPictures()
-{
-    for (int face = 1; face <= resources::TileFaceCount; ++face) Dark[face] = Load(resources::TileFacePath(false, face));
-    Background = Load(resources::BackgroundPath());
-    for (std::size_t icon = 0; icon < resources::ButtonIcons.size(); ++icon)
-        for (std::size_t look = 0; look < resources::ButtonLooks.size(); ++look)
-            ButtonIcon[icon][look] = Load(resources::ButtonIconPath(resources::ButtonIcons[icon], resources::ButtonLooks[look]));
-}
-
-const QPixmap& BoardPictures::Face(int face, bool bright) const
+// A pixmap needs the application, so not a global.
+const QPixmap& None()
 {
     static const QPixmap none;
-    if (face < 1 || face > resources::TileFaceCount) return none;
-    if (!bright) return Dark[face];
-    if (bright_[face].isNull()) bright_[face] = Load(resources::TileFacePath(true, face));
-    return bright_[face];
+    return none;
+}
+bool ValidScale(int scale) { return scale >= 1 && scale <= resources::MaxPictureScale; }
+} // namespace
+
+const QPixmap& BoardPictures::Cached(QPixmap& slot, const std::string& path, int scale)
+{
+    // The "@2x" name gives the picture its device pixel ratio as it is read.
+    if (slot.isNull()) slot = QPixmap(QString::fromStdString(resources::ScaledPath(path, scale)));
+    return slot;
 }
 
-const QPixmap& BoardPictures::WonBanner(int language) const
+const QPixmap& BoardPictures::Face(int face, bool bright, int scale) const
 {
-    static const QPixmap none;
-    if (language < 0 || language >= resources::LanguageCount) return none;
-    if (wonBanner_[language].isNull()) wonBanner_[language] = Load(resources::WonBannerPath(language));
-    return wonBanner_[language];
+    if (face < 1 || face > resources::TileFaceCount || !ValidScale(scale)) return None();
+    auto& looks = bright ? bright_ : dark_;
+    return Cached(looks[scale - 1][face], resources::TileFacePath(bright, face), scale);
+}
+
+const QPixmap& BoardPictures::Background(int scale) const
+{
+    if (!ValidScale(scale)) return None();
+    return Cached(background_[scale - 1][0], resources::BackgroundPath(), scale);
+}
+
+const QPixmap& BoardPictures::WonBanner(int language, int scale) const
+{
+    if (language < 0 || language >= resources::LanguageCount || !ValidScale(scale)) return None();
+    return Cached(wonBanner_[scale - 1][language], resources::WonBannerPath(language), scale);
+}
+
+const QPixmap& BoardPictures::ButtonIcon(resources::ButtonIcon icon, resources::ButtonLook look, int scale) const
+{
+    if (!ValidScale(scale)) return None();
+    const std::size_t slot = std::size_t(icon) * resources::ButtonLooks.size() + std::size_t(look);
+    return Cached(buttonIcon_[scale - 1][slot], resources::ButtonIconPath(icon, look), scale);
 }
 
 } // namespace tessaron

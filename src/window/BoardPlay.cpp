@@ -5,6 +5,7 @@
 #include "shell/frmGame.h"
 #include "window/BoardAccessibility.h"
 #include "window/BoardLabel.h"
+#include "window/BoardSurface.h"
 #include "window/CommandButton.h"
 #include "window/TilePicture.h"
 
@@ -86,7 +87,8 @@ void frmBoard::DrawTile(std::int32_t tile, std::int32_t face, bool selected, boo
 {
     Guarded(services_.Errors, BoardObject, "DrawTile", [&] {
         TilePicture* picture = imgTile_.at(tile);
-        picture->SetPicture(pictures_.Face(face, selected));
+        shownFaces_.at(tile) = face;
+        picture->SetPicture(pictures_.Face(face, selected, pictureScale_));
         picture->SetBright(selected);
         picture->setVisible(visible);
     });
@@ -115,7 +117,7 @@ void frmBoard::ShowGameWon(bool shown)
     for (int language = 0; language < 2; ++language) {
         const bool showBanner = shown && language == services_.Texts.GetLocale();
         if (showBanner && imgGameWon_[language]->pixmap().isNull())
-            imgGameWon_[language]->setPixmap(pictures_.WonBanner(language));
+            imgGameWon_[language]->setPixmap(pictures_.WonBanner(language, pictureScale_));
         imgGameWon_[language]->setVisible(showBanner);
     }
 }

@@ -8,15 +8,9 @@
 
 namespace tessaron {
 
-namespace {
-constexpr int PictureWidth = 40;
-constexpr int PictureHeight = 56;
-}
-
 TilePicture::TilePicture(std::int32_t tile, QWidget* parent) : QWidget(parent), tile_(tile)
 {
     setObjectName(QStringLiteral("imgTile_%1").arg(tile));
-    setFixedSize(PictureWidth, PictureHeight);
     hide();
 }
 
@@ -47,12 +41,18 @@ void TilePicture::paintEvent(QPaintEvent*)
 {
     if (picture_.isNull()) return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    // The board places and sizes the picture; a picture of the matching resolution fills it
+    // pixel for pixel, any other is scaled down smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture_);
     if (!focusRing_) return;
-    // Around the face plate (right of the 4-pixel side, above the bottom edge), which no
-    // neighbour covers: a dark band outside a bright one shows on ivory and on warm faces.
-    const QRectF face(width() * 4.0 / PictureWidth, 0, width() * 36.0 / PictureWidth, height() * 52.0 / PictureHeight);
-    const qreal dark = std::max(2.0, width() * 2.0 / PictureWidth);
+    // Around the face plate (right of the side, above the bottom edge; 36 x 52 of the
+    // 40 x 56 picture), which no neighbour covers: a dark band outside a bright one shows
+    // on ivory and on warm faces.
+    const qreal unitX = width() / 40.0;
+    const qreal unitY = height() / 56.0;
+    const QRectF face(4 * unitX, 0, 36 * unitX, 52 * unitY);
+    const qreal dark = std::max(2.0, 2 * unitX);
     const qreal bright = dark * 1.5;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);

@@ -1,6 +1,6 @@
 #pragma once
-// One tile picture of the board: shows its face at natural size and reports clicks and
-// double clicks with its position.
+// One tile picture of the board: shows its face filling the place the board gives it, and
+// reports clicks and double clicks with its position.
 #include <QPixmap>
 #include <QWidget>
 

@@ -2,18 +2,17 @@
 #include "window/frmBoard.h"
 
 #include "window/BoardLabel.h"
+#include "window/BoardSurface.h"
 #include "window/CommandButton.h"
 #include "window/QtClockTimer.h"
 #include "window/TilePicture.h"
 #include "window/WindowPlace.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QLabel>
-#include <QLayout>
-#include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <cmath>
 #include <cstdlib>
@@ -23,46 +22,13 @@ namespace tessaron {
 
 namespace {
 constexpr const char* BoardObject = "frmBoard";
-constexpr int ClientWidth = 580;
-constexpr int ClientHeight = 474;
 
-// The background picture; a click on it (or on a label or banner above it) stops the sound.
-class BoardSurface final : public QWidget {
-public:
-    BoardSurface(const QPixmap& background, std::function<void()> clicked, QWidget* parent)
-        : QWidget(parent), background_(background), clicked_(std::move(clicked))
-    {
-        setObjectName(QStringLiteral("BoardSurface"));
-        setFixedSize(ClientWidth, ClientHeight);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        if (background_.isNull())
-            painter.fillRect(rect(), QColor(0, 64, 32));
-        else
-            painter.drawPixmap(0, 0, background_);
-    }
-    void mousePressEvent(QMouseEvent*) override { clicked_(); }
-
-private:
-    QPixmap background_;
-    std::function<void()> clicked_;
-};
-
-// Comic Sans MS where installed, else its free look-alike, else the default font.
+// Comic Sans MS where installed, else its free look-alike, else the default font. The font
+// matcher walks the list itself, without listing every family installed.
 QFont LabelFont()
 {
-    const QStringList families = QFontDatabase::families();
     QFont font;
-    for (const QString& family : {QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}) {
-        if (families.contains(family)) {
-            font.setFamily(family);
-            break;
-        }
-    }
+    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")});
     font.setPointSize(12);
     return font;
 }
@@ -98,9 +64,8 @@ frmBoard::~frmBoard() = default;
 void frmBoard::CreateControls()
 {
     setWindowTitle(QString::fromStdString(services_.Program.Title));
-    surface_ = new BoardSurface(pictures_.Background, [this] { SoundStop(); }, this);
+    surface_ = new BoardSurface(scale_, [this] { SoundStop(); }, [this] { PlaceControls(); }, this);
     setCentralWidget(surface_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
         imgTile_[tile] = new TilePicture(tile, surface_);
@@ -110,24 +75,23 @@ void frmBoard::CreateControls()
     // A smaller position always lies in front.
     for (std::int32_t tile = TileCount; tile >= 1; --tile) imgTile_[tile]->raise();
 
-    auto button = [this](const char* name, int x, int y, int icon, void (frmBoard::*handler)()) {
-        auto* created = new CommandButton(surface_);
+    // Their icons are set with the other pictures (ShowPicturesAtScale).
+    auto button = [this](const char* name, int x, int y, void (frmBoard::*handler)()) {
+        auto* created = new CommandButton(scale_, x, y, surface_);
         created->setObjectName(QString::fromLatin1(name));
-        created->move(x, y);
-        created->SetIcons(pictures_.ButtonIcon[icon][0], pictures_.ButtonIcon[icon][1], pictures_.ButtonIcon[icon][2]);
         connect(created, &QPushButton::clicked, this, handler);
         created->raise();
         return created;
     };
-    cmdRedoNextMove_ = button("cmdRedoNextMove", 0, 0, 0, &frmBoard::cmdRedoNextMove_Click);
-    cmdRemoveTiles_ = button("cmdRemoveTiles", 556, 0, 1, &frmBoard::cmdRemoveTiles_Click);
-    cmdRemoveTile_ = button("cmdRemoveTile", 0, 450, 2, &frmBoard::cmdRemoveTile_Click);
-    cmdUndoLastMove_ = button("cmdUndoLastMove", 556, 450, 3, &frmBoard::cmdUndoLastMove_Click);
+    cmdRedoNextMove_ = button("cmdRedoNextMove", 0, 0, &frmBoard::cmdRedoNextMove_Click);
+    cmdRemoveTiles_ = button("cmdRemoveTiles", 556, 0, &frmBoard::cmdRemoveTiles_Click);
+    cmdRemoveTile_ = button("cmdRemoveTile", 0, 450, &frmBoard::cmdRemoveTile_Click);
+    cmdUndoLastMove_ = button("cmdUndoLastMove", 556, 450, &frmBoard::cmdUndoLastMove_Click);
 
     const QFont font = LabelFont();
     auto label = [this, &font](const char* name, BoardLabel::Anchor anchor, int x, int y, QColor colour) {
-        auto* created = new BoardLabel(QString::fromLatin1(name), anchor, x, y, colour, surface_);
-        created->setFont(font);
+        auto* created = new BoardLabel(scale_, QString::fromLatin1(name), anchor, x, y, colour, surface_);
+        created->SetBoardFont(font);
         created->raise();
         return created;
     };
@@ -138,14 +102,12 @@ void frmBoard::CreateControls()
     lblNoMovePossible_->hide();
     lblTileCount_ = label("lblTileCount", BoardLabel::Anchor::Right, 551, 450, QColor(255, 255, 192));
 
-    const std::array<QPoint, 2> bannerPlaces{QPoint(43, 166), QPoint(12, 170)};
     for (int language = 0; language < 2; ++language) {
         auto* banner = new QLabel(surface_);
         banner->setObjectName(QStringLiteral("imgGameWon_%1").arg(language));
         banner->setAttribute(Qt::WA_TranslucentBackground);
-        // Its picture is set when it is first shown (ShowGameWon).
-        banner->resize(resources::WonBannerWidth[language], resources::WonBannerHeight[language]);
-        banner->move(bannerPlaces[language]);
+        // Its picture is set when it is first shown (ShowGameWon), and fills its place.
+        banner->setScaledContents(true);
         banner->hide();
         banner->raise();
         imgGameWon_[language] = banner;
@@ -156,18 +118,18 @@ void frmBoard::Form_Load()
 {
     Guarded(services_.Errors, BoardObject, "Form_Load", [&] {
         SetupLocale();
-        const float tileWidth = pictures_.Dark[1].isNull() ? 36.0f : float(pictures_.Dark[1].width() - 4);
-        const float tileHeight = pictures_.Dark[1].isNull() ? 52.0f : float(pictures_.Dark[1].height() - 4);
+        // The tile steps in board units: a picture less its edge.
+        const float tileWidth = float(resources::TileFaceWidth - resources::TileEdge);
+        const float tileHeight = float(resources::TileFaceHeight - resources::TileEdge);
         clock_->LoadTimingActive(services_.Settings);
         geometry_.CreateTileRelations(BoardLayout, tileWidth, tileHeight);
-        for (std::int32_t tile = 1; tile <= geometry_.PositionCount(); ++tile)
-            imgTile_[tile]->move(geometry_.Place(tile).Left, geometry_.Place(tile).Top);
         mnuOptionLocaleSelect_[services_.Texts.GetLocale() == 1 ? 1 : 0]->setChecked(true);
         mnuOptionTimingActive_->setChecked(clock_->TimingActive());
         EnableCommands();
     });
     // The window's size is known only now; its stored place is checked against it.
     adjustSize();
+    PlaceControls();
     FormLocationLoad();
 }
 
@@ -176,6 +138,8 @@ void frmBoard::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (formActivated_) return;
     formActivated_ = true;
+    // On a screen with another pixel density the pictures of another resolution are drawn.
+    if (QWindow* window = windowHandle()) connect(window, &QWindow::screenChanged, this, &frmBoard::PlaceControls);
     // Once the window is on screen: the progress window of a new deal stands over it.
     QTimer::singleShot(0, this, &frmBoard::Form_Activate);
 }
@@ -217,6 +181,19 @@ void frmBoard::FormLocationLoad()
         if (!shown) return;
         const double twips = TwipsPerPixel();
         const QRect desktop = shown->virtualGeometry();
+        // The size first, as the place is checked against it. Only a size that fits the
+        // desktop, frame included, and is not below the board's own is taken.
+        const double width = services_.Settings.LoadRegistrySingle("Board", "Width", float(this->width() * twips));
+        const double height = services_.Settings.LoadRegistrySingle("Board", "Height", float(this->height() * twips));
+        const QSize frameExtra = frameGeometry().size() - size();
+        const QSize smallest = minimumSizeHint();
+        const auto fits = [](double pixels, int least, int most) { return pixels >= least && pixels <= most; };
+        // Checked as numbers first: a damaged value never reaches the conversion to pixels.
+        if (fits(width / twips, smallest.width(), desktop.width() - frameExtra.width()) &&
+            fits(height / twips, smallest.height(), desktop.height() - frameExtra.height())) {
+            const QSize stored(int(std::lround(width / twips)), int(std::lround(height / twips)));
+            if (stored != size()) resize(stored);
+        }
         const QRect frame = frameGeometry();
         const double left = services_.Settings.LoadRegistrySingle("Board", "Left", float(frame.x() * twips));
         if (!EdgeKeepsWindowOnDesktop(left, frame.width() * twips, desktop.x() * twips, desktop.width() * twips))
@@ -236,6 +213,8 @@ void frmBoard::FormLocationSave()
         const QRect frame = frameGeometry();
         services_.Settings.SaveRegistrySingle("Board", "Left", float(frame.x() * twips), 0.0f);
         services_.Settings.SaveRegistrySingle("Board", "Top", float(frame.y() * twips), 0.0f);
+        services_.Settings.SaveRegistrySingle("Board", "Width", float(width() * twips), 0.0f);
+        services_.Settings.SaveRegistrySingle("Board", "Height", float(height() * twips), 0.0f);
     });
 }
 

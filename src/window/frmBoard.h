@@ -9,6 +9,7 @@
 #include "shell/Services.h"
 #include "window/BoardCompanions.h"
 #include "window/BoardPictures.h"
+#include "window/BoardScale.h"
 #include "window/GameClock.h"
 
 #include <QMainWindow>
@@ -28,6 +29,7 @@ namespace tessaron {
 
 class BoardLabel;
 class BoardSpeech;
+class BoardSurface;
 class CommandButton;
 class TilePicture;
 
@@ -73,6 +75,10 @@ private:
     void FormLocationSave();
     double TwipsPerPixel() const;
     void SoundStop();
+
+    // BoardPlacing.cpp: the board fitted to the window's size.
+    void PlaceControls();
+    void ShowPicturesAtScale();
 
     // BoardMenus.cpp: menu bar, captions, enabled states, language.
     void CreateMenus();
@@ -128,6 +134,9 @@ private:
     BoardCompanions& companions_;
     BoardOptions options_;
     BoardPictures pictures_;
+    BoardScale scale_;
+    // The resolution of the pictures shown (1..3); 0 before the first placing.
+    int pictureScale_ = 0;
     BoardGeometry geometry_;
     GameCreator creator_;
     std::unique_ptr<ClockTimer> ownTimer_;
@@ -149,9 +158,11 @@ private:
     std::int32_t focusTile_ = 0;
     bool focusShown_ = false;
 
-    QWidget* surface_ = nullptr;
+    BoardSurface* surface_ = nullptr;
     BoardSpeech* speech_ = nullptr;
     std::array<TilePicture*, TileCount + 1> imgTile_{};
+    // The face each picture was last drawn with, to draw it again at another resolution.
+    std::array<std::int32_t, TileCount + 1> shownFaces_{};
     CommandButton* cmdRedoNextMove_ = nullptr;
     CommandButton* cmdRemoveTiles_ = nullptr;
     CommandButton* cmdRemoveTile_ = nullptr;

@@ -54,9 +54,10 @@ QFont LatinFont(qreal pixelSize, bool bold)
 
 QFont PlayfulFont(qreal pixelSize) { return MakeFont(PlayfulFamily, pixelSize, QFont::Bold); }
 
-QImage NewPicture(int width, int height)
+QImage NewPicture(int width, int height, int scale)
 {
-    QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage picture(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(scale);
     picture.fill(Qt::transparent);
     return picture;
 }

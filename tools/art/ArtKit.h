@@ -18,8 +18,10 @@ QFont GlyphFont(qreal pixelSize);                       // Chinese glyphs
 QFont LatinFont(qreal pixelSize, bool bold = true);     // small numbers and letters
 QFont PlayfulFont(qreal pixelSize);                     // banners, titles, labels
 
-// A transparent ARGB picture.
-QImage NewPicture(int width, int height);
+// A transparent ARGB picture of width x height units at scale device pixels per unit. Its
+// device pixel ratio is the scale, so a painter on it draws in units and every stroke and
+// glyph is rendered at the full resolution.
+QImage NewPicture(int width, int height, int scale = 1);
 // Starts a painter with antialiasing on.
 void BeginPainting(QPainter& painter, QImage& picture);
 // Writes a PNG without any text chunks; creates the folder. Throws on failure.

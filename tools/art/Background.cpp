@@ -43,18 +43,18 @@ std::vector<int> FeltNoise(int width, int height)
 
 } // namespace
 
-QImage BackgroundPicture()
+QImage BackgroundPicture(int scale)
 {
     const int width = resources::BackgroundWidth;
     const int height = resources::BackgroundHeight;
-    QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage picture = NewPicture(width, height, scale);
     {
         QPainter painter;
         BeginPainting(painter, picture);
         QRadialGradient light(QPointF(280, 225), 360);
         light.setColorAt(0.0, QColor(40, 104, 78));
         light.setColorAt(0.55, QColor(30, 84, 62));
-        light.setColorAt(1.0, QColor(12, 44, 32));
+        light.setColorAt(1.0, QColor::fromRgb(resources::BackgroundEdgeRgb));
         painter.fillRect(picture.rect(), light);
         // Shade the strips along the top and bottom where the labels stand.
         for (const auto& [top, bottom] : {std::pair{0, 30}, std::pair{height, height - 30}}) {
@@ -70,11 +70,14 @@ QImage BackgroundPicture()
         painter.drawRoundedRect(QRectF(27.5, 27.5, width - 55, height - 55), 6, 6);
         painter.end();
     }
-    const std::vector<int> noise = FeltNoise(width, height);
-    for (int y = 0; y < height; ++y) {
+    // The grain is woven per device pixel: finer threads on a finer screen.
+    const int pixelsWide = picture.width();
+    const int pixelsHigh = picture.height();
+    const std::vector<int> noise = FeltNoise(pixelsWide, pixelsHigh);
+    for (int y = 0; y < pixelsHigh; ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int grain = noise[std::size_t(y) * width + x] / 3;
+        for (int x = 0; x < pixelsWide; ++x) {
+            const int grain = noise[std::size_t(y) * pixelsWide + x] / 3;
             const QRgb pixel = line[x];
             line[x] = qRgb(std::clamp(qRed(pixel) + grain, 0, 255),
                            std::clamp(qGreen(pixel) + grain, 0, 255),

@@ -62,12 +62,12 @@ void DrawConfetti(QPainter& painter, const QRectF& area, std::uint32_t seed)
 
 } // namespace
 
-QImage WonBanner(int language)
+QImage WonBanner(int language, int scale)
 {
     const int width = resources::WonBannerWidth.at(language);
     const int height = resources::WonBannerHeight.at(language);
     const QString text = language == 1 ? QStringLiteral("Gewonnen!") : QStringLiteral("You won!");
-    QImage picture = NewPicture(width, height);
+    QImage picture = NewPicture(width, height, scale);
     QPainter painter;
     BeginPainting(painter, picture);
 
@@ -102,12 +102,12 @@ QImage WonBanner(int language)
     return picture;
 }
 
-QImage HallOfFameTitle(int language)
+QImage HallOfFameTitle(int language, int scale)
 {
     const int width = resources::HallOfFameTitleWidth;
     const int height = resources::HallOfFameTitleHeight;
     const QString text = language == 1 ? QStringLiteral("Ruhmeshalle") : QStringLiteral("Hall of Fame");
-    QImage picture = NewPicture(width, height);
+    QImage picture = NewPicture(width, height, scale);
     QPainter painter;
     BeginPainting(painter, picture);
     const QPointF centre(width / 2.0, height / 2.0);

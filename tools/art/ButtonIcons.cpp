@@ -100,10 +100,10 @@ void DrawSymbol(QPainter& painter, ButtonIcon icon)
 
 } // namespace
 
-QImage ButtonIconPicture(ButtonIcon icon, ButtonLook look)
+QImage ButtonIconPicture(ButtonIcon icon, ButtonLook look, int scale)
 {
     const int size = resources::ButtonIconSize;
-    QImage picture = NewPicture(size, size);
+    QImage picture = NewPicture(size, size, scale);
     QPainter painter;
     BeginPainting(painter, picture);
     if (look == ButtonLook::Pressed) {
@@ -116,9 +116,9 @@ QImage ButtonIconPicture(ButtonIcon icon, ButtonLook look)
     painter.end();
 
     // The picture is premultiplied: colour channels never exceed alpha.
-    for (int y = 0; y < size; ++y) {
+    for (int y = 0; y < picture.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < size; ++x) {
+        for (int x = 0; x < picture.width(); ++x) {
             const QRgb pixel = line[x];
             const int alpha = qAlpha(pixel);
             if (look == ButtonLook::Pressed) {

@@ -23,24 +23,33 @@ QString FileFor(const QString& root, const std::string& resourcePath)
     return root + "/resources/" + QString::fromStdString(resourcePath.substr(2));
 }
 
-void WriteAll(const QString& root)
+void WriteScale(const QString& root, int scale)
 {
+    const auto file = [&](const std::string& resourcePath) {
+        return FileFor(root, res::ScaledPath(resourcePath, scale));
+    };
     for (int face = 1; face <= res::TileFaceCount; ++face) {
         for (bool bright : {false, true}) {
             const art::TileLook look = bright ? art::TileLook::Bright : art::TileLook::Dark;
-            art::SavePicture(art::TilePicture(face, look), FileFor(root, res::TileFacePath(bright, face)));
+            art::SavePicture(art::TilePicture(face, look, scale), file(res::TileFacePath(bright, face)));
         }
     }
-    art::SavePicture(art::BackgroundPicture(), FileFor(root, res::BackgroundPath()));
+    art::SavePicture(art::BackgroundPicture(scale), file(res::BackgroundPath()));
     for (int language = 0; language < res::LanguageCount; ++language) {
-        art::SavePicture(art::WonBanner(language), FileFor(root, res::WonBannerPath(language)));
-        art::SavePicture(art::HallOfFameTitle(language), FileFor(root, res::HallOfFameTitlePath(language)));
+        art::SavePicture(art::WonBanner(language, scale), file(res::WonBannerPath(language)));
+        art::SavePicture(art::HallOfFameTitle(language, scale), file(res::HallOfFameTitlePath(language)));
     }
     for (res::ButtonIcon icon : res::ButtonIcons)
         for (res::ButtonLook look : res::ButtonLooks)
-            art::SavePicture(art::ButtonIconPicture(icon, look), FileFor(root, res::ButtonIconPath(icon, look)));
+            art::SavePicture(art::ButtonIconPicture(icon, look, scale), file(res::ButtonIconPath(icon, look)));
     for (int size : res::ProgramIconSizes)
-        art::SavePicture(art::ProgramIconPicture(size), FileFor(root, res::ProgramIconPath(size)));
+        art::SavePicture(art::ProgramIconPicture(size, scale), file(res::ProgramIconPath(size)));
+}
+
+void WriteAll(const QString& root)
+{
+    for (int scale : res::PictureScales)
+        WriteScale(root, scale);
     art::SavePicture(art::ContactSheet(), root + "/docs/tiles.png");
     art::SavePicture(art::BoardPreview(), root + "/docs/board-preview.png");
 }

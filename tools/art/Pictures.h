@@ -6,11 +6,13 @@
 
 namespace tessaron::art {
 
-QImage BackgroundPicture();                          // 580 x 474
-QImage WonBanner(int language);                      // 0 English, 1 German
-QImage HallOfFameTitle(int language);
-QImage ButtonIconPicture(resources::ButtonIcon icon, resources::ButtonLook look);
-QImage ProgramIconPicture(int size);
+// Each picture is drawn at scale device pixels per unit (1 to resources::MaxPictureScale)
+// by the same painting code, so the larger ones carry real detail.
+QImage BackgroundPicture(int scale = 1);                          // 580 x 474
+QImage WonBanner(int language, int scale = 1);                    // 0 English, 1 German
+QImage HallOfFameTitle(int language, int scale = 1);
+QImage ButtonIconPicture(resources::ButtonIcon icon, resources::ButtonLook look, int scale = 1);
+QImage ProgramIconPicture(int size, int scale = 1);
 
 // Pictures for people reading the repository, not carried by the game.
 QImage ContactSheet();   // all faces in both looks at 1x and 3x

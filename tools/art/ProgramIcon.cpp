@@ -9,14 +9,15 @@
 
 namespace tessaron::art {
 
-QImage ProgramIconPicture(int size)
+QImage ProgramIconPicture(int size, int scale)
 {
-    QImage picture = NewPicture(size, size);
+    QImage picture = NewPicture(size, size, scale);
     QPainter painter;
     BeginPainting(painter, picture);
     painter.scale(size / 64.0, size / 64.0);
     // Thin lines vanish at small sizes; keep them about one device pixel wide.
-    const qreal hairline = std::max(0.8, 64.0 / size);
+    const int pixels = size * scale;
+    const qreal hairline = std::max(0.8, 64.0 / pixels);
 
     const QRectF face(15, 2, 42, 54);
     painter.setPen(QPen(QColor(8, 56, 36), hairline));
@@ -43,7 +44,7 @@ QImage ProgramIconPicture(int size)
         painter.setBrush(coin.Colour);
         painter.drawEllipse(coin.Centre, 8.5, 8.5);
         // Rings only where there are pixels enough to show them.
-        if (size >= 24) {
+        if (pixels >= 24) {
             painter.setBrush(QColor(255, 252, 240));
             painter.drawEllipse(coin.Centre, 5.2, 5.2);
             painter.setBrush(coin.Colour);

@@ -19,8 +19,8 @@ inline QPointF FaceCentre() { return FaceArea.center(); }
 // selected tile is warm all over.
 QColor PlateGround(TileLook look);
 
-// Faces 1..42 in the game's numbering.
-QImage TilePicture(int face, TileLook look);
+// Faces 1..42 in the game's numbering, at scale device pixels per unit.
+QImage TilePicture(int face, TileLook look, int scale = 1);
 
 void DrawTileBody(QPainter& painter, TileLook look);
 void DrawBambooFace(QPainter& painter, int count);      // 1..9

@@ -44,9 +44,9 @@ void DrawTileBody(QPainter& painter, TileLook look)
     painter.restore();
 }
 
-QImage TilePicture(int face, TileLook look)
+QImage TilePicture(int face, TileLook look, int scale)
 {
-    QImage picture = NewPicture(40, 56);
+    QImage picture = NewPicture(40, 56, scale);
     QPainter painter;
     BeginPainting(painter, picture);
     DrawTileBody(painter, look);

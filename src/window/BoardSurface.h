@@ -1,0 +1,36 @@
+#pragma once
+// The board's background: the felt picture where the scale puts the board, and the felt's
+// edge colour in any margin a window of another shape leaves. A click on it (or on a label
+// or banner above it) is reported; so is a new size, which places the board again.
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+
+namespace tessaron {
+
+class BoardScale;
+
+class BoardSurface final : public QWidget {
+    Q_OBJECT
+public:
+    BoardSurface(const BoardScale& scale, std::function<void()> clicked, std::function<void()> resized,
+                 QWidget* parent);
+
+    void SetBackground(const QPixmap& background);
+    // A first start shows the board at 100 %.
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    const BoardScale& scale_;
+    QPixmap background_;
+    std::function<void()> clicked_;
+    std::function<void()> resized_;
+};
+
+} // namespace tessaron

@@ -1,0 +1,166 @@
+// The board at other sizes and on denser screens: the pictures of the matching resolution
+// are shown pixel for pixel, a click lands on the tile drawn under it, and the window's size
+// comes back at the next start when it still fits the desktop.
+#include "BoardBench.h"
+
+#include "ResourceNames.h"
+#include "doubles/QtSuiteRunner.h"
+
+#include <QLineF>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace tessaron {
+
+namespace {
+
+// A tile's picture in board units: 40 x 56 at its place, the face plate at its top right.
+QRectF PictureUnits(const PixelPlace& place)
+{
+    return {double(place.Left), double(place.Top), double(resources::TileFaceWidth), double(resources::TileFaceHeight)};
+}
+
+QRectF FaceUnits(const PixelPlace& place)
+{
+    return PictureUnits(place).adjusted(resources::TileEdge, 0, 0, -resources::TileEdge);
+}
+
+// The point of the tile's face nearest its centre that no picture in front of it covers
+// (a smaller position lies in front), in board units; null when it is hidden entirely.
+std::optional<QPointF> VisiblePoint(const BoardBench& bench, std::int32_t tile)
+{
+    const QRectF face = FaceUnits(bench.Geometry.Place(tile));
+    std::vector<QPointF> candidates;
+    for (qreal y = face.top() + 1; y < face.bottom(); y += 2)
+        for (qreal x = face.left() + 1; x < face.right(); x += 2) candidates.emplace_back(x, y);
+    const QPointF centre = face.center();
+    std::sort(candidates.begin(), candidates.end(), [&](const QPointF& a, const QPointF& b) {
+        return QLineF(a, centre).length() < QLineF(b, centre).length();
+    });
+    for (const QPointF& point : candidates) {
+        bool covered = false;
+        for (std::int32_t front = 1; front < tile && !covered; ++front)
+            covered = bench.Tile(front)->isVisible() && PictureUnits(bench.Geometry.Place(front)).contains(point);
+        if (!covered) return point;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+class BoardScaleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // At twice the size every tile, from the top of the heap to the table, is selected by a
+    // click on the place where it is drawn; the clicks go through the window as a player's do.
+    void EveryTileIsSelectedByAClickOnItsDrawnPlaceAtDoubleSize()
+    {
+        BoardBench bench;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        QWidget* surface = bench.Board->centralWidget();
+        bench.Board->resize(bench.Board->size() + surface->size());
+        QTRY_COMPARE(surface->size(), QSize(1160, 948));
+        QCOMPARE(bench.Tile(1)->size(), QSize(80, 112));
+
+        std::vector<std::int32_t> selected;
+        for (int k = 72; k >= 1; --k) {
+            const auto [first, second] = bench.Deal.Pair(k);
+            for (std::int32_t tile : {first, second}) {
+                const std::optional<QPointF> point = VisiblePoint(bench, tile);
+                QVERIFY2(point, qPrintable(QStringLiteral("tile %1 is hidden").arg(tile)));
+                const QPoint inWindow = surface->mapTo(bench.Board.get(), (*point * 2).toPoint());
+                QTest::mouseClick(bench.Board->windowHandle(), Qt::LeftButton, {}, inWindow);
+                QVERIFY2(bench.Tile(tile)->Bright(), qPrintable(QStringLiteral("tile %1").arg(tile)));
+                selected.push_back(tile);
+            }
+            bench.Press("cmdRemoveTiles");
+        }
+        std::sort(selected.begin(), selected.end());
+        QCOMPARE(selected.size(), std::size_t(TileCount));
+        QCOMPARE(std::unique(selected.begin(), selected.end()), selected.end());
+        QCOMPARE(bench.VisibleTiles(), 0);
+    }
+
+    void StoredSizeIsRestoredOnlyWhenItFitsTheDesktop()
+    {
+        const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+        const QSize fitting(std::min(desktop.width() - 10, 760), desktop.height() - 10);
+        const struct {
+            QSize Stored;
+            bool Restored;
+        } cases[] = {{fitting, true},
+                     {QSize(desktop.width() + 40, desktop.height() - 10), false},
+                     {QSize(fitting.width(), desktop.height() + 40), false},
+                     {QSize(400, 300), false}};  // smaller than the board
+        for (const auto& sample : cases) {
+            BoardBench bench;
+            const double twips = 15.0;  // at 96 dpi
+            QCOMPARE(1440.0 / QGuiApplication::primaryScreen()->logicalDotsPerInchX(), twips);
+            bench.Store.Write("Board", "Width", std::to_string(int(sample.Stored.width() * twips)));
+            bench.Store.Write("Board", "Height", std::to_string(int(sample.Stored.height() * twips)));
+            QVERIFY(bench.Open());
+            QCOMPARE(bench.Board->size() == sample.Stored, sample.Restored);
+            if (!sample.Restored) QCOMPARE(bench.Board->centralWidget()->size(), QSize(580, 474));
+            bench.Close();
+            // What the window had is stored again: the size it came back with, or the size it took.
+            const float width = bench.Settings.LoadRegistrySingle("Board", "Width", 0);
+            QCOMPARE(width == float(sample.Stored.width() * twips), sample.Restored);
+        }
+    }
+};
+
+class BoardPixelRatioTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // On a screen scaled by two the board is drawn from the 2x pictures, pixel for pixel.
+    void FacesArePixelForPixelTheDoublePicturesOnADoubleScreen()
+    {
+        BoardBench bench;
+        QVERIFY(bench.Open());
+        if (bench.Board->devicePixelRatioF() != 2.0) QSKIP("needs QT_SCALE_FACTOR=2");
+        QCOMPARE(bench.Board->centralWidget()->size() * 2, QSize(1160, 948));
+        bench.Click(1);  // one tile in the selected look too
+        const TileArray faces = bench.Board->Model().TileFaces();
+        for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
+            TilePicture* picture = bench.Tile(tile);
+            const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage expected =
+                QImage(QString::fromStdString(
+                           resources::ScaledPath(resources::TileFacePath(picture->Bright(), faces[tile]), 2)))
+                    .convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(shown.size(), QSize(80, 112));
+            QCOMPARE(expected.size(), shown.size());
+            int compared = 0;
+            for (int y = 0; y < expected.height(); ++y) {
+                for (int x = 0; x < expected.width(); ++x) {
+                    if (qAlpha(expected.pixel(x, y)) != 255) continue;  // the board shows through
+                    ++compared;
+                    if (shown.pixel(x, y) != expected.pixel(x, y))
+                        QFAIL(qPrintable(QStringLiteral("tile %1 differs at %2,%3").arg(tile).arg(x).arg(y)));
+                }
+            }
+            QVERIFY(compared > 80 * 112 / 2);
+        }
+    }
+};
+
+} // namespace tessaron
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    return tessaron::RunQtSuites({tessaron::QtSuite<tessaron::BoardScaleTest>("BoardScaleTest"),
+                                  tessaron::QtSuite<tessaron::BoardPixelRatioTest>("BoardPixelRatioTest")}) == 0
+               ? 0
+               : 1;
+}
+
+#include "BoardScaleTest.moc"
