@@ -91,6 +91,15 @@ constexpr ResourceEntry Table[] = {
     {1563, "Replay game:"},
     {1614, "MCI-Error"},
     {1615, "Sound files"},
+    {1774, "Hint"},
+    {1775, "Selects a pair that can be taken off with the game still winnable. Like a peek, it resets the clock: a game won with a hint does not enter the Hall of Fame."},
+    {1776, "This game can no longer be won. Undo ^0 moves to get back to a game that can be won."},
+    {1777, "This game can no longer be won"},
+    {1778, "Warn when the game is lost"},
+    {1779, "This game cannot be won, not even from its first move."},
+    {1780, "No hint could be found in time."},
+    {1781, "This game can no longer be won."},
+    {1782, "This game can no longer be won. Undo the last move to get back to a game that can be won."},
     // German
     {2048, "\"Visual Basic Fehler \"0"},
     {2049, "n\\mss\\s"},
@@ -173,6 +182,15 @@ constexpr ResourceEntry Table[] = {
     {2587, "Spiel nachspielen:"},
     {2638, "MCI-Fehler"},
     {2639, "Sounddateien"},
+    {2798, "Tipp"},
+    {2799, "Wählt ein Paar, nach dessen Entfernen das Spiel noch zu gewinnen ist. Wie Nachschauen setzt es die Uhr zurück: Ein mit Tipp gewonnenes Spiel kommt nicht in die Ruhmeshalle."},
+    {2800, "Dieses Spiel ist nicht mehr zu gewinnen. Nehmen Sie ^0 Züge zurück, um wieder ein gewinnbares Spiel zu haben."},
+    {2801, "Dieses Spiel ist nicht mehr zu gewinnen"},
+    {2802, "Warnen, wenn das Spiel verloren ist"},
+    {2803, "Dieses Spiel ist nicht zu gewinnen, auch nicht vom ersten Zug an."},
+    {2804, "In der verfügbaren Zeit wurde kein Tipp gefunden."},
+    {2805, "Dieses Spiel ist nicht mehr zu gewinnen."},
+    {2806, "Dieses Spiel ist nicht mehr zu gewinnen. Nehmen Sie den letzten Zug zurück, um wieder ein gewinnbares Spiel zu haben."},
 };
 
 constexpr bool IsSortedById()

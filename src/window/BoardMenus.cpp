@@ -69,6 +69,7 @@ void frmBoard::CreateMenus()
     mnuHelp_ = menuBar()->addMenu(QStringLiteral("?"));
     mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpAbout_ = MenuItem(mnuHelp_, "mnuHelpAbout");
+    CreateHintCommands();
 
     // Enter presses the default button: Peek with one tile selected, Do move with two.
     defaultButtonKey_ = new QAction(this);
@@ -131,6 +132,7 @@ void frmBoard::SetupLocale()
         tileCountFormat_ = texts.LoadLocaleString(290);
         newGameText_ = texts.LoadLocaleString(291);
         savedGameText_ = texts.LoadLocaleString(292);
+        SetupHintLocale();
     });
 }
 
@@ -150,6 +152,8 @@ void frmBoard::EnableCommands()
         mnuGameRestartGame_->setEnabled(available.Restart);
         mnuGameUndoLastMove_->setEnabled(available.Undo);
         mnuOptionTimingActive_->setEnabled(available.TimingOption);
+        mnuGameHint_->setEnabled(available.Hint);
+        solver_->PositionMaybeChanged();
     });
 }
 

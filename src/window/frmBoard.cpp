@@ -86,6 +86,12 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
                                          services.Errors);
     play_ = std::make_unique<Play>(PlayWiring{geometry_, *this, *clock_, services.Sound, *this, *this,
                                               services.Settings, services.Errors});
+    PositionSolver* solver = options_.Solver;
+    if (!solver) {
+        ownSolver_ = std::make_unique<ThreadedPositionSolver>(geometry_, std::chrono::seconds(5));
+        solver = ownSolver_.get();
+    }
+    solver_ = std::make_unique<BoardSolver>(*play_, *solver, static_cast<HintView&>(*this));
     CreateControls();
     CreateMenus();
     Form_Load();
@@ -134,6 +140,8 @@ void frmBoard::CreateControls()
     lblTimeGone_ = label("lblTimeGone", BoardLabel::Anchor::Left, 29, 450, QColor(255, 255, 192));
     lblNoMovePossible_ = label("lblNoMovePossible", BoardLabel::Anchor::Centre, 270, 450, QColor(255, 128, 255));
     lblNoMovePossible_->hide();
+    lblGameLost_ = label("lblGameLost", BoardLabel::Anchor::Centre, 270, 450, QColor(255, 128, 255));
+    lblGameLost_->hide();
     lblTileCount_ = label("lblTileCount", BoardLabel::Anchor::Right, 551, 450, QColor(255, 255, 192));
 
     const std::array<QPoint, 2> bannerPlaces{QPoint(43, 166), QPoint(12, 170)};
@@ -162,6 +170,8 @@ void frmBoard::Form_Load()
             imgTile_[tile]->move(geometry_.Place(tile).Left, geometry_.Place(tile).Top);
         mnuOptionLocaleSelect_[services_.Texts.GetLocale() == 1 ? 1 : 0]->setChecked(true);
         mnuOptionTimingActive_->setChecked(clock_->TimingActive());
+        solver_->SetWarnLost(services_.Settings.LoadRegistryString("Board", "WarnLost", "1") != "0");
+        mnuOptionWarnLost_->setChecked(solver_->WarnLost());
         EnableCommands();
     });
     // The window's size is known only now; its stored place is checked against it.
