@@ -1,0 +1,33 @@
+#pragma once
+// A set of board positions (bit n stands for position n), small enough to copy and compare
+// cheaply: the solver's picture of which tiles are in play.
+#include "board/TileTypes.h"
+
+#include <array>
+#include <cstdint>
+
+namespace tessaron {
+
+struct TileSet {
+    static constexpr std::int32_t WordCount = (TileCount + 64) / 64;
+    std::array<std::uint64_t, WordCount> Words{};
+
+    void Add(std::int32_t tile) { Words[tile >> 6] |= std::uint64_t(1) << (tile & 63); }
+    void Remove(std::int32_t tile) { Words[tile >> 6] &= ~(std::uint64_t(1) << (tile & 63)); }
+    bool Contains(std::int32_t tile) const { return (Words[tile >> 6] >> (tile & 63)) & 1; }
+    bool Intersects(const TileSet& other) const
+    {
+        std::uint64_t common = 0;
+        for (std::int32_t i = 0; i < WordCount; ++i) common |= Words[i] & other.Words[i];
+        return common != 0;
+    }
+    bool IsEmpty() const
+    {
+        std::uint64_t any = 0;
+        for (std::uint64_t word : Words) any |= word;
+        return any == 0;
+    }
+    bool operator==(const TileSet&) const = default;
+};
+
+} // namespace tessaron
