@@ -1,6 +1,8 @@
 #include "board/Solver.h"
 
+#include "board/DeadLock.h"
 #include "board/LostPositionTable.h"
+#include "board/SolverBoard.h"
 #include "board/TileSet.h"
 
 #include <algorithm>
@@ -15,20 +17,6 @@ constexpr std::size_t LostTableBytes = std::size_t(40) << 20;
 // How many positions are searched between two looks at the clock and the cancel flag.
 constexpr std::uint32_t NodesBetweenChecks = 256;
 
-struct Neighbours {
-    TileSet Above;
-    TileSet LeftHand;
-    TileSet RightHand;
-};
-
-TileSet ToTileSet(const TileList& list)
-{
-    TileSet set;
-    for (std::int32_t i = 0; i < list.Count && i < std::int32_t(list.Tile.size()); ++i)
-        if (list.Tile[i] >= 1 && list.Tile[i] <= TileCount) set.Add(list.Tile[i]);
-    return set;
-}
-
 // The faces that match each other form one group: each ordinary face on its own, all
 // flowers, all seasons (the rule of TilesAreNotMatching).
 std::int32_t GroupKey(std::int32_t face)
@@ -41,26 +29,32 @@ class Search {
 public:
     Search(const BoardGeometry& geometry, const TileArray& faces, const TilePresence& present,
            const SolverLimits& limits)
-        : limits_(limits), lost_(LostTableBytes)
+        : limits_(limits), board_(geometry), deadLock_(board_), lost_(LostTableBytes)
     {
-        start_ = std::chrono::steady_clock::now();
-        const auto room = std::chrono::steady_clock::time_point::max() - start_;
-        deadline_ = limits.Budget >= room ? std::chrono::steady_clock::time_point::max() : start_ + limits.Budget;
+        const auto now = std::chrono::steady_clock::now();
+        const auto room = std::chrono::steady_clock::time_point::max() - now;
+        deadline_ = limits.Budget >= room ? std::chrono::steady_clock::time_point::max() : now + limits.Budget;
 
         std::map<std::int32_t, std::int32_t> groupOfKey;
         for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
-            const TileRelation& relation = geometry.Relation(tile);
-            neighbours_[tile] = {ToTileSet(relation.Above), ToTileSet(relation.LeftHand), ToTileSet(relation.RightHand)};
             if (!present[tile]) continue;
             present_.Add(tile);
             ++remaining_;
             const auto [entry, added] = groupOfKey.try_emplace(GroupKey(faces[tile]), std::int32_t(groups_.size()));
             if (added) groups_.emplace_back();
             groups_[entry->second].push_back(tile);
+            groupOf_[tile] = entry->second;
         }
         groupPresent_.assign(groups_.size(), 0);
         for (std::size_t group = 0; group < groups_.size(); ++group)
             groupPresent_[group] = std::int32_t(groups_[group].size());
+        // In play a tile leaves only after those on it, so every tile lies on tiles in play;
+        // pieces lifted by peeking can break that.
+        grounded_ = true;
+        ForEachTile(present_, [&](std::int32_t tile) {
+            const TileList& below = board_.Around[tile].Below;
+            for (std::int32_t i = 0; i < below.Count; ++i) grounded_ = grounded_ && present_.Contains(below.Tile[i]);
+        });
     }
 
     SolverAnswer Run()
@@ -90,6 +84,14 @@ public:
 
 private:
     enum class Outcome { Cleared, Lost, Stopped };
+    using TileGroup = std::vector<std::int32_t>;
+
+    struct Candidate {
+        std::int32_t First;
+        std::int32_t Second;
+        std::int32_t Group;
+        std::int32_t Score;
+    };
 
     bool Stopped() const
     {
@@ -97,21 +99,13 @@ private:
         return std::chrono::steady_clock::now() >= deadline_;
     }
 
-    bool IsFree(std::int32_t tile) const
-    {
-        const Neighbours& around = neighbours_[tile];
-        if (around.Above.Intersects(present_)) return false;
-        return !around.LeftHand.Intersects(present_) || !around.RightHand.Intersects(present_);
-    }
-
-    void Take(std::int32_t first, std::int32_t second, std::size_t group)
+    void Take(std::int32_t first, std::int32_t second)
     {
         present_.Remove(first);
         present_.Remove(second);
         remaining_ -= 2;
-        groupPresent_[group] -= 2;
+        groupPresent_[groupOf_[first]] -= 2;
         path_.push_back({first, second});
-        pathGroups_.push_back(group);
     }
 
     void TakeBackTo(std::size_t length)
@@ -121,68 +115,75 @@ private:
             present_.Add(move.First);
             present_.Add(move.Second);
             remaining_ += 2;
-            groupPresent_[pathGroups_.back()] += 2;
+            groupPresent_[groupOf_[move.First]] += 2;
             path_.pop_back();
-            pathGroups_.pop_back();
         }
     }
 
-    // The free tiles of each group, in position order.
-    void CollectFree(std::vector<std::vector<std::int32_t>>& freeTiles) const
+    // The free tiles of each group in play, in position order.
+    void CollectFree(std::vector<TileGroup>& freeTiles) const
     {
         freeTiles.resize(groups_.size());
         for (std::size_t group = 0; group < groups_.size(); ++group) {
             freeTiles[group].clear();
             if (groupPresent_[group] == 0) continue;
             for (std::int32_t tile : groups_[group])
-                if (present_.Contains(tile) && IsFree(tile)) freeTiles[group].push_back(tile);
+                if (present_.Contains(tile) && board_.IsFree(tile, present_)) freeTiles[group].push_back(tile);
         }
     }
 
     // When every tile left of a group is free, taking them all now is never worse than
     // later: removing tiles never locks another.
-    bool TakeWholeFreeGroups(std::vector<std::vector<std::int32_t>>& freeTiles)
+    bool TakeWholeFreeGroups(const std::vector<TileGroup>& freeTiles)
     {
         bool took = false;
         for (std::size_t group = 0; group < groups_.size(); ++group) {
-            const std::vector<std::int32_t>& tiles = freeTiles[group];
+            const TileGroup& tiles = freeTiles[group];
             if (tiles.empty() || std::int32_t(tiles.size()) != groupPresent_[group]) continue;
-            for (std::size_t i = 0; i + 1 < tiles.size(); i += 2) Take(tiles[i], tiles[i + 1], group);
+            for (std::size_t i = 0; i + 1 < tiles.size(); i += 2) Take(tiles[i], tiles[i + 1]);
             took = true;
         }
         return took;
+    }
+
+    // Moves that uncover the most tiles first: a winnable position is then found with
+    // little backtracking.
+    std::int32_t Weight(std::int32_t tile) const
+    {
+        const SolverBoard::Neighbours& around = board_.Around[tile];
+        return 2 * (around.AllBelow & present_).Count() + (around.LeftHand & present_).Count() +
+               (around.RightHand & present_).Count();
     }
 
     Outcome Explore()
     {
         if (++nodes_ % NodesBetweenChecks == 0 && Stopped()) return Outcome::Stopped;
         const std::size_t entryLength = path_.size();
-        std::vector<std::vector<std::int32_t>> freeTiles;
+        std::vector<TileGroup> freeTiles;
         do {
             if (remaining_ == 0) return Outcome::Cleared;
             CollectFree(freeTiles);
         } while (TakeWholeFreeGroups(freeTiles));
 
-        if (lost_.Contains(present_)) {
+        if (lost_.Contains(present_) || deadLock_.IsDeadLocked(present_, grounded_, groups_, groupPresent_)) {
             TakeBackTo(entryLength);
             return Outcome::Lost;
         }
 
-        struct Candidate {
-            std::int32_t First;
-            std::int32_t Second;
-            std::size_t Group;
-        };
         std::vector<Candidate> candidates;
         for (std::size_t group = 0; group < groups_.size(); ++group) {
-            const std::vector<std::int32_t>& tiles = freeTiles[group];
+            const TileGroup& tiles = freeTiles[group];
             for (std::size_t i = 0; i < tiles.size(); ++i)
-                for (std::size_t j = i + 1; j < tiles.size(); ++j) candidates.push_back({tiles[i], tiles[j], group});
+                for (std::size_t j = i + 1; j < tiles.size(); ++j)
+                    candidates.push_back(
+                        {tiles[i], tiles[j], std::int32_t(group), Weight(tiles[i]) + Weight(tiles[j])});
         }
+        std::stable_sort(candidates.begin(), candidates.end(),
+                         [](const Candidate& a, const Candidate& b) { return a.Score > b.Score; });
 
         const std::size_t length = path_.size();
         for (const Candidate& move : candidates) {
-            Take(move.First, move.Second, move.Group);
+            Take(move.First, move.Second);
             const Outcome outcome = Explore();
             if (outcome == Outcome::Cleared) return outcome;
             TakeBackTo(length);
@@ -197,15 +198,16 @@ private:
     }
 
     const SolverLimits& limits_;
-    std::chrono::steady_clock::time_point start_;
     std::chrono::steady_clock::time_point deadline_;
-    std::array<Neighbours, TileCount + 1> neighbours_{};
-    std::vector<std::vector<std::int32_t>> groups_;
+    SolverBoard board_;
+    DeadLock deadLock_;
+    std::vector<TileGroup> groups_;
+    std::array<std::int32_t, TileCount + 1> groupOf_{};
     std::vector<std::int32_t> groupPresent_;
     TileSet present_;
+    bool grounded_ = true;
     std::int32_t remaining_ = 0;
     std::vector<SolverMove> path_;
-    std::vector<std::size_t> pathGroups_;
     LostPositionTable lost_;
     std::uint64_t nodes_ = 0;
 };

@@ -4,6 +4,7 @@
 #include "board/TileTypes.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 namespace tessaron {
@@ -21,6 +22,23 @@ struct TileSet {
         for (std::int32_t i = 0; i < WordCount; ++i) common |= Words[i] & other.Words[i];
         return common != 0;
     }
+    TileSet operator&(const TileSet& other) const
+    {
+        TileSet common;
+        for (std::int32_t i = 0; i < WordCount; ++i) common.Words[i] = Words[i] & other.Words[i];
+        return common;
+    }
+    TileSet& operator|=(const TileSet& other)
+    {
+        for (std::int32_t i = 0; i < WordCount; ++i) Words[i] |= other.Words[i];
+        return *this;
+    }
+    std::int32_t Count() const
+    {
+        std::int32_t count = 0;
+        for (std::uint64_t word : Words) count += std::popcount(word);
+        return count;
+    }
     bool IsEmpty() const
     {
         std::uint64_t any = 0;
@@ -29,5 +47,15 @@ struct TileSet {
     }
     bool operator==(const TileSet&) const = default;
 };
+
+// Calls visit(position) for each position in the set, in ascending order.
+template <typename Visit>
+void ForEachTile(const TileSet& set, Visit&& visit)
+{
+    for (std::int32_t w = 0; w < TileSet::WordCount; ++w) {
+        for (std::uint64_t bits = set.Words[w]; bits != 0; bits &= bits - 1)
+            visit(std::int32_t(w * 64 + std::countr_zero(bits)));
+    }
+}
 
 } // namespace tessaron
