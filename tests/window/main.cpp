@@ -3,6 +3,7 @@
 
 int RunBoardPlayTests(int argc, char** argv);
 int RunBoardGameTests(int argc, char** argv);
+int RunHintTests(int argc, char** argv);
 int RunProgressWindowTests(int argc, char** argv);
 
 int main(int argc, char** argv)
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     int failures = 0;
     failures += RunBoardPlayTests(argc, argv);
     failures += RunBoardGameTests(argc, argv);
+    failures += RunHintTests(argc, argv);
     failures += RunProgressWindowTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
