@@ -33,7 +33,6 @@ public:
     // Without the warning, positions are searched only for a hint.
     void SetWarnLost(bool on);
     bool WarnLost() const { return warnLost_; }
-    bool Searching() const { return searching_; }
 
 private:
     void Answered(quint64 generation, const PositionAnswer& answer);
