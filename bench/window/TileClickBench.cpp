@@ -83,7 +83,7 @@ public:
 private:
     BoardGeometry geometry_;
     PositionQuestion question_;
-    ThreadedPositionSolver solver_{geometry_, std::chrono::seconds(5)};
+    ThreadedPositionSolver solver_{geometry_, std::chrono::seconds(5), std::chrono::seconds(5)};
 };
 
 // The first selection of a face also decodes its selected look (the board decodes it when

@@ -21,6 +21,8 @@ struct PositionQuestion {
     bool CountUndos = false;
     // The position itself is known to be lost; only the history is searched.
     bool KnownLost = false;
+    // The player waits for this answer (a hint), so the search may take longer.
+    bool Patient = false;
 };
 
 struct PositionAnswer {

@@ -27,6 +27,7 @@ void BoardSolver::PositionMaybeChanged()
     faces_ = play_.TileFaces();
     answer_ = std::move(known);
     undosCounted_ = false;
+    answerPatient_ = false;
     Refresh();
 }
 
@@ -57,6 +58,7 @@ void BoardSolver::Answered(quint64 generation, const PositionAnswer& answer)
     searching_ = false;
     answer_ = answer;
     undosCounted_ = countingUndos_;
+    answerPatient_ = searchPatient_;
     Refresh();
 }
 
@@ -81,6 +83,12 @@ void BoardSolver::FulfilHint()
         if (!searching_) StartSearch(true);
         return;
     }
+    // The warning's short search gave up: the player asked, so a longer one follows.
+    if (answer.Verdict == SolverVerdict::Undecided && !answerPatient_) {
+        answer_.reset();
+        if (!searching_) StartSearch(false);
+        return;
+    }
     hintPending_ = false;
     if (answer.Verdict == SolverVerdict::Winnable && !answer.Moves.empty())
         view_.ShowHint(answer.Moves.front().First, answer.Moves.front().Second);
@@ -93,8 +101,10 @@ void BoardSolver::StartSearch(bool countUndos)
     PositionQuestion question = QuestionAbout(play_);
     question.CountUndos = countUndos;
     question.KnownLost = countUndos && answer_ && answer_->Verdict == SolverVerdict::Lost;
+    question.Patient = hintPending_;
     searching_ = true;
     countingUndos_ = countUndos;
+    searchPatient_ = question.Patient;
     // A synchronous solver answers inside this call.
     solver_.Solve(generation_, question);
 }

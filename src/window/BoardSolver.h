@@ -54,6 +54,8 @@ private:
     bool undosCounted_ = false;
     bool searching_ = false;
     bool countingUndos_ = false;
+    bool searchPatient_ = false;
+    bool answerPatient_ = false;  // answer_ came from a search the player waited for
     bool hintPending_ = false;
 };
 

@@ -3,8 +3,9 @@
 namespace tessaron {
 
 ThreadedPositionSolver::ThreadedPositionSolver(const BoardGeometry& geometry,
-                                               std::chrono::steady_clock::duration budget)
-    : geometry_(geometry), budget_(budget)
+                                               std::chrono::steady_clock::duration budget,
+                                               std::chrono::steady_clock::duration patientBudget)
+    : geometry_(geometry), budget_(budget), patientBudget_(patientBudget)
 {
     pool_.setMaxThreadCount(1);
 }
@@ -23,7 +24,7 @@ void ThreadedPositionSolver::Solve(quint64 generation, const PositionQuestion& q
     pool_.start([this, generation, question, cancel] {
         if (cancel->load()) return;
         SolverLimits limits;
-        limits.Budget = budget_;
+        limits.Budget = question.Patient ? patientBudget_ : budget_;
         limits.Cancel = cancel.get();
         PositionAnswer answer = AnswerPosition(geometry_, question, limits);
         if (cancel->load()) return;

@@ -31,7 +31,9 @@ signals:
 class ThreadedPositionSolver final : public PositionSolver {
     Q_OBJECT
 public:
-    ThreadedPositionSolver(const BoardGeometry& geometry, std::chrono::steady_clock::duration budget);
+    // budget for each position searched; patientBudget when the player waits for the answer.
+    ThreadedPositionSolver(const BoardGeometry& geometry, std::chrono::steady_clock::duration budget,
+                           std::chrono::steady_clock::duration patientBudget);
     // Cancels and waits for the worker, which may still be reading the geometry.
     ~ThreadedPositionSolver() override;
 
@@ -41,6 +43,7 @@ public:
 private:
     const BoardGeometry& geometry_;
     const std::chrono::steady_clock::duration budget_;
+    const std::chrono::steady_clock::duration patientBudget_;
     QThreadPool pool_;
     std::shared_ptr<std::atomic<bool>> cancel_;
 };

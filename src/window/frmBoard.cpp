@@ -88,7 +88,7 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
                                               services.Settings, services.Errors});
     PositionSolver* solver = options_.Solver;
     if (!solver) {
-        ownSolver_ = std::make_unique<ThreadedPositionSolver>(geometry_, std::chrono::seconds(5));
+        ownSolver_ = std::make_unique<ThreadedPositionSolver>(geometry_, std::chrono::seconds(5), std::chrono::seconds(30));
         solver = ownSolver_.get();
     }
     solver_ = std::make_unique<BoardSolver>(*play_, *solver, static_cast<HintView&>(*this));

@@ -41,6 +41,28 @@ std::pair<std::int32_t, std::int32_t> FreePair(const Play& play, const BoardGeom
 // A deal whose positions the solver decides in milliseconds.
 constexpr std::uint64_t SolvedQuickly = 99;
 
+// Gives up on every search the player does not wait for; a patient one finds the deal's last
+// inserted pair, which can always be taken first.
+class ImpatientSolver final : public PositionSolver {
+public:
+    explicit ImpatientSolver(const KnownDeal& deal) : deal_(deal) {}
+    void Solve(quint64 generation, const PositionQuestion& question) override
+    {
+        Patience.push_back(question.Patient);
+        PositionAnswer answer;
+        if (question.Patient) {
+            answer.Verdict = SolverVerdict::Winnable;
+            answer.Moves = {{deal_.Pair(72).first, deal_.Pair(72).second}};
+        }
+        emit Answered(generation, answer);
+    }
+    void Cancel() override {}
+    std::vector<bool> Patience;
+
+private:
+    const KnownDeal& deal_;
+};
+
 int SelectedCount(const Play& play) { return (play.SelectedTile1() != 0) + (play.SelectedTile2() != 0); }
 } // namespace
 
@@ -148,6 +170,20 @@ private slots:
         bench.Close();
         QVERIFY(bench.Open());
         QVERIFY(!bench.Action("mnuOptionWarnLost")->isChecked());
+    }
+
+    void HintSearchesLongerWhenTheWarningsSearchGaveUp()
+    {
+        BoardBench bench(SolvedQuickly);
+        ImpatientSolver solver(bench.Deal);
+        bench.Solver = &solver;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        bench.Key(Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(solver.Patience, (std::vector<bool>{false, true}));
+        QVERIFY(bench.Tile(bench.Deal.Pair(72).first)->Bright());
+        QVERIFY(bench.Tile(bench.Deal.Pair(72).second)->Bright());
+        QVERIFY(bench.Companions.Messages.empty());
     }
 
     // The dead end keeps its own text; there, in peek mode and on a board lost from the start,
