@@ -75,7 +75,16 @@ void PrintSolverSurvey()
 
         Bucket& bucket = buckets[moves / BucketMoves];
         ++bucket.Positions;
-        if (answer.Verdict == SolverVerdict::Undecided) { ++undecided; std::printf("U k=%d tiles=%d\n", moves, solverchecks::TilesInPlay(present)); }
+        if (answer.Verdict == SolverVerdict::Undecided) {
+            ++undecided;
+            // TESSARON_SOLVER_DUMP prints each undecided position (the face of each position
+            // in play, 0 for the others) for a closer look.
+            if (std::getenv("TESSARON_SOLVER_DUMP")) {
+                std::printf("undecided after %d moves:", moves);
+                for (std::int32_t tile = 1; tile <= TileCount; ++tile) std::printf(" %d", present[tile] ? faces[tile] : 0);
+                std::printf("\n");
+            }
+        }
         if (answer.Verdict == SolverVerdict::Lost) ++bucket.Lost;
         if (answer.Verdict == SolverVerdict::Winnable &&
             !solverchecks::ReplayFault(board.Geometry, faces, present, answer.Moves).empty())

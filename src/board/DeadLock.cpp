@@ -3,14 +3,14 @@
 namespace tessaron {
 
 bool DeadLock::IsDeadLocked(const TileSet& present, bool grounded, const std::vector<std::vector<std::int32_t>>& groups,
-                            const std::vector<std::int32_t>& groupPresent)
+                            const std::vector<std::int32_t>& groupPresent, const std::vector<std::int8_t>& pairing)
 {
     present_ = present;
     grounded_ = grounded;
     before_.clear();
     partner_.fill(0);
     ForEachTile(present_, [&](std::int32_t tile) { node_[tile] = std::uint8_t(tile); });
-    if (FindPairs(groups, groupPresent)) return true;
+    if (FindPairs(groups, groupPresent, pairing)) return true;
 
     // A tile leaves after every tile on it.
     ForEachTile(present_, [&](std::int32_t tile) {
@@ -63,13 +63,19 @@ void DeadLock::Join(std::int32_t first, std::int32_t second)
 // tiles or pairs would have to leave before each other are ruled out; none left means a
 // dead lock, and when only one is left, it is known too.
 bool DeadLock::FindPairs(const std::vector<std::vector<std::int32_t>>& groups,
-                         const std::vector<std::int32_t>& groupPresent)
+                         const std::vector<std::int32_t>& groupPresent, const std::vector<std::int8_t>& pairing)
 {
     std::array<TileSet, 4> chains;
     std::array<std::int32_t, 4> left{};
     for (std::size_t group = 0; group < groups.size(); ++group) {
         const std::int32_t count = groupPresent[group];
         if (count != 2 && count != 4) continue;
+        if (count == 4 && pairing[group] > 0) {
+            const std::int32_t* settled = FourPairings[pairing[group] - 1];
+            Join(groups[group][settled[0]], groups[group][settled[1]]);
+            Join(groups[group][settled[2]], groups[group][settled[3]]);
+            continue;
+        }
         std::int32_t found = 0;
         for (std::int32_t tile : groups[group])
             if (present_.Contains(tile)) left[found++] = tile;
@@ -87,10 +93,9 @@ bool DeadLock::FindPairs(const std::vector<std::vector<std::int32_t>>& groups,
             return chains[k].Contains(left[i]) || chains[k].Contains(left[j]) || chains[l].Contains(left[i]) ||
                    chains[l].Contains(left[j]);
         };
-        static constexpr std::int32_t Pairings[3][4] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}};
         std::int32_t possible = 0;
         const std::int32_t* only = nullptr;
-        for (const auto& p : Pairings) {
+        for (const auto& p : FourPairings) {
             if (apart(p[0], p[1]) && apart(p[2], p[3]) &&
                 !(before(p[0], p[1], p[2], p[3]) && before(p[2], p[3], p[0], p[1]))) {
                 ++possible;
@@ -106,29 +111,46 @@ bool DeadLock::FindPairs(const std::vector<std::vector<std::int32_t>>& groups,
     return false;
 }
 
-// A tile leaves once one of its sides is clear. When its partner lies on one side, the
-// partner goes with it, so the other side has to clear first, tile by tile from its far
-// end; and the tiles between the two cannot leave before the pair.
+// A tile leaves once one of its sides is clear. When a tile that has to leave after it (its
+// partner, or the partner of a tile under it) lies on one side, that side cannot clear in
+// time, so the other side has to clear first, tile by tile from its far end; and the tiles
+// between the two cannot leave before it.
 bool DeadLock::AddSideOrder()
 {
     bool deadLocked = false;
     ForEachTile(present_, [&](std::int32_t tile) {
-        const std::int32_t partner = partner_[tile];
-        if (partner == 0 || deadLocked) return;
+        if (deadLocked) return;
+        const SolverBoard::Neighbours& around = board_.Around[tile];
+        std::array<std::int32_t, 6> later{};
+        std::int32_t laterCount = 0;
+        auto consider = [&](std::int32_t other) {
+            if (other != 0 && (around.AllRight.Contains(other) || around.AllLeft.Contains(other)))
+                later[laterCount++] = other;
+        };
+        consider(partner_[tile]);
+        ForEachTile(around.AllBelow & present_, [&](std::int32_t under) {
+            if (laterCount < 5) consider(partner_[under]);
+        });
+        if (laterCount == 0) return;
         const TileSet right = Row(tile, true);
         const TileSet left = Row(tile, false);
-        const bool partnerRight = right.Contains(partner);
-        const bool partnerLeft = left.Contains(partner);
-        if (partnerRight && partnerLeft) {
+        bool rightBlocked = false;
+        bool leftBlocked = false;
+        for (std::int32_t i = 0; i < laterCount; ++i) {
+            const std::int32_t other = later[i];
+            const bool onRight = right.Contains(other);
+            const bool onLeft = left.Contains(other);
+            if (!onRight && !onLeft) continue;
+            rightBlocked = rightBlocked || onRight;
+            leftBlocked = leftBlocked || onLeft;
+            const TileSet between = onRight ? right & Row(other, false) : left & Row(other, true);
+            ForEachTile(between, [&](std::int32_t inner) { before_.emplace_back(std::uint8_t(tile), std::uint8_t(inner)); });
+        }
+        if (rightBlocked && leftBlocked) {
             deadLocked = true;
             return;
         }
-        if (!partnerRight && !partnerLeft) return;
-        ClearSide(tile, partnerLeft);
-        if (partnerRight) {
-            const TileSet between = right & Row(partner, false);
-            ForEachTile(between, [&](std::int32_t inner) { before_.emplace_back(std::uint8_t(tile), std::uint8_t(inner)); });
-        }
+        if (rightBlocked || leftBlocked) ClearSide(tile, leftBlocked);
     });
     return deadLocked;
 }

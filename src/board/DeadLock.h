@@ -11,21 +11,26 @@
 
 namespace tessaron {
 
+// The three ways to pair four tiles (indices into the group's four positions).
+inline constexpr std::int32_t FourPairings[3][4] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 1, 2}};
+
 class DeadLock {
 public:
     explicit DeadLock(const SolverBoard& board) : board_(board) {}
 
     // groups holds the positions of each group of matching faces, groupPresent how many
-    // of them are in play. grounded: every tile in play lies on tiles in play (true in
-    // play; pieces lifted by peeking break it).
+    // of them are in play, pairing the pairing settled on for a group of four in play
+    // (1 + an index into FourPairings; 0 while open). grounded: every tile in play lies
+    // on tiles in play (true in play; pieces lifted by peeking break it).
     bool IsDeadLocked(const TileSet& present, bool grounded, const std::vector<std::vector<std::int32_t>>& groups,
-                      const std::vector<std::int32_t>& groupPresent);
+                      const std::vector<std::int32_t>& groupPresent, const std::vector<std::int8_t>& pairing);
 
 private:
     TileSet Chain(std::int32_t tile) const;
     // The tiles in play reached from tile by going sideways (right or left) again and again.
     TileSet Row(std::int32_t tile, bool right) const;
-    bool FindPairs(const std::vector<std::vector<std::int32_t>>& groups, const std::vector<std::int32_t>& groupPresent);
+    bool FindPairs(const std::vector<std::vector<std::int32_t>>& groups, const std::vector<std::int32_t>& groupPresent,
+                   const std::vector<std::int8_t>& pairing);
     void Join(std::int32_t first, std::int32_t second);
     bool AddSideOrder();
     void ClearSide(std::int32_t tile, bool right);

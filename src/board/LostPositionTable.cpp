@@ -23,39 +23,40 @@ std::uint64_t Mix(std::uint64_t value)
 LostPositionTable::LostPositionTable(std::size_t maxBytes)
 {
     // Growing holds the old and the doubled storage at once: 3 x the final size at most.
-    const std::size_t limit = maxBytes / sizeof(TileSet) * 2 / 3;
+    const std::size_t limit = maxBytes / sizeof(SearchKey) * 2 / 3;
     maxSlots_ = limit < FirstSlots ? FirstSlots : std::bit_floor(limit);
 }
 
-std::size_t LostPositionTable::SlotOf(const TileSet& position) const
+std::size_t LostPositionTable::SlotOf(const SearchKey& position) const
 {
     std::uint64_t hash = 0;
-    for (std::uint64_t word : position.Words) hash = Mix(hash ^ word);
+    for (std::uint64_t word : position.Present.Words) hash = Mix(hash ^ word);
+    for (std::uint64_t word : position.Pairings) hash = Mix(hash ^ word);
     return std::size_t(hash) & (slots_.size() - 1);
 }
 
-bool LostPositionTable::Contains(const TileSet& position) const
+bool LostPositionTable::Contains(const SearchKey& position) const
 {
     if (slots_.empty()) return false;
     const std::size_t mask = slots_.size() - 1;
     std::size_t slot = SlotOf(position);
     for (std::size_t probe = 0; probe < ProbeLength; ++probe, slot = (slot + 1) & mask) {
         if (slots_[slot] == position) return true;
-        if (slots_[slot].IsEmpty()) return false;
+        if (slots_[slot].Present.IsEmpty()) return false;
     }
     return false;
 }
 
-void LostPositionTable::Insert(const TileSet& position)
+void LostPositionTable::Insert(const SearchKey& position)
 {
-    if (position.IsEmpty()) return;
+    if (position.Present.IsEmpty()) return;
     if (slots_.empty() || (used_ * 2 > slots_.size() && slots_.size() < maxSlots_)) Grow();
     const std::size_t mask = slots_.size() - 1;
     const std::size_t home = SlotOf(position);
     std::size_t slot = home;
     for (std::size_t probe = 0; probe < ProbeLength; ++probe, slot = (slot + 1) & mask) {
         if (slots_[slot] == position) return;
-        if (slots_[slot].IsEmpty()) {
+        if (slots_[slot].Present.IsEmpty()) {
             slots_[slot] = position;
             ++used_;
             return;
@@ -67,11 +68,11 @@ void LostPositionTable::Insert(const TileSet& position)
 
 void LostPositionTable::Grow()
 {
-    std::vector<TileSet> old = std::move(slots_);
-    slots_.assign(old.empty() ? FirstSlots : old.size() * 2, TileSet{});
+    std::vector<SearchKey> old = std::move(slots_);
+    slots_.assign(old.empty() ? FirstSlots : old.size() * 2, SearchKey{});
     used_ = 0;
-    for (const TileSet& position : old)
-        if (!position.IsEmpty()) Insert(position);
+    for (const SearchKey& position : old)
+        if (!position.Present.IsEmpty()) Insert(position);
 }
 
 } // namespace tessaron

@@ -27,23 +27,31 @@ SolverBoard::SolverBoard(const BoardGeometry& geometry)
         for (std::int32_t i = 0; i < relation.Below.Count && i < std::int32_t(relation.Below.Tile.size()); ++i)
             if (IsPosition(relation.Below.Tile[i])) around.Below.Tile[around.Below.Count++] = relation.Below.Tile[i];
     }
-    // Everything above a tile: what lies on it and, recursively, on those. A layout whose
-    // relations went round in a circle would stop at the tile met again.
+    // Everything above a tile: what lies on it and, recursively, on those; likewise to
+    // each side. A layout whose relations went round in a circle would stop at the tile met
+    // again.
+    Close(&Neighbours::Above, &Neighbours::AllAbove);
+    Close(&Neighbours::LeftHand, &Neighbours::AllLeft);
+    Close(&Neighbours::RightHand, &Neighbours::AllRight);
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile)
+        ForEachTile(Around[tile].AllAbove, [&](std::int32_t above) { Around[above].AllBelow.Add(tile); });
+}
+
+void SolverBoard::Close(TileSet Neighbours::*step, TileSet Neighbours::*all)
+{
     std::array<char, TileCount + 1> state{};  // 0 not yet, 1 under way, 2 done
     auto fill = [&](auto& self, std::int32_t tile) -> void {
         if (state[tile] != 0) return;
         state[tile] = 1;
         Neighbours& around = Around[tile];
-        around.AllAbove = around.Above;
-        ForEachTile(around.Above, [&](std::int32_t above) {
-            self(self, above);
-            around.AllAbove |= Around[above].AllAbove;
+        around.*all = around.*step;
+        ForEachTile(around.*step, [&](std::int32_t next) {
+            self(self, next);
+            around.*all |= Around[next].*all;
         });
         state[tile] = 2;
     };
     for (std::int32_t tile = 1; tile <= TileCount; ++tile) fill(fill, tile);
-    for (std::int32_t tile = 1; tile <= TileCount; ++tile)
-        ForEachTile(Around[tile].AllAbove, [&](std::int32_t above) { Around[above].AllBelow.Add(tile); });
 }
 
 } // namespace tessaron

@@ -25,9 +25,15 @@ struct SolverBoard {
         TileSet RightHand;
         TileSet AllAbove;  // above, and above those, up to the top
         TileSet AllBelow;
+        TileSet AllLeft;   // reached going left again and again
+        TileSet AllRight;
         TileList Below;
     };
     std::array<Neighbours, TileCount + 1> Around{};
+
+private:
+    // Fills all with everything reached by taking step again and again.
+    void Close(TileSet Neighbours::*step, TileSet Neighbours::*all);
 };
 
 } // namespace tessaron
