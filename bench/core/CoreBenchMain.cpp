@@ -1,6 +1,7 @@
 // Runs the core benchmarks, then builds many seeded deals and prints how many placement
-// attempts they needed.
+// attempts they needed, and how fast the solver decides many seeded positions.
 #include "BenchBoard.h"
+#include "SolverSurvey.h"
 #include "board/GameCreator.h"
 
 #include <benchmark/benchmark.h>
@@ -49,5 +50,6 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     tessaron::PrintAttemptsHistogram();
+    tessaron::PrintSolverSurvey();
     return 0;
 }

@@ -1,8 +1,11 @@
 // A click on a free tile until the board shows it: the model selects or deselects it, the
 // commands are enabled anew, and the event loop's next turn repaints what changed. The
-// clicks alternate on one tile, selecting and deselecting it.
+// clicks alternate on one tile, selecting and deselecting it. The same click is measured
+// again while a solver searches on a worker thread, as it does after every move.
 #include "BoardWindowBench.h"
 #include "WindowBenches.h"
+
+#include "window/PositionSolver.h"
 
 #include "ResourceNames.h"
 
@@ -67,6 +70,24 @@ void TileClick(benchmark::State& state, BoardWindowBench& bench, TilePicture*& c
     }
 }
 
+// A second worker that searches the board's position from the moment it is made until it
+// is destroyed, so the click competes with a search for the processor.
+class BusySolver {
+public:
+    explicit BusySolver(BoardWindowBench& bench) : geometry_(bench.Report.Errors)
+    {
+        geometry_.CreateTileRelations(BoardLayout, 36.0f, 52.0f);
+        question_ = QuestionAbout(bench.Board->Model());
+        QObject::connect(&solver_, &PositionSolver::Answered, &solver_, [this] { solver_.Solve(0, question_); });
+        solver_.Solve(0, question_);
+    }
+
+private:
+    BoardGeometry geometry_;
+    PositionQuestion question_;
+    ThreadedPositionSolver solver_{geometry_, std::chrono::seconds(5), std::chrono::seconds(5)};
+};
+
 // The first selection of a face also decodes its selected look (the board decodes it when
 // first asked for); this is that extra cost, once per face and run.
 void SelectedFaceDecode(benchmark::State& state)
@@ -98,6 +119,16 @@ void RegisterTileClickBenchmarks(BoardWindowBench& bench)
             ->Repetitions(ClickRuns)
             ->ReportAggregatesOnly(true);
     }
+    benchmark::RegisterBenchmark(BenchmarkName("TileClickWhileSolving").c_str(),
+                                 [&bench, clicked](benchmark::State& state) {
+                                     BusySolver busy(bench);
+                                     TileClick(state, bench, *clicked, 100);
+                                 })
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond)
+        ->Iterations(1)
+        ->Repetitions(ClickRuns)
+        ->ReportAggregatesOnly(true);
     benchmark::RegisterBenchmark(BenchmarkName("SelectedFaceDecode").c_str(), SelectedFaceDecode)
         ->Unit(benchmark::kMicrosecond)
         ->Repetitions(5)

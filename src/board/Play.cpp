@@ -83,10 +83,13 @@ void Play::DoMove()
     if (!AvailableCommands().DoMove) return;
     // The first move of a game (or of a restarted or fully undone board) starts the clock
     // from zero; later moves let it run on.
-    if (removedCount_ == 0)
+    if (hintUsed_) {
+        // The clock stays off for the rest of a game played with help.
+    } else if (removedCount_ == 0) {
         w_.Clock.TimerSetup();
-    else
+    } else {
         w_.Clock.TimerStart();
+    }
     RemoveSelectedTiles();
     removedCountMax_ = removedCount_;
 }
@@ -119,7 +122,7 @@ void Play::GameWonReached()
 {
     w_.Clock.TimerStop();
     w_.View.ShowGameWon(true);
-    if (!w_.Clock.TimingActive()) {
+    if (!w_.Clock.TimingActive() || hintUsed_) {
         w_.Sound.SoundStart(SoundGameWon);
         return;
     }
@@ -162,6 +165,7 @@ CommandAvailability Play::AvailableCommands() const
     a.Redo = !peekMode_ && removedCount_ < removedCountMax_ && NextRedoIsAMove();
     a.Restart = removedCount_ > 0;
     a.TimingOption = removedCount_ == 0;
+    a.Hint = DealExists() && !building_ && !peekMode_ && removedCount_ < TileCount && !NoMovePossible();
     return a;
 }
 

@@ -22,6 +22,7 @@ struct CommandAvailability {
     bool Redo = false;
     bool Restart = false;
     bool TimingOption = false;  // "Play against the clock" may be changed
+    bool Hint = false;          // a move is possible: a deal in normal play, neither stuck nor won
     bool operator==(const CommandAvailability&) const = default;
 };
 
@@ -93,6 +94,11 @@ public:
     void UndoLastMove();
     void RedoNextMove();
     void RestartGame();
+    // A hint counts like a peek for the clock: the clock is reset and stays off, and a win
+    // does not reach the hall of fame, until the board is restarted or another game starts.
+    void CountHint();
+    // Selects a pair as two clicks would; a refused tile leaves nothing selected.
+    void SelectPair(std::int32_t first, std::int32_t second);
 
     // --- Games ---
     void NewGame();
@@ -126,6 +132,7 @@ public:
     bool PeekMode() const { return peekMode_; }
     bool DealExists() const { return faces_[1] != 0; }
     bool GameWon() const { return removedCount_ == TileCount && !peekMode_; }
+    bool HintUsed() const { return hintUsed_; }
     const std::string& GameOrigin() const { return gameOrigin_; }
     OriginKind OriginLabel() const;
 
@@ -149,6 +156,8 @@ private:
     std::int32_t selected1_ = 0;
     std::int32_t selected2_ = 0;
     bool peekMode_ = false;
+    bool hintUsed_ = false;
+    bool building_ = false;  // a new deal is being built into faces_
     std::string gameOrigin_;
     bool dealResumed_ = false;  // the deal came from the saved game at start-up
 };

@@ -24,7 +24,9 @@ void Play::CreateDeal()
     gameOrigin_.clear();
     dealResumed_ = false;
     ShowOrigin();
+    building_ = true;
     w_.Deals.BuildDeal(faces_);
+    building_ = false;
 }
 
 void Play::NewGame()
@@ -46,6 +48,7 @@ void Play::GameStart()
     for (std::int32_t tile = 1; tile <= TileCount; ++tile) DrawTile(tile, false, true);
     UpdateTileCount();
     peekMode_ = false;
+    hintUsed_ = false;
     w_.Clock.TimerReset();
 }
 

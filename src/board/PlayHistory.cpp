@@ -50,7 +50,7 @@ void Play::UndoLastMove()
         RestoreLastRemovedTile();
         UpdateTileCount();
         // Back at the full board the clock is left alone: the next move sets it up afresh.
-        if (removedCount_ > 0) w_.Clock.TimerStart();
+        if (removedCount_ > 0 && !hintUsed_) w_.Clock.TimerStart();
     });
 }
 
@@ -92,8 +92,23 @@ void Play::RestartGame()
         for (std::int32_t left = removedCount_; left > 0 && removedCount_ > 0; --left) RestoreLastRemovedTile();
         UpdateTileCount();
         peekMode_ = false;
+        hintUsed_ = false;
         w_.Clock.TimerReset();
     });
+}
+
+void Play::CountHint()
+{
+    if (!AvailableCommands().Hint) return;
+    w_.Clock.TimerReset();
+    hintUsed_ = true;
+}
+
+void Play::SelectPair(std::int32_t first, std::int32_t second)
+{
+    ResetSelection();
+    const bool accepted = SelectTile(first) && SelectTile(second);
+    if (!accepted || selected1_ != first || selected2_ != second) ResetSelection();
 }
 
 void Play::HideMessages()

@@ -29,6 +29,8 @@ public:
 
     virtual void ShowSoundDialog(QWidget* owner) = 0;
     virtual void ShowAboutDialog(QWidget* owner) = 0;
+    // The game's message dialog with one OK button, modal over owner.
+    virtual void ShowMessage(QWidget* owner, const std::string& message) = 0;
 };
 
 // Until the other windows are wired: no game enters a hall of fame, and the dialogs do not open.
@@ -40,6 +42,7 @@ public:
     std::string SelectedGameTiles() override { return {}; }
     void ShowSoundDialog(QWidget*) override {}
     void ShowAboutDialog(QWidget*) override {}
+    void ShowMessage(QWidget*, const std::string&) override {}
 };
 
 } // namespace tessaron

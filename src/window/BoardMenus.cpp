@@ -71,6 +71,7 @@ void frmBoard::CreateMenus()
     mnuHelp_ = menuBar()->addMenu(QStringLiteral("?"));
     mnuHelp_->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpAbout_ = MenuItem(mnuHelp_, "mnuHelpAbout");
+    CreateHintCommands();
 
     // Enter presses the default button: Peek with one tile selected, Do move with two.
     defaultButtonKey_ = new QAction(this);
@@ -138,6 +139,7 @@ void frmBoard::SetupLocale()
         tileCountFormat_ = texts.LoadLocaleString(290);
         newGameText_ = texts.LoadLocaleString(291);
         savedGameText_ = texts.LoadLocaleString(292);
+        SetupHintLocale();
     });
 }
 
@@ -158,6 +160,8 @@ void frmBoard::EnableCommands()
         mnuGameRestartGame_->setEnabled(available.Restart);
         mnuGameUndoLastMove_->setEnabled(available.Undo);
         mnuOptionTimingActive_->setEnabled(available.TimingOption);
+        mnuGameHint_->setEnabled(available.Hint);
+        solver_->PositionMaybeChanged();
     });
 }
 

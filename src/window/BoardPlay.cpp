@@ -142,6 +142,7 @@ void frmBoard::BuildDeal(TileArray& faces)
 {
     const bool wasActive = isActiveWindow();
     building_ = true;
+    EnableCommands();  // nothing to hint at while the deal is half built
     // The progress window closes itself a second after the build and is deleted then.
     QPointer<frmGame> progress = new frmGame(services_.Texts, services_.Errors, this, options_.EndProgram);
     BuildProgress observer(

@@ -1,6 +1,7 @@
 #include "window/GameCompanions.h"
 
 #include "about/frmAbout.h"
+#include "halloffame/frmMessage.h"
 #include "halloffame/HallOfFameWindows.h"
 #include "sound/SharedSoundPlayer.h"
 #include "sound/frmSound.h"
@@ -48,5 +49,10 @@ std::string GameCompanions::SelectedGameTiles()
 void GameCompanions::ShowSoundDialog(QWidget* owner) { frmSound(sound_, services_).Display(owner); }
 
 void GameCompanions::ShowAboutDialog(QWidget* owner) { frmAbout(services_).Activate(owner); }
+
+void GameCompanions::ShowMessage(QWidget* owner, const std::string& message)
+{
+    frmMessage::ShowMessage(owner, message, services_.Texts, services_.Errors, services_.Program.Title);
+}
 
 } // namespace tessaron

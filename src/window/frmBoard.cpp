@@ -53,6 +53,12 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
                                          services.Errors);
     play_ = std::make_unique<Play>(PlayWiring{geometry_, *this, *clock_, services.Sound, *this, *this,
                                               services.Settings, services.Errors});
+    PositionSolver* solver = options_.Solver;
+    if (!solver) {
+        ownSolver_ = std::make_unique<ThreadedPositionSolver>(geometry_, std::chrono::seconds(5), std::chrono::seconds(30));
+        solver = ownSolver_.get();
+    }
+    solver_ = std::make_unique<BoardSolver>(*play_, *solver, static_cast<HintView&>(*this));
     CreateControls();
     CreateMenus();
     CreateKeyboard();
@@ -100,6 +106,8 @@ void frmBoard::CreateControls()
     lblTimeGone_ = label("lblTimeGone", BoardLabel::Anchor::Left, 29, 450, QColor(255, 255, 192));
     lblNoMovePossible_ = label("lblNoMovePossible", BoardLabel::Anchor::Centre, 270, 450, QColor(255, 128, 255));
     lblNoMovePossible_->hide();
+    lblGameLost_ = label("lblGameLost", BoardLabel::Anchor::Centre, 270, 450, QColor(255, 128, 255));
+    lblGameLost_->hide();
     lblTileCount_ = label("lblTileCount", BoardLabel::Anchor::Right, 551, 450, QColor(255, 255, 192));
 
     for (int language = 0; language < 2; ++language) {
@@ -125,6 +133,8 @@ void frmBoard::Form_Load()
         geometry_.CreateTileRelations(BoardLayout, tileWidth, tileHeight);
         mnuOptionLocaleSelect_[services_.Texts.GetLocale() == 1 ? 1 : 0]->setChecked(true);
         mnuOptionTimingActive_->setChecked(clock_->TimingActive());
+        solver_->SetWarnLost(services_.Settings.LoadRegistryString("Board", "WarnLost", "1") != "0");
+        mnuOptionWarnLost_->setChecked(solver_->WarnLost());
         EnableCommands();
     });
     // The window's size is known only now; its stored place is checked against it.

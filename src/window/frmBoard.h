@@ -10,6 +10,7 @@
 #include "window/BoardCompanions.h"
 #include "window/BoardPictures.h"
 #include "window/BoardScale.h"
+#include "window/BoardSolver.h"
 #include "window/GameClock.h"
 
 #include <QMainWindow>
@@ -38,13 +39,16 @@ struct BoardOptions {
     ClockTimer* Timer = nullptr;
     // What Cancel in the progress window does: end the program at once, saving nothing.
     std::function<void()> EndProgram;
+    // Solves positions for the lost-game warning and hints; null gives a worker thread.
+    PositionSolver* Solver = nullptr;
 };
 
 class frmBoard final : public QMainWindow,
                        private PlayView,
                        private ClockView,
                        private HallOfFameGate,
-                       private DealBuilder {
+                       private DealBuilder,
+                       private HintView {
     Q_OBJECT
 public:
     frmBoard(Services& services, BoardCompanions& companions, BoardOptions options = {}, QWidget* parent = nullptr);
@@ -123,6 +127,14 @@ private:
     void SetKeyboardFocus(std::int32_t tile, bool shown);
     // Moves the focus to a free tile nearby when its tile left play or became locked.
     void KeepKeyboardFocus();
+    // BoardHint.cpp: the Hint command and the lost-game warning.
+    void CreateHintCommands();
+    void SetupHintLocale();
+    void mnuGameHint_Click();
+    void mnuOptionWarnLost_Click();
+    void ShowGameLost(bool shown) override;
+    void ShowHint(std::int32_t first, std::int32_t second) override;
+    void ShowNoHint(const PositionAnswer& answer) override;
 
     // BoardFiles.cpp: game files.
     void mnuFileLoadGame_Click();
@@ -142,6 +154,9 @@ private:
     std::unique_ptr<ClockTimer> ownTimer_;
     std::unique_ptr<GameClock> clock_;
     std::unique_ptr<Play> play_;
+    // Declared after the geometry its worker reads, so it is gone first.
+    std::unique_ptr<PositionSolver> ownSolver_;
+    std::unique_ptr<BoardSolver> solver_;
 
     bool gameCreateShow_ = false;
     bool formActivated_ = false;
@@ -170,6 +185,7 @@ private:
     BoardLabel* lblGameOrigin_ = nullptr;
     BoardLabel* lblTimeGone_ = nullptr;
     BoardLabel* lblNoMovePossible_ = nullptr;
+    BoardLabel* lblGameLost_ = nullptr;
     BoardLabel* lblTileCount_ = nullptr;
     std::array<QLabel*, 2> imgGameWon_{};
 
@@ -188,7 +204,9 @@ private:
     QAction* mnuGameRemoveTiles_ = nullptr;
     QAction* mnuGameRemoveTile_ = nullptr;
     QAction* mnuGameRestartGame_ = nullptr;
+    QAction* mnuGameHint_ = nullptr;
     QAction* mnuOptionTimingActive_ = nullptr;
+    QAction* mnuOptionWarnLost_ = nullptr;
     QAction* mnuOptionEditSounds_ = nullptr;
     std::array<QAction*, 2> mnuOptionLocaleSelect_{};
     QAction* mnuHelpAbout_ = nullptr;

@@ -34,6 +34,7 @@ public:
     std::string SelectedGameTiles() override { return Tiles; }
     void ShowSoundDialog(QWidget* owner) override { SoundDialogOwners.push_back(owner); }
     void ShowAboutDialog(QWidget* owner) override { AboutDialogOwners.push_back(owner); }
+    void ShowMessage(QWidget*, const std::string& message) override { Messages.push_back(message); }
 
     std::int32_t InsertAnswer = 0;
     std::int32_t HallOfFameAnswer = 1;
@@ -44,6 +45,7 @@ public:
     std::vector<QWidget*> HallOfFameOwners;
     std::vector<QWidget*> SoundDialogOwners;
     std::vector<QWidget*> AboutDialogOwners;
+    std::vector<std::string> Messages;
 };
 
 } // namespace tessaron

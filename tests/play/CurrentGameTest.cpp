@@ -33,7 +33,7 @@ TEST(CurrentGame, ClosingAndStartingAgainResumesTheSameDealFromTheFullBoard)
     EXPECT_EQ(next.Sound.Events, std::vector<std::int32_t>{SoundRestartGame});
     EXPECT_EQ(next.View.VisibleCount(), 144);
     EXPECT_EQ(next.View.TileCount, 144);
-    EXPECT_EQ(next.Model.AvailableCommands(), (CommandAvailability{.TimingOption = true}));
+    EXPECT_EQ(next.Model.AvailableCommands(), (CommandAvailability{.TimingOption = true, .Hint = true}));
 }
 
 TEST(CurrentGame, ResumedDealKeepsItsOrigin)

@@ -95,16 +95,20 @@ TEST_F(Moves, SecondSelectedTileIsRecordedFirst)
 
 TEST_F(Moves, AvailabilityFollowsTheMoveState)
 {
-    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.TimingOption = true}));
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.TimingOption = true, .Hint = true}));
     const auto [first, second] = bench.Deal.Pair(72);
     model.SelectTile(first);
-    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Peek = true, .TimingOption = true}));
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Peek = true, .TimingOption = true, .Hint = true}));
     model.SelectTile(second);
-    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.DoMove = true, .TimingOption = true}));
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.DoMove = true, .TimingOption = true, .Hint = true}));
     model.DoMove();
-    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Undo = true, .Restart = true}));
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Undo = true, .Restart = true, .Hint = true}));
     model.UndoLastMove();
-    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Redo = true, .TimingOption = true}));
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Redo = true, .TimingOption = true, .Hint = true}));
+    // No hint where no move can be made: in peek mode.
+    model.SelectTile(first);
+    model.Peek();
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Restart = true}));
 }
 
 TEST_F(Moves, UnavailableCommandsChangeNothing)

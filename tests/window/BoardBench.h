@@ -35,7 +35,7 @@ struct BoardBench : DoubleServices {
     // Creates and shows the board and waits for its first deal; true when it came.
     bool Open()
     {
-        Board = std::make_unique<frmBoard>(Wiring, Companions, BoardOptions{&Timer, [this] { ++ProgramEnds; }});
+        Board = std::make_unique<frmBoard>(Wiring, Companions, BoardOptions{&Timer, [this] { ++ProgramEnds; }, Solver});
         Board->show();
         if (!QTest::qWaitFor([this] { return Board->Model().DealExists(); }, 5000)) return false;
         Board->activateWindow();
@@ -103,6 +103,8 @@ struct BoardBench : DoubleServices {
     BoardGeometry Geometry{Report.Errors};
     RecordingCompanions Companions;
     ManualTimer Timer;
+    // Null: the board's own worker thread.
+    PositionSolver* Solver = nullptr;
     int ProgramEnds = 0;
     KnownDeal Deal;
     std::unique_ptr<frmBoard> Board;

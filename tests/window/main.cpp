@@ -4,6 +4,7 @@
 int RunBoardPlayTests(int argc, char** argv);
 int RunBoardGameTests(int argc, char** argv);
 int RunBoardKeyboardTests(int argc, char** argv);
+int RunHintTests(int argc, char** argv);
 int RunProgressWindowTests(int argc, char** argv);
 int RunBoardMenusTests(int argc, char** argv);
 int RunPlatformDialogsTests(int argc, char** argv);
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     failures += RunBoardPlayTests(argc, argv);
     failures += RunBoardGameTests(argc, argv);
     failures += RunBoardKeyboardTests(argc, argv);
+    failures += RunHintTests(argc, argv);
     failures += RunProgressWindowTests(argc, argv);
     failures += RunBoardMenusTests(argc, argv);
     failures += RunPlatformDialogsTests(argc, argv);

@@ -1,0 +1,58 @@
+#pragma once
+// What the solver says about the position on the board: for a winnable one the pair to take
+// next, for a lost one how many undos lead back to a game that can still be won.
+#include "board/Play.h"
+#include "board/Solver.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace tessaron {
+
+// A copy of everything a search needs, so it can run while play goes on.
+struct PositionQuestion {
+    TileArray Faces{};
+    TilePresence Present{};
+    TileArray RemovedTiles{};
+    std::int32_t RemovedCount = 0;
+    // For a lost position, also search the undo history for the nearest winnable one.
+    bool CountUndos = false;
+    // The position itself is known to be lost; only the history is searched.
+    bool KnownLost = false;
+    // The player waits for this answer (a hint), so the search may take longer.
+    bool Patient = false;
+};
+
+struct PositionAnswer {
+    SolverVerdict Verdict = SolverVerdict::Undecided;
+    // With Winnable: pairs that clear the board, the hint first.
+    std::vector<SolverMove> Moves;
+    // With Lost and CountUndos: Winnable when UndosToWinnable undos reach a winnable
+    // position, Lost when no position of the history is winnable, Undecided when a search
+    // on the way ran out of time.
+    SolverVerdict Earlier = SolverVerdict::Undecided;
+    std::int32_t UndosToWinnable = 0;
+};
+
+PositionQuestion QuestionAbout(const Play& play);
+
+// The tiles in play after undoing `undos` moves of two tiles each.
+TilePresence PresenceAfterUndos(const PositionQuestion& question, std::int32_t undos);
+
+using PositionSolve = std::function<SolverAnswer(const TilePresence&)>;
+
+// Solves the position and, if asked, its history backwards, nearest first: the first
+// winnable position found is the nearest, since every earlier one can reach it.
+PositionAnswer AnswerPosition(const PositionQuestion& question, const PositionSolve& solve);
+PositionAnswer AnswerPosition(const BoardGeometry& geometry, const PositionQuestion& question,
+                              const SolverLimits& limits);
+
+// What an answer for `before` says, without a search, about `after` (same deal, reached by
+// moves): fewer tiles than a lost position is still lost, and taking the first pair of a
+// clearing sequence leaves a winnable position with the rest of it. Nothing otherwise.
+std::optional<PositionAnswer> AnswerAfterMoves(const PositionAnswer& earlier, const TilePresence& before,
+                                               const TilePresence& after);
+
+} // namespace tessaron

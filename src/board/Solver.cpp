@@ -1,0 +1,334 @@
+#include "board/Solver.h"
+
+#include "board/DeadLock.h"
+#include "board/LostPositionTable.h"
+#include "board/SolverBoard.h"
+#include "board/TileSet.h"
+
+#include <algorithm>
+#include <map>
+#include <random>
+
+namespace tessaron {
+
+namespace {
+
+// The whole search stays below 64 MB; the table of lost positions takes most of it.
+constexpr std::size_t LostTableBytes = std::size_t(40) << 20;
+// How many positions are searched between two looks at the clock and the cancel flag.
+constexpr std::uint32_t NodesBetweenChecks = 256;
+// Positions the first run may search before the search starts again.
+constexpr std::uint64_t FirstAllowance = 200;
+
+// The faces that match each other form one group: each ordinary face on its own, all
+// flowers, all seasons (the rule of TilesAreNotMatching).
+std::int32_t GroupKey(std::int32_t face)
+{
+    if (face <= LastOrdinaryFace) return face;
+    return face < FirstSeasonFace ? FirstFlowerFace : FirstSeasonFace;
+}
+
+// Which tiles leave together is what makes a deal hard: once every group's pairing is
+// settled, taking any free settled pair is never wrong (removing tiles never locks
+// another). So the search settles pairings, one group of four at a time, and in between
+// takes every settled pair that is free.
+class Search {
+public:
+    Search(const BoardGeometry& geometry, const TileArray& faces, const TilePresence& present,
+           const SolverLimits& limits)
+        : limits_(limits), board_(geometry), deadLock_(board_), lost_(LostTableBytes)
+    {
+        const auto now = std::chrono::steady_clock::now();
+        const auto room = std::chrono::steady_clock::time_point::max() - now;
+        deadline_ = limits.Budget >= room ? std::chrono::steady_clock::time_point::max() : now + limits.Budget;
+
+        std::map<std::int32_t, std::int32_t> groupOfKey;
+        for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
+            if (!present[tile]) continue;
+            present_.Add(tile);
+            ++remaining_;
+            const auto [entry, added] = groupOfKey.try_emplace(GroupKey(faces[tile]), std::int32_t(groups_.size()));
+            if (added) groups_.emplace_back();
+            groups_[entry->second].push_back(tile);
+            groupOf_[tile] = entry->second;
+        }
+        groupPresent_.assign(groups_.size(), 0);
+        pairing_.assign(groups_.size(), 0);
+        keySlot_.assign(groups_.size(), -1);
+        std::int32_t fours = 0;
+        for (std::size_t group = 0; group < groups_.size(); ++group) {
+            groupPresent_[group] = std::int32_t(groups_[group].size());
+            if (groupPresent_[group] == 4) keySlot_[group] = fours++;
+        }
+        // In play a tile leaves only after those on it, so every tile lies on tiles in play;
+        // pieces lifted by peeking can break that.
+        ForEachTile(present_, [&](std::int32_t tile) {
+            const TileList& below = board_.Around[tile].Below;
+            for (std::int32_t i = 0; i < below.Count; ++i) grounded_ = grounded_ && present_.Contains(below.Tile[i]);
+        });
+    }
+
+    SolverAnswer Run()
+    {
+        SolverAnswer answer;
+        if (Stopped()) return answer;
+        // Tiles leave in pairs of one group: a group with an odd count can never be cleared.
+        // Only faces outside a deal's make groups of more than four.
+        for (std::int32_t count : groupPresent_) {
+            if (count % 2 != 0) {
+                answer.Verdict = SolverVerdict::Lost;
+                return answer;
+            }
+            if (count > 4) return answer;
+        }
+        // A search that took a wrong turn near the top can spend ages below it; searching
+        // again with a growing allowance of positions and other tie-breaks finds most
+        // winnable positions fast. What a run shows lost stays in the table for the next.
+        Outcome outcome = Outcome::Stopped;
+        std::uint64_t allowance = FirstAllowance;
+        for (std::uint32_t run = 0;; ++run) {
+            nodeLimit_ = nodes_ + allowance;
+            shake_ = run > 0;
+            random_.seed(run);
+            outcome = Explore();
+            if (outcome != Outcome::Stopped || timeUp_) break;
+            allowance *= 2;
+        }
+        switch (outcome) {
+        case Outcome::Cleared:
+            answer.Verdict = SolverVerdict::Winnable;
+            answer.Moves = path_;
+            break;
+        case Outcome::Lost:
+            answer.Verdict = SolverVerdict::Lost;
+            break;
+        case Outcome::Stopped:
+            break;
+        }
+        return answer;
+    }
+
+private:
+    enum class Outcome { Cleared, Lost, Stopped };
+
+    struct Taken {
+        SolverMove Move;
+        std::int8_t PairingBefore;
+    };
+
+    bool Stopped()
+    {
+        if ((limits_.Cancel && limits_.Cancel->load(std::memory_order_relaxed)) ||
+            std::chrono::steady_clock::now() >= deadline_)
+            timeUp_ = true;
+        return timeUp_;
+    }
+
+    // Small random tie-breaks for the runs after the first.
+    std::int32_t Shake(std::int32_t range) { return shake_ ? std::int32_t(random_() % std::uint32_t(range)) : 0; }
+
+    bool IsFree(std::int32_t tile) const { return board_.IsFree(tile, present_); }
+
+    void Take(std::int32_t first, std::int32_t second)
+    {
+        const std::int32_t group = groupOf_[first];
+        present_.Remove(first);
+        present_.Remove(second);
+        remaining_ -= 2;
+        groupPresent_[group] -= 2;
+        taken_.push_back({{first, second}, pairing_[group]});
+        path_.push_back({first, second});
+        // The two left of a group are a pair anyway.
+        pairing_[group] = 0;
+    }
+
+    void TakeBackTo(std::size_t length)
+    {
+        while (taken_.size() > length) {
+            const Taken& last = taken_.back();
+            const std::int32_t group = groupOf_[last.Move.First];
+            present_.Add(last.Move.First);
+            present_.Add(last.Move.Second);
+            remaining_ += 2;
+            groupPresent_[group] += 2;
+            pairing_[group] = last.PairingBefore;
+            taken_.pop_back();
+            path_.pop_back();
+        }
+    }
+
+    // Takes the pairs that are settled and free, and the groups that are free as a whole
+    // (any pairing of them does). Returns whether it took anything.
+    bool TakeSettledPairs()
+    {
+        bool took = false;
+        for (std::size_t group = 0; group < groups_.size(); ++group) {
+            const std::vector<std::int32_t>& tiles = groups_[group];
+            if (groupPresent_[group] == 2) {
+                std::int32_t pair[2] = {0, 0};
+                std::int32_t found = 0;
+                for (std::int32_t tile : tiles)
+                    if (present_.Contains(tile)) pair[found++] = tile;
+                if (IsFree(pair[0]) && IsFree(pair[1])) {
+                    Take(pair[0], pair[1]);
+                    took = true;
+                }
+            } else if (groupPresent_[group] == 4) {
+                const bool allFree = IsFree(tiles[0]) && IsFree(tiles[1]) && IsFree(tiles[2]) && IsFree(tiles[3]);
+                const std::int32_t* settled = FourPairings[std::max(0, pairing_[group] - 1)];
+                if (allFree) {
+                    Take(tiles[settled[0]], tiles[settled[1]]);
+                    Take(tiles[settled[2]], tiles[settled[3]]);
+                    took = true;
+                } else if (pairing_[group] > 0) {
+                    for (std::int32_t half = 0; half < 4; half += 2) {
+                        const std::int32_t first = tiles[settled[half]];
+                        const std::int32_t second = tiles[settled[half + 1]];
+                        if (IsFree(first) && IsFree(second)) {
+                            Take(first, second);
+                            took = true;
+                            break;
+                        }
+                    }
+                }
+            }
+        }
+        return took;
+    }
+
+    SearchKey Key() const
+    {
+        SearchKey key{present_, {}};
+        for (std::size_t group = 0; group < groups_.size(); ++group) {
+            if (keySlot_[group] < 0 || groupPresent_[group] != 4) continue;
+            const std::int32_t bit = 2 * keySlot_[group];
+            key.Pairings[bit / 64] |= std::uint64_t(pairing_[group]) << (bit % 64);
+        }
+        return key;
+    }
+
+    // Tiles that uncover the most others are worth taking first.
+    std::int32_t Weight(std::int32_t tile) const
+    {
+        const SolverBoard::Neighbours& around = board_.Around[tile];
+        return 2 * (around.AllBelow & present_).Count() + (around.LeftHand & present_).Count() +
+               (around.RightHand & present_).Count();
+    }
+
+    struct Choice {
+        std::int8_t Pairing;
+        std::int32_t Score;
+    };
+
+    // The open group of four to settle next, with its pairings in the order to try
+    // (Pairing 0 ends the list), or -1 when no open group has two free tiles. A group with
+    // three free tiles comes first (each pairing takes a pair at once), then the one whose
+    // free tiles uncover the most; pairings that take a free pair at once come first.
+    std::int32_t ChooseGroup(std::array<Choice, 4>& choices)
+    {
+        std::int32_t best = -1;
+        std::int32_t bestScore = -1;
+        for (std::size_t group = 0; group < groups_.size(); ++group) {
+            if (groupPresent_[group] != 4 || pairing_[group] != 0) continue;
+            std::int32_t freeCount = 0;
+            std::int32_t weight = 0;
+            for (std::int32_t tile : groups_[group]) {
+                if (!IsFree(tile)) continue;
+                ++freeCount;
+                weight += Weight(tile);
+            }
+            if (freeCount < 2) continue;
+            // Three free tiles take a pair away whichever pairing is chosen.
+            const std::int32_t score = (freeCount == 3 ? 1000 : 0) + weight + Shake(64);
+            if (score > bestScore) {
+                best = std::int32_t(group);
+                bestScore = score;
+            }
+        }
+        if (best < 0) return best;
+        const std::vector<std::int32_t>& tiles = groups_[best];
+        std::int32_t count = 0;
+        for (std::int8_t pairing = 1; pairing <= 3; ++pairing) {
+            const std::int32_t* p = FourPairings[pairing - 1];
+            std::int32_t gain = 0;
+            for (std::int32_t half = 0; half < 4; half += 2) {
+                const std::int32_t first = tiles[p[half]];
+                const std::int32_t second = tiles[p[half + 1]];
+                if (IsFree(first) && IsFree(second)) gain = std::max(gain, 1 + Weight(first) + Weight(second));
+            }
+            choices[count++] = {pairing, gain + Shake(32)};
+        }
+        std::stable_sort(choices.begin(), choices.begin() + count,
+                         [](const Choice& a, const Choice& b) { return a.Score > b.Score; });
+        choices[count] = {0, 0};
+        return best;
+    }
+
+    Outcome Explore()
+    {
+        if (++nodes_ >= nodeLimit_ || (nodes_ % NodesBetweenChecks == 0 && Stopped())) return Outcome::Stopped;
+        const std::size_t entryLength = taken_.size();
+        while (TakeSettledPairs()) {
+        }
+        if (remaining_ == 0) return Outcome::Cleared;
+
+        const SearchKey key = Key();
+        if (lost_.Contains(key) || deadLock_.IsDeadLocked(present_, grounded_, groups_, groupPresent_, pairing_)) {
+            TakeBackTo(entryLength);
+            return Outcome::Lost;
+        }
+        std::array<Choice, 4> choices{};
+        const std::int32_t group = ChooseGroup(choices);
+        if (group < 0) {
+            lost_.Insert(key);
+            TakeBackTo(entryLength);
+            return Outcome::Lost;
+        }
+        for (const Choice& choice : choices) {
+            if (choice.Pairing == 0) break;
+            pairing_[group] = choice.Pairing;
+            const Outcome outcome = Explore();
+            pairing_[group] = 0;
+            if (outcome == Outcome::Cleared) return outcome;
+            if (outcome == Outcome::Stopped) {
+                TakeBackTo(entryLength);
+                return outcome;
+            }
+        }
+        lost_.Insert(key);
+        TakeBackTo(entryLength);
+        return Outcome::Lost;
+    }
+
+    const SolverLimits& limits_;
+    std::chrono::steady_clock::time_point deadline_;
+    SolverBoard board_;
+    DeadLock deadLock_;
+    std::vector<std::vector<std::int32_t>> groups_;
+    std::array<std::int32_t, TileCount + 1> groupOf_{};
+    std::vector<std::int32_t> groupPresent_;
+    std::vector<std::int8_t> pairing_;   // 1 + index into FourPairings once settled, else 0
+    std::vector<std::int32_t> keySlot_;  // where a group of four keeps its pairing in the key
+    TileSet present_;
+    bool grounded_ = true;
+    std::int32_t remaining_ = 0;
+    std::vector<Taken> taken_;
+    std::vector<SolverMove> path_;
+    LostPositionTable lost_;
+    std::uint64_t nodes_ = 0;
+    std::uint64_t nodeLimit_ = 0;
+    bool timeUp_ = false;
+    bool shake_ = false;
+    std::minstd_rand random_;
+};
+
+} // namespace
+
+SolverAnswer SolvePosition(const BoardGeometry& geometry, const TileArray& faces, const TilePresence& present,
+                           const SolverLimits& limits)
+{
+    Search search(geometry, faces, present, limits);
+    return search.Run();
+}
+
+} // namespace tessaron

@@ -1,0 +1,62 @@
+#pragma once
+// Keeps the solver's verdict on the position on the board: after every change a new search
+// starts and the old one is cancelled, a lost game is shown while free pairs remain, and a
+// hint is answered as soon as the verdict is known. The window never waits for it.
+#include "board/HintSearch.h"
+#include "window/PositionSolver.h"
+
+#include <QObject>
+
+#include <optional>
+
+namespace tessaron {
+
+class HintView {
+public:
+    virtual ~HintView() = default;
+    // "This game can no longer be won" where the dead-end text appears.
+    virtual void ShowGameLost(bool shown) = 0;
+    // Selects the pair as the player would.
+    virtual void ShowHint(std::int32_t first, std::int32_t second) = 0;
+    // No pair to offer: the position is lost (with the undos counted) or undecided.
+    virtual void ShowNoHint(const PositionAnswer& answer) = 0;
+};
+
+class BoardSolver final : public QObject {
+public:
+    BoardSolver(const Play& play, PositionSolver& solver, HintView& view);
+
+    // Called after every operation; only a new position starts a new search.
+    void PositionMaybeChanged();
+    // Answers at once when the verdict is known, otherwise when it comes.
+    void RequestHint();
+    // Without the warning, positions are searched only for a hint.
+    void SetWarnLost(bool on);
+    bool WarnLost() const { return warnLost_; }
+
+private:
+    void Answered(quint64 generation, const PositionAnswer& answer);
+    void Refresh();
+    void FulfilHint();
+    void StartSearch(bool countUndos);
+
+    const Play& play_;
+    PositionSolver& solver_;
+    HintView& view_;
+    bool warnLost_ = true;
+
+    // The position last seen and what is known about it.
+    quint64 generation_ = 0;
+    bool inPlay_ = false;  // a move can be made on it
+    TilePresence present_{};
+    TileArray faces_{};
+    std::optional<PositionAnswer> answer_;
+    bool undosCounted_ = false;
+    bool searching_ = false;
+    bool countingUndos_ = false;
+    bool searchPatient_ = false;
+    bool answerPatient_ = false;  // answer_ came from a search the player waited for
+    bool hintPending_ = false;
+};
+
+} // namespace tessaron

@@ -1,0 +1,51 @@
+#pragma once
+// Solving a position away from the user-interface thread. The answer comes back as a signal
+// on the solver's own thread, tagged with the generation it was asked for.
+#include "board/HintSearch.h"
+
+#include <QObject>
+#include <QThreadPool>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+
+namespace tessaron {
+
+class PositionSolver : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Starts a search; one still running is cancelled and its answer never comes.
+    virtual void Solve(quint64 generation, const PositionQuestion& question) = 0;
+    // Cancels the running search; its answer never comes.
+    virtual void Cancel() = 0;
+
+signals:
+    void Answered(quint64 generation, const tessaron::PositionAnswer& answer);
+};
+
+// One worker thread that owns a copy of its question; the geometry is shared because it
+// never changes after the board has loaded.
+class ThreadedPositionSolver final : public PositionSolver {
+    Q_OBJECT
+public:
+    // budget for each position searched; patientBudget when the player waits for the answer.
+    ThreadedPositionSolver(const BoardGeometry& geometry, std::chrono::steady_clock::duration budget,
+                           std::chrono::steady_clock::duration patientBudget);
+    // Cancels and waits for the worker, which may still be reading the geometry.
+    ~ThreadedPositionSolver() override;
+
+    void Solve(quint64 generation, const PositionQuestion& question) override;
+    void Cancel() override;
+
+private:
+    const BoardGeometry& geometry_;
+    const std::chrono::steady_clock::duration budget_;
+    const std::chrono::steady_clock::duration patientBudget_;
+    QThreadPool pool_;
+    std::shared_ptr<std::atomic<bool>> cancel_;
+};
+
+} // namespace tessaron

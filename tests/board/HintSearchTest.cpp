@@ -1,0 +1,104 @@
+// The search behind Hint: the undo history solved backwards, and what an earlier answer
+// tells about a later position without a search. A scripted solve stands in for the solver,
+// so each case decides which positions of the history are winnable.
+#include "board/HintSearch.h"
+
+#include <gtest/gtest.h>
+
+namespace tessaron {
+namespace {
+
+// Tile k was taken off k-th; after m moves tiles 1..2m are gone.
+PositionQuestion HistoryOf(int moves)
+{
+    PositionQuestion question;
+    question.Present.fill(true);
+    question.Present[0] = false;
+    for (std::int32_t tile = 1; tile <= 2 * moves; ++tile) {
+        question.RemovedTiles[tile] = tile;
+        question.Present[tile] = false;
+    }
+    question.RemovedCount = 2 * moves;
+    question.CountUndos = true;
+    return question;
+}
+
+struct HistoryCase {
+    int Moves;
+    int LastWinnable;   // positions after at most this many moves are winnable; -1: none
+    int Undecided;      // the position after this many moves cannot be decided; -1: none
+    bool KnownLost;
+    SolverVerdict Verdict;
+    SolverVerdict Earlier;
+    int Undos;
+};
+
+TEST(HintSearch, HistoryIsSolvedBackwardsToTheNearestWinnablePosition)
+{
+    const HistoryCase cases[] = {
+        {6, 3, -1, false, SolverVerdict::Lost, SolverVerdict::Winnable, 3},
+        {6, 5, -1, true, SolverVerdict::Lost, SolverVerdict::Winnable, 1},
+        {6, -1, -1, false, SolverVerdict::Lost, SolverVerdict::Lost, 0},
+        {6, 1, 4, false, SolverVerdict::Lost, SolverVerdict::Undecided, 0},
+        {6, 6, -1, false, SolverVerdict::Winnable, SolverVerdict::Undecided, 0},
+    };
+    for (const HistoryCase& c : cases) {
+        SCOPED_TRACE(testing::Message() << "moves " << c.Moves << ", last winnable " << c.LastWinnable);
+        PositionQuestion question = HistoryOf(c.Moves);
+        question.KnownLost = c.KnownLost;
+        std::vector<int> asked;
+        const PositionAnswer answer = AnswerPosition(question, [&](const TilePresence& present) {
+            int gone = 0;
+            while (gone < TileCount && !present[gone + 1]) ++gone;
+            // Undos put back the tiles taken off last, and nothing else.
+            for (std::int32_t tile = gone + 1; tile <= TileCount; ++tile) EXPECT_TRUE(present[tile]) << tile;
+            const int moves = gone / 2;
+            asked.push_back(moves);
+            SolverAnswer solved;
+            solved.Verdict = moves == c.Undecided      ? SolverVerdict::Undecided
+                             : moves <= c.LastWinnable ? SolverVerdict::Winnable
+                                                       : SolverVerdict::Lost;
+            return solved;
+        });
+        EXPECT_EQ(answer.Verdict, c.Verdict);
+        EXPECT_EQ(answer.Earlier, c.Earlier);
+        EXPECT_EQ(answer.UndosToWinnable, c.Undos);
+        // Nearest first, each position once, the current one only when not known.
+        for (std::size_t i = 1; i < asked.size(); ++i) EXPECT_EQ(asked[i], asked[i - 1] - 1);
+        ASSERT_FALSE(asked.empty());
+        EXPECT_EQ(asked.front(), c.KnownLost ? c.Moves - 1 : c.Moves);
+    }
+}
+
+TEST(HintSearch, LaterPositionsFollowFromAnEarlierAnswerOnlyAfterMoves)
+{
+    TilePresence before{};
+    before.fill(true);
+    PositionAnswer winnable;
+    winnable.Verdict = SolverVerdict::Winnable;
+    winnable.Moves = {{10, 20}, {30, 40}};
+    PositionAnswer lost;
+    lost.Verdict = SolverVerdict::Lost;
+
+    auto without = [&](std::initializer_list<std::int32_t> tiles) {
+        TilePresence after = before;
+        for (std::int32_t tile : tiles) after[tile] = false;
+        return after;
+    };
+    const std::optional<PositionAnswer> rest = AnswerAfterMoves(winnable, before, without({20, 10}));
+    ASSERT_TRUE(rest);
+    EXPECT_EQ(rest->Verdict, SolverVerdict::Winnable);
+    ASSERT_EQ(rest->Moves.size(), 1u);
+    EXPECT_EQ(rest->Moves[0].First, 30);
+    EXPECT_FALSE(AnswerAfterMoves(winnable, before, without({30, 40})));  // another pair: unknown
+
+    const std::optional<PositionAnswer> stillLost = AnswerAfterMoves(lost, before, without({5, 6, 7, 8}));
+    ASSERT_TRUE(stillLost);
+    EXPECT_EQ(stillLost->Verdict, SolverVerdict::Lost);
+    // An undo brings tiles back: nothing follows, whatever was known.
+    EXPECT_FALSE(AnswerAfterMoves(lost, without({5, 6}), before));
+    EXPECT_FALSE(AnswerAfterMoves(lost, before, before));
+}
+
+} // namespace
+} // namespace tessaron

@@ -1,0 +1,119 @@
+#pragma once
+// What the solver's answers are checked against: a replay through the game's own rules, an
+// exhaustive search that is obviously right, and positions reached by random legal play.
+// Shared by the solver tests, the fuzz target and the benchmark.
+#include "board/BoardGeometry.h"
+#include "board/Rules.h"
+#include "board/Solver.h"
+#include "board/TileSet.h"
+
+#include <random>
+#include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+namespace tessaron::solverchecks {
+
+inline std::int32_t TilesInPlay(const TilePresence& present)
+{
+    std::int32_t count = 0;
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile) count += present[tile] ? 1 : 0;
+    return count;
+}
+
+// Empty when the moves, made one by one under the game's rules, clear the board; else the
+// first fault.
+inline std::string ReplayFault(const BoardGeometry& geometry, const TileArray& faces, TilePresence present,
+                               const std::vector<SolverMove>& moves)
+{
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const auto [first, second] = moves[i];
+        const std::string at = " at move " + std::to_string(i + 1);
+        if (first < 1 || first > TileCount || second < 1 || second > TileCount || first == second)
+            return "not two positions" + at;
+        if (!present[first] || !present[second]) return "a tile not in play" + at;
+        if (TileIsLocked(geometry, present, first) || TileIsLocked(geometry, present, second))
+            return "a locked tile" + at;
+        if (TilesAreNotMatching(faces, first, second)) return "tiles that do not match" + at;
+        present[first] = false;
+        present[second] = false;
+    }
+    return TilesInPlay(present) == 0 ? std::string() : "tiles left after the last move";
+}
+
+// The free matching pairs, every one of them, in position order.
+inline std::vector<std::pair<std::int32_t, std::int32_t>> LegalMoves(const BoardGeometry& geometry,
+                                                                     const TileArray& faces,
+                                                                     const TilePresence& present)
+{
+    std::vector<std::int32_t> freeTiles;
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile)
+        if (present[tile] && !TileIsLocked(geometry, present, tile)) freeTiles.push_back(tile);
+    std::vector<std::pair<std::int32_t, std::int32_t>> moves;
+    for (std::size_t i = 0; i < freeTiles.size(); ++i)
+        for (std::size_t j = i + 1; j < freeTiles.size(); ++j)
+            if (!TilesAreNotMatching(faces, freeTiles[i], freeTiles[j])) moves.emplace_back(freeTiles[i], freeTiles[j]);
+    return moves;
+}
+
+// Plays up to moveCount random legal moves (fewer when stuck); returns how many were made.
+inline int PlayRandomly(const BoardGeometry& geometry, const TileArray& faces, TilePresence& present,
+                        int moveCount, std::mt19937_64& random)
+{
+    for (int made = 0; made < moveCount; ++made) {
+        const auto moves = LegalMoves(geometry, faces, present);
+        if (moves.empty()) return made;
+        const auto [first, second] = moves[random() % moves.size()];
+        present[first] = false;
+        present[second] = false;
+    }
+    return moveCount;
+}
+
+// Tries every legal move from every position, remembering the positions it has shown
+// lost. Meant for small boards only.
+class ExhaustiveSearch {
+public:
+    ExhaustiveSearch(const BoardGeometry& geometry, const TileArray& faces) : geometry_(geometry), faces_(faces) {}
+
+    bool CanClear(TilePresence& present)
+    {
+        if (TilesInPlay(present) == 0) return true;
+        const TileSet key = KeyOf(present);
+        if (lost_.contains(key)) return false;
+        for (const auto& [first, second] : LegalMoves(geometry_, faces_, present)) {
+            present[first] = false;
+            present[second] = false;
+            const bool cleared = CanClear(present);
+            present[first] = true;
+            present[second] = true;
+            if (cleared) return true;
+        }
+        lost_.insert(key);
+        return false;
+    }
+
+private:
+    struct KeyHash {
+        std::size_t operator()(const TileSet& set) const
+        {
+            std::size_t hash = 0;
+            for (std::uint64_t word : set.Words) hash = hash * 1000003u ^ std::hash<std::uint64_t>{}(word);
+            return hash;
+        }
+    };
+    static TileSet KeyOf(const TilePresence& present)
+    {
+        TileSet key;
+        for (std::int32_t tile = 1; tile <= TileCount; ++tile)
+            if (present[tile]) key.Add(tile);
+        return key;
+    }
+
+    const BoardGeometry& geometry_;
+    const TileArray& faces_;
+    std::unordered_set<TileSet, KeyHash> lost_;
+};
+
+} // namespace tessaron::solverchecks

@@ -1,0 +1,227 @@
+// Hint and the lost-game warning through the real board window: the threaded solver where
+// only the outcome matters, the immediate one where a test must know that nothing was searched.
+#include "BoardBench.h"
+
+#include "board/Rules.h"
+#include "board/Solver.h"
+#include "doubles/ImmediatePositionSolver.h"
+
+#include <QTest>
+
+namespace tessaron {
+
+namespace {
+// The deal with positions 1, 2, 88 and 114 made one ordinary face. Taking 88 and 114 off
+// loses the game: 1 lies on 2, so the last two of the face can never be taken together.
+TileArray StackedPairDeal(TileArray faces)
+{
+    const std::array<std::int32_t, 4> targets{1, 2, 88, 114};
+    auto isTarget = [&](std::int32_t tile) { return std::find(targets.begin(), targets.end(), tile) != targets.end(); };
+    std::int32_t face = 0;
+    for (std::int32_t tile = 1; tile <= TileCount && face == 0; ++tile)
+        if (faces[tile] <= LastOrdinaryFace) face = faces[tile];
+    // Swapping keeps the deal valid: every face keeps its count.
+    for (std::int32_t target : targets)
+        for (std::int32_t other = 1; other <= TileCount && faces[target] != face; ++other)
+            if (!isTarget(other) && faces[other] == face) std::swap(faces[target], faces[other]);
+    return faces;
+}
+
+// Some pair that can be taken off now, other than the stacked one.
+std::pair<std::int32_t, std::int32_t> FreePair(const Play& play, const BoardGeometry& geometry)
+{
+    for (std::int32_t a = 3; a <= TileCount; ++a)
+        for (std::int32_t b = a + 1; b <= TileCount; ++b)
+            if (play.IsPresent(a) && play.IsPresent(b) && !TileIsLocked(geometry, play.Presence(), a) &&
+                !TileIsLocked(geometry, play.Presence(), b) && !TilesAreNotMatching(play.TileFaces(), a, b))
+                return {a, b};
+    return {0, 0};
+}
+
+// A deal whose positions the solver decides in milliseconds.
+constexpr std::uint64_t SolvedQuickly = 99;
+
+// Gives up on every search the player does not wait for; a patient one finds the deal's last
+// inserted pair, which can always be taken first.
+class ImpatientSolver final : public PositionSolver {
+public:
+    explicit ImpatientSolver(const KnownDeal& deal) : deal_(deal) {}
+    void Solve(quint64 generation, const PositionQuestion& question) override
+    {
+        Patience.push_back(question.Patient);
+        PositionAnswer answer;
+        if (question.Patient) {
+            answer.Verdict = SolverVerdict::Winnable;
+            answer.Moves = {{deal_.Pair(72).first, deal_.Pair(72).second}};
+        }
+        emit Answered(generation, answer);
+    }
+    void Cancel() override {}
+    std::vector<bool> Patience;
+
+private:
+    const KnownDeal& deal_;
+};
+
+int SelectedCount(const Play& play) { return (play.SelectedTile1() != 0) + (play.SelectedTile2() != 0); }
+} // namespace
+
+class HintTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Hint and Enter alone win the game; with the clock on the hint resets it for good, so the
+    // win stays out of the hall of fame.
+    void HintsAloneWinAGameThatStaysOutOfTheHallOfFame()
+    {
+        BoardBench bench(SolvedQuickly);
+        bench.Store.Write("Board", "TimingActive", "1");
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        bench.Time.AdvanceSeconds(3);
+        for (int move = 1; move <= 72; ++move) {
+            bench.Key(Qt::Key_H, Qt::ControlModifier);
+            QTRY_COMPARE_WITH_TIMEOUT(SelectedCount(bench.Board->Model()), 2, 20000);
+            QVERIFY(bench.Button("cmdRemoveTiles")->isDefault());
+            bench.Key(Qt::Key_Return);
+            QCOMPARE(bench.VisibleTiles(), 144 - 2 * move);
+            QVERIFY(!bench.Timer.IsActive());
+        }
+        QVERIFY(bench.Board->Model().GameWon());
+        QVERIFY(bench.Companions.Inserts.empty());
+        QCOMPARE(bench.Sound.Events.back(), SoundGameWon);
+        QCOMPARE(bench.Text("lblTimeGone"), QString());
+        QVERIFY(!bench.Action("mnuGameHint")->isEnabled());
+    }
+
+    void LostPositionIsWarnedAndHintCountsTheUndosBack_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("English") << 0 << "This game can no longer be won"
+                                 << "This game can no longer be won. Undo 2 moves to get back to a game that can be won.";
+        QTest::newRow("German") << 1 << "Dieses Spiel ist nicht mehr zu gewinnen"
+                                << "Dieses Spiel ist nicht mehr zu gewinnen. Nehmen Sie 2 Züge zurück, um wieder ein "
+                                   "gewinnbares Spiel zu haben.";
+    }
+
+    // The losing move, one more move (still lost): two undos are the fewest back to a game
+    // that can be won, and the warning stays until then.
+    void LostPositionIsWarnedAndHintCountsTheUndosBack()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, warning);
+        QFETCH(QString, message);
+        BoardBench bench(SolvedQuickly);
+        const TileArray deal = StackedPairDeal(bench.Deal.Faces);
+        TilePresence full{};
+        full.fill(true);
+        QCOMPARE(SolvePosition(bench.Geometry, deal, full).Verdict, SolverVerdict::Winnable);
+        bench.StoreGame(deal);
+        QVERIFY(bench.Open());
+        bench.Action(language == 1 ? "mnuOptionLocaleSelect_1" : "mnuOptionLocaleSelect_0")->trigger();
+
+        bench.Move(88, 114);
+        QTRY_VERIFY_WITH_TIMEOUT(bench.Label("lblGameLost")->isVisible(), 20000);
+        QCOMPARE(bench.Text("lblGameLost"), warning);
+        QVERIFY(!bench.Label("lblNoMovePossible")->isVisible());
+        const auto [a, b] = FreePair(bench.Board->Model(), bench.Geometry);
+        bench.Move(a, b);
+        QVERIFY(bench.Label("lblGameLost")->isVisible());  // a move never makes a lost game winnable
+
+        bench.Key(Qt::Key_H, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.Companions.Messages.size(), std::size_t(1), 20000);
+        QCOMPARE(QString::fromStdString(bench.Companions.Messages.back()), message);
+        QCOMPARE(SelectedCount(bench.Board->Model()), 0);
+
+        bench.Press("cmdUndoLastMove");
+        QTRY_VERIFY_WITH_TIMEOUT(bench.Label("lblGameLost")->isVisible(), 20000);
+        bench.Press("cmdUndoLastMove");
+        QVERIFY(!bench.Label("lblGameLost")->isVisible());
+        bench.Key(Qt::Key_H, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(SelectedCount(bench.Board->Model()), 2, 20000);
+        QVERIFY(!bench.Label("lblGameLost")->isVisible());
+        QCOMPARE(bench.Companions.Messages.size(), std::size_t(1));
+    }
+
+    // Off, the option is stored and no position is searched; on again, the stored value goes
+    // (it is the default) and the current position is searched at once.
+    void WarningOptionIsStoredAndObeyed()
+    {
+        BoardBench bench(SolvedQuickly);
+        ImmediatePositionSolver solver(bench.Geometry);
+        bench.Solver = &solver;
+        bench.StoreGame(StackedPairDeal(bench.Deal.Faces));
+        QVERIFY(bench.Open());
+        QVERIFY(bench.Action("mnuOptionWarnLost")->isChecked());
+        bench.Action("mnuOptionWarnLost")->trigger();
+        QCOMPARE(bench.Store.Values().at({"Board", "WarnLost"}), std::string("0"));
+        const int searches = solver.Searches;
+        bench.Move(88, 114);
+        QCOMPARE(solver.Searches, searches);
+        QVERIFY(!bench.Label("lblGameLost")->isVisible());
+
+        bench.Action("mnuOptionWarnLost")->trigger();
+        QVERIFY(!bench.Store.Values().count({"Board", "WarnLost"}));
+        QVERIFY(bench.Label("lblGameLost")->isVisible());
+
+        bench.Action("mnuOptionWarnLost")->trigger();
+        bench.Close();
+        QVERIFY(bench.Open());
+        QVERIFY(!bench.Action("mnuOptionWarnLost")->isChecked());
+    }
+
+    void HintSearchesLongerWhenTheWarningsSearchGaveUp()
+    {
+        BoardBench bench(SolvedQuickly);
+        ImpatientSolver solver(bench.Deal);
+        bench.Solver = &solver;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        bench.Key(Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(solver.Patience, (std::vector<bool>{false, true}));
+        QVERIFY(bench.Tile(bench.Deal.Pair(72).first)->Bright());
+        QVERIFY(bench.Tile(bench.Deal.Pair(72).second)->Bright());
+        QVERIFY(bench.Companions.Messages.empty());
+    }
+
+    // The dead end keeps its own text; there, in peek mode and on a board lost from the start,
+    // Hint offers no pair.
+    void DeadEndPeekAndALostStartOfferNoPair()
+    {
+        BoardBench bench(SolvedQuickly);
+        ImmediatePositionSolver solver(bench.Geometry);
+        bench.Solver = &solver;
+        bench.StoreGame(DeadEndDeal(2));
+        QVERIFY(bench.Open());
+        QVERIFY(bench.Label("lblGameLost")->isVisible());
+        bench.Key(Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(SelectedCount(bench.Board->Model()), 0);
+        QCOMPARE(bench.Companions.Messages.back(), std::string("This game cannot be won, not even from its first move."));
+
+        bench.Move(88, 114);
+        bench.Move(89, 101);
+        QVERIFY(bench.Label("lblNoMovePossible")->isVisible());
+        QVERIFY(!bench.Label("lblGameLost")->isVisible());
+        QVERIFY(!bench.Action("mnuGameHint")->isEnabled());
+
+        bench.Press("cmdUndoLastMove");
+        QVERIFY(bench.Action("mnuGameHint")->isEnabled());
+        bench.Click(1);
+        bench.Key(Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(bench.Board->Model().PeekMode());
+        QVERIFY(!bench.Action("mnuGameHint")->isEnabled());
+        QVERIFY(!bench.Label("lblGameLost")->isVisible());
+    }
+};
+
+} // namespace tessaron
+
+int RunHintTests(int argc, char** argv)
+{
+    tessaron::HintTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "HintTest.moc"
