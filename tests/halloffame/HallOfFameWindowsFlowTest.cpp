@@ -6,6 +6,10 @@
 #include "halloffame/frmHallOfFame.h"
 #include "halloffame/frmMessage.h"
 #include "halloffame/frmPlayer.h"
+#include "doubles/FakeMultimedia.h"
+#include "sound/SharedSoundPlayer.h"
+#include "window/BoardBench.h"
+#include "window/GameCompanions.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -99,7 +103,7 @@ void HallOfFameWindowsFlow::WinAgainstTheClockEntersTheNameAndShowsTheNewEntry()
     // What the board shows as the deal's origin after Close.
     QCOMPARE(bench.windows->SelectedGameOrigin(), std::string("Anna 03/05/2004 07:08 (95s)"));
     QCOMPARE(bench.services.Settings.LoadRegistryString("HallOfFame\\01", "Player", ""), std::string("Anna"));
-    QCOMPARE(bench.services.Sound.Events, (std::vector<std::int32_t>{SoundHallOfFame, RecordingSound::Stop}));
+    QCOMPARE(bench.services.Sound.Calls, (std::vector<std::int32_t>{SoundHallOfFame, RecordingSound::Stop}));
 }
 
 void HallOfFameWindowsFlow::OwnBetterEntryIsShownOnLightGreyAfterTheMessage()
@@ -131,22 +135,44 @@ void HallOfFameWindowsFlow::OwnBetterEntryIsShownOnLightGreyAfterTheMessage()
     QCOMPARE(bench.windows->SelectedGameOrigin(), std::string("Anna 03/05/2004 07:08 (40s)"));
 }
 
-void HallOfFameWindowsFlow::FileMenuShowsTheListWithTheSelectionKept()
+// A real board won against the clock through the real companions: the name dialog, the
+// hall of fame window, and a double click on another entry that replays its deal.
+void HallOfFameWindowsFlow::BoardWonAgainstTheClockReplaysTheChallengedDeal()
 {
-    FlowBench bench;
-    for (int i = 1; i <= 3; ++i) bench.services.SeedEntry(i, "Player" + std::to_string(i), 10 * i, Deal(i));
-    bench.Open();
-    QVERIFY(bench.windows->Model().Select(2));
-    bool frameShown = false;
-    WhenShown<frmHallOfFame>([&frameShown](frmHallOfFame& window) {
-        frameShown = Child(window, QStringLiteral("shpSelection"))->isVisible();
-        QTest::mouseDClick(Child(window, QStringLiteral("picItem3")), Qt::LeftButton);
-    });
+    BoardBench bench;
+    FakeMultimedia media;
+    SharedSoundPlayer player(media, bench.Settings, bench.Texts, bench.Report.Errors, bench.Program.ProgramFolder);
+    GameCompanions companions(bench.Wiring, player);
+    const TileArray challenged = GenerateDeal(bench.Geometry, bench.Report.Errors, 99).Faces;
+    bench.Settings.SaveRegistryString("HallOfFame\\01", "Player", "Ben", "");
+    bench.Settings.SaveRegistryString("HallOfFame\\01", "Result", "000010", "");
+    bench.Settings.SaveRegistryString("HallOfFame\\01", "Tiles", ConvertTilesToString(challenged, bench.Report.Errors), "");
+    bench.Settings.SaveRegistryString("HallOfFame\\01", "Stamp", "20040305070809", "");
+    bench.Store.Write("Board", "TimingActive", "1");
+    bench.StoreGame(bench.Deal.Faces);
+    QVERIFY(bench.Open(&companions));
 
-    QCOMPARE(bench.windows->ShowAsDialog(&bench.board), int(HallOfFameChallenge));
-    QVERIFY(frameShown);
-    QCOMPARE(bench.windows->SelectedGameTiles(), bench.services.ConvertDeal(Deal(3)));
-    QCOMPARE(bench.windows->SelectedGameOrigin(), std::string("Player3 03/05/2004 07:08 (30s)"));
+    for (int k = 72; k >= 2; --k) {
+        bench.Time.AdvanceSeconds(2);
+        bench.MovePair(k);
+    }
+    bool listShown = false;
+    EnterName("Anna");
+    WhenShown<frmHallOfFame>([&listShown](frmHallOfFame& window) {
+        listShown = true;
+        QTest::mouseDClick(Child(window, QStringLiteral("picItem1")), Qt::LeftButton);
+    });
+    bench.Time.AdvanceSeconds(2);
+    bench.MovePair(1);
+
+    QVERIFY(listShown);
+    QCOMPARE(bench.Settings.LoadRegistryString("HallOfFame\\02", "Player", ""), std::string("Anna"));
+    QCOMPARE(bench.Settings.LoadRegistryString("HallOfFame\\02", "Result", ""), std::string("000222"));
+    QCOMPARE(bench.Board->Model().TileFaces(), challenged);
+    QCOMPARE(bench.VisibleTiles(), 144);
+    QVERIFY(bench.Text("lblGameOrigin").startsWith(QStringLiteral("Ben 03/05/2004 07:08")));
+    QVERIFY(!bench.Label("imgGameWon_0")->isVisible());
+    QVERIFY(bench.Report.Box.Boxes.empty());
 }
 
 } // namespace tessaron

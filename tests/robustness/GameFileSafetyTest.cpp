@@ -166,6 +166,8 @@ private slots:
         QTest::newRow("a folder") << "Folder.tsg" << QByteArray() << "frmBoard.GameFileLoad";
         QTest::newRow("wrong signature") << "Wrong.tsg" << QByteArray(156, 'T') << "Load Tessaron game";
         QTest::newRow("too short") << "Short.tsg" << QByteArray("TessaronGame!!") << "Load Tessaron game";
+        QTest::newRow("one face 144 times") << "Copies.tsg" << QByteArray("TessaronGame") + QByteArray(144, '!')
+                                            << "Load Tessaron game";
     }
 
     void FailedLoadLeavesTheGameInProgress()

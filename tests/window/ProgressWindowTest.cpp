@@ -1,4 +1,5 @@
-// The progress window of a deal build, driven by the real generator.
+// The progress window of a deal build, driven by the real generator and by the board.
+#include "BoardBench.h"
 #include "board/BoardGeometry.h"
 #include "board/GameCreator.h"
 #include "doubles/FixedSystemLocale.h"
@@ -12,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace tessaron {
 
@@ -74,6 +76,31 @@ private slots:
         window->ShowStep(4);  // no such step: reported, the window goes on
         QCOMPARE(bench.Report.Titles(), std::vector<std::string>{"frmGame.ShowStep"});
         delete window;
+    }
+
+    // Cancel during a build the board started ends the program at once, without saving.
+    void CancelDuringTheBoardsBuildEndsTheProgramWithoutSaving()
+    {
+        BoardBench bench;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        bench.MovePair(72);
+        const std::size_t writesBefore = bench.Store.Log.size();
+        int endsAtCancel = -1;
+        std::size_t writesAtCancel = 0;
+        QTimer watcher;  // runs inside the build, where the progress window lets events through
+        connect(&watcher, &QTimer::timeout, [&] {
+            auto* progress = bench.Board->findChild<frmGame*>();
+            if (endsAtCancel >= 0 || !progress || !progress->isVisible()) return;
+            QTest::mouseClick(progress->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+            endsAtCancel = bench.ProgramEnds;
+            writesAtCancel = bench.Store.Log.size();
+        });
+        watcher.start(0);
+        bench.Key(Qt::Key_N, Qt::ControlModifier);
+        watcher.stop();
+        QCOMPARE(endsAtCancel, 1);
+        QCOMPARE(writesAtCancel, writesBefore);
     }
 };
 
