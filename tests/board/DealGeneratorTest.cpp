@@ -27,11 +27,6 @@ struct RecordingObserver final : GameCreateObserver {
     void HideTiles() override { Events.push_back({Kind::Hide, 0}); }
     void DrawPlacedTile(std::int32_t tile) override { Events.push_back({Kind::Draw, tile}); }
 
-    int CountSteps(std::int32_t level) const
-    {
-        return int(std::count_if(Events.begin(), Events.end(),
-                                 [&](const Event& e) { return e.What == Kind::Step && e.Value == level; }));
-    }
     std::vector<Event> Events;
 };
 
@@ -97,43 +92,33 @@ TEST_F(DealGenerator, EveryDealIsCompleteAndClearsInReverseInsertionOrder)
     EXPECT_TRUE(board.Report.Box.Boxes.empty());
 }
 
-// Steps 0 and 1 come once per build and once per face pair, step 2 once per attempt, and
-// the last attempt places all 144 tiles; show mode empties the board per attempt and draws
-// exactly the placed tiles of the last one, starting on the table.
-TEST_F(DealGenerator, ProgressFollowsTheBuildAndShowModeDrawsThePlacedTiles)
+// Show mode empties the board per attempt and draws exactly the placed tiles of the last
+// one, starting on the table; without it nothing is drawn. (The step counts are checked on
+// the progress window.)
+TEST_F(DealGenerator, ShowModeEmptiesTheBoardPerAttemptAndDrawsEveryPlacedTile)
 {
-    using Kind = RecordingObserver::Kind;
     int attempts = 0;
     for (int deal = 0; deal < 40; ++deal) {
-        const bool show = deal % 2 == 1;
+        const bool show = deal % 4 != 0;
         RecordingObserver observer;
         creator.GameCreate(faces, observer, show);
         attempts += creator.LastAttemptCount();
-        EXPECT_EQ(observer.CountSteps(0), 1);
-        EXPECT_EQ(observer.CountSteps(1), 72);
-        EXPECT_EQ(observer.CountSteps(2), creator.LastAttemptCount());
-        EXPECT_EQ(observer.CountSteps(-1), 1);
-        EXPECT_EQ(observer.Events.back().Value, -1);
         int hides = 0;
-        int placedInLastAttempt = 0;
         std::vector<std::int32_t> drawnSinceHide;
         for (std::size_t i = 0; i < observer.Events.size(); ++i) {
             const auto& event = observer.Events[i];
-            if (event.What == Kind::Step && event.Value == 2) placedInLastAttempt = 0;
-            if (event.What == Kind::Step && event.Value == 3) ++placedInLastAttempt;
-            if (event.What == Kind::Hide) {
+            if (event.What == RecordingObserver::Kind::Hide) {
                 ++hides;
                 drawnSinceHide.clear();
                 ASSERT_LT(i + 1, observer.Events.size());
                 EXPECT_EQ(observer.Events[i + 1].Value, 2) << "the board empties before the attempt is reported";
-            } else if (event.What == Kind::Draw) {
+            } else if (event.What == RecordingObserver::Kind::Draw) {
                 if (drawnSinceHide.empty()) {
                     EXPECT_EQ(board.Geometry.Location(event.Value).Layer, 0) << "an attempt starts on the table";
                 }
                 drawnSinceHide.push_back(event.Value);
             }
         }
-        EXPECT_EQ(placedInLastAttempt, 144);
         EXPECT_EQ(hides, show ? creator.LastAttemptCount() : 0);
         const TileArray& order = creator.InsertionOrder();
         EXPECT_EQ(drawnSinceHide, show ? std::vector<std::int32_t>(order.begin() + 1, order.end())

@@ -109,10 +109,18 @@ void HallOfFameWindow::RowsShowEntriesInRankColoursAndTheLanguage()
     QVERIFY(germanTitle != bench.Find<QLabel>("imgHallOfFame")->pixmap().toImage());
 }
 
-// The selection of an earlier showing is framed again with the focus on Close; a click or
-// an arrow key moves it, a double click on the header row leaves it, Enter challenges it.
+// Without a selection a double click on the header row does nothing. The selection of an
+// earlier showing is framed again with the focus on Close; a click or an arrow key moves
+// it, Enter challenges it.
 void HallOfFameWindow::SelectionFollowsClicksAndKeys()
 {
+    WindowBench unselected(4);
+    QVERIFY(unselected.Show());
+    QTest::mouseDClick(unselected.Row(0), Qt::LeftButton);
+    QVERIFY(unselected.window->isVisible());
+    QCOMPARE(unselected.window->DialogResult(), int(HallOfFameClosed));
+    QCOMPARE(unselected.hallOfFame->SelectedIndex(), 0);
+
     WindowBench bench(4);
     QVERIFY(bench.hallOfFame->Select(2));
     QVERIFY(bench.Show());
@@ -127,10 +135,6 @@ void HallOfFameWindow::SelectionFollowsClicksAndKeys()
     QVERIFY(frame->geometry().contains(bench.Row(4)->geometry()));
     QTest::keyClick(bench.Row(4), Qt::Key_Up);
     QCOMPARE(bench.hallOfFame->SelectedGameOrigin(), std::string("Player3 03/05/2004 07:08 (30s)"));
-    QTest::mouseDClick(bench.Row(0), Qt::LeftButton);
-    QVERIFY(bench.window->isVisible());
-    QCOMPARE(bench.hallOfFame->SelectedIndex(), 3);
-
     bench.Row(3)->setFocus();
     QTest::keyClick(bench.Row(3), Qt::Key_Return);
     QCOMPARE(bench.window->DialogResult(), int(HallOfFameChallenge));

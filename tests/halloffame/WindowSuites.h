@@ -18,8 +18,6 @@ private slots:
 class HallOfFameWindowsFlow : public QObject {
     Q_OBJECT
 private slots:
-    void WinAgainstTheClockEntersTheNameAndShowsTheNewEntry();
-    void OwnBetterEntryIsShownOnLightGreyAfterTheMessage();
     void BoardWonAgainstTheClockReplaysTheChallengedDeal();
 };
 

@@ -61,7 +61,10 @@ private slots:
         const BoardControls controls(bench);
         const InvariantContext context{TileCount - 2};
         QCOMPARE(QString::fromStdString(CheckBoardInvariants(bench, controls, context)), QString());
+        TilePicture* top = controls.Tiles[1];
+        const QPixmap topPicture = top->Picture();
         const std::vector<std::pair<std::function<void()>, std::function<void()>>> faults = {
+            {[&] { top->SetPicture(controls.Tiles[144]->Picture()); }, [&] { top->SetPicture(topPicture); }},
             {[&] { controls.Tiles[bench.Deal.Pair(71).first]->hide(); },
              [&] { controls.Tiles[bench.Deal.Pair(71).first]->show(); }},
             {[&] { controls.Redo->setEnabled(true); }, [&] { controls.Redo->setEnabled(false); }},

@@ -199,6 +199,9 @@ private slots:
         Load(bench, path);
         QCOMPARE(bench.Report.Titles(), std::vector<std::string>{report.toStdString()});
         QVERIFY(GameSnapshot(bench) == before);
+        if (report == "Load Tessaron game") {
+            QCOMPARE(bench.Report.Box.Boxes[0].Text, "'" + path.toStdString() + "' is not a valid Tessaron game file.");
+        }
     }
 };
 

@@ -144,32 +144,6 @@ private slots:
         QCOMPARE(bench.Store.Values().at({"Board", "PathGameSave"}), path);
     }
 
-    void InvalidGameFileIsRefusedWithAMessageAndTheGameGoesOn()
-    {
-        QTemporaryDir folder;
-        BoardBench bench;
-        bench.StoreGame(bench.Deal.Faces);
-        QVERIFY(bench.Open());
-        bench.MovePair(72);
-        const QString path = folder.filePath("bad.tsg");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(EncodeGameFile(bench.Deal.Faces, bench.Report.Errors)).replace(0, 1, "t"));
-        file.close();
-        bench.FileDialog.Choice = FileDialogChoice{path.toStdString(), "bad.tsg"};
-        bench.Key(Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(bench.Report.Box.Beeps, 1);
-        QCOMPARE(bench.Report.Box.Boxes.size(), std::size_t(1));
-        QCOMPARE(bench.Report.Box.Boxes[0].Title, std::string("Load Tessaron game"));
-        QCOMPARE(bench.Report.Box.Boxes[0].Text, "'" + path.toStdString() + "' is not a valid Tessaron game file.");
-        QCOMPARE(bench.Board->Model().RemovedCount(), 2);
-
-        bench.FileDialog.Choice.reset();  // cancelled: nothing at all
-        bench.Key(Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(bench.Report.Box.Boxes.size(), std::size_t(1));
-        QCOMPARE(bench.Board->Model().RemovedCount(), 2);
-    }
-
     // A cancelled dialog remembers nothing, and the load and save dialogs each open at their
     // own last file: saving never moves the folder the load dialog opens in.
     void CancelledDialogsStoreNothingAndThePathsStayApart()

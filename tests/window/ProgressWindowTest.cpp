@@ -2,11 +2,6 @@
 #include "BoardBench.h"
 #include "board/BoardGeometry.h"
 #include "board/GameCreator.h"
-#include "doubles/FixedSystemLocale.h"
-#include "doubles/MemorySettingsStore.h"
-#include "doubles/RecordingMessageBox.h"
-#include "shell/Locale.h"
-#include "shell/Registry.h"
 #include "shell/frmGame.h"
 
 #include <QLabel>
@@ -20,16 +15,6 @@ namespace tessaron {
 class ProgressWindowTest : public QObject {
     Q_OBJECT
 
-    struct Bench {
-        Bench() { Texts.SetLocale(); }
-        RecordingErrorReport Report;
-        MemorySettingsStore Store;
-        FixedSystemLocale System;
-        Registry Settings{Store, Report.Errors, System};
-        Locale Texts{Settings, Report.Errors, System};
-        int Ends = 0;
-    };
-
     static QString Count(QWidget* window, int step)
     {
         return window->findChild<QLabel*>(QStringLiteral("lblCount_%1").arg(step))->text();
@@ -38,12 +23,13 @@ class ProgressWindowTest : public QObject {
 private slots:
     void CountsTheStepsOfARealBuildAndClosesASecondAfterIt()
     {
-        Bench bench;
+        DoubleServices bench(1);
+        int ends = 0;
         BoardGeometry geometry(bench.Report.Errors);
         geometry.CreateTileRelations(BoardLayout, 36.0f, 52.0f);
         SeededRandomSource random(3);
         GameCreator creator(geometry, random, bench.Report.Errors);
-        QPointer<frmGame> window = new frmGame(bench.Texts, bench.Report.Errors, nullptr, [&bench] { ++bench.Ends; });
+        QPointer<frmGame> window = new frmGame(bench.Texts, bench.Report.Errors, nullptr, [&ends] { ++ends; });
         TileArray faces{};
         creator.GameCreate(faces, *window, false);
 
@@ -55,13 +41,14 @@ private slots:
         QCOMPARE(window->findChild<QLabel*>("lblTitle_2")->text(), QString("Placing tiles..."));
         QVERIFY(!window->findChild<QPushButton*>("cmdCancel")->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 3000);  // closed and gone
-        QCOMPARE(bench.Ends, 0);
+        QCOMPARE(ends, 0);
     }
 
     void LaterStepsStartAgainAndCancelEndsTheProgram()
     {
-        Bench bench;
-        QPointer<frmGame> window = new frmGame(bench.Texts, bench.Report.Errors, nullptr, [&bench] { ++bench.Ends; });
+        DoubleServices bench(1);
+        int ends = 0;
+        QPointer<frmGame> window = new frmGame(bench.Texts, bench.Report.Errors, nullptr, [&ends] { ++ends; });
         window->ShowStep(0);
         window->ShowStep(2);
         window->ShowStep(3);
@@ -72,7 +59,7 @@ private slots:
         QCOMPARE(Count(window, 3), QString());
         QCOMPARE(window->StepCount(3), 0);
         QTest::mouseClick(window->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
-        QCOMPARE(bench.Ends, 1);
+        QCOMPARE(ends, 1);
         window->ShowStep(4);  // no such step: reported, the window goes on
         QCOMPARE(bench.Report.Titles(), std::vector<std::string>{"frmGame.ShowStep"});
         delete window;
