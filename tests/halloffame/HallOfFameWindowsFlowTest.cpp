@@ -44,7 +44,8 @@ void HallOfFameWindowsFlow::BoardWonAgainstTheClockReplaysTheChallengedDeal()
     FakeMultimedia media;
     SharedSoundPlayer player(media, bench.Settings, bench.Texts, bench.Report.Errors, bench.Program.ProgramFolder);
     GameCompanions companions(bench.Wiring, player);
-    const TileArray challenged = GenerateDeal(bench.Geometry, bench.Report.Errors, 99).Faces;
+    // Another seed than the board's own generator (99), so a new deal cannot pass for the replay.
+    const TileArray challenged = GenerateDeal(bench.Geometry, bench.Report.Errors, 98).Faces;
     bench.Settings.SaveRegistryString("HallOfFame\\01", "Player", "Ben", "");
     bench.Settings.SaveRegistryString("HallOfFame\\01", "Result", "000010", "");
     bench.Settings.SaveRegistryString("HallOfFame\\01", "Tiles", ConvertTilesToString(challenged, bench.Report.Errors), "");
