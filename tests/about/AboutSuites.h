@@ -7,10 +7,8 @@ namespace tessaron {
 class AboutLayoutRule : public QObject {
     Q_OBJECT
 private slots:
-    void LineBeyondCloseWidensByTheOverhang();
-    void TitleLineDecidesAlone();
-    void ShortLinesNarrowKeepingTheRightMargin();
-    void CloseAlwaysEndsAtTheLongestLine();
+    void LongestLineDecidesWhereCloseEnds();
+    void LongestLineDecidesWhereCloseEnds_data();
 };
 
 class AboutDialog : public QObject {
@@ -18,14 +16,9 @@ class AboutDialog : public QObject {
 private slots:
     void ShowsTheTextsOfTheLanguage();
     void VersionLabelHasRevisionOnlyAboveZero();
-    void LoadedWindowEndsCloseAtTheLongestLine();
-    void LoadedWindowEndsCloseAtTheLongestLine_data();
-    void LongTitleWidensTheWindowByItself();
-    void LinksAreBlueWithHandCursorAndIconShown();
-    void HomePageClickOpensTheCaption();
+    void LongTitleWidensTheWindowWithTheDesignMargins();
+    void LinksOpenTheirCaptionsAndFailuresAreReported();
     void LinksOpenFromTheKeyboard();
-    void MailClickAddsSubjectWithVersion();
-    void FailedLinkReportsShellExecuteWithCodeAndText();
     void EnterAndEscapeClose();
     void EnterAndEscapeClose_data();
     void ActivateReturnsWhenClosed();

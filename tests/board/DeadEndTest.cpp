@@ -1,4 +1,3 @@
-#include "board/GameCreator.h"
 #include "board/Rules.h"
 #include "StandardBoard.h"
 
@@ -20,19 +19,6 @@ protected:
     }
     bool Stuck() { return NoMovePossible(board.Geometry, present, faces); }
 };
-
-TEST_F(DeadEnd, FullDealAlwaysHasAMove)
-{
-    struct Silent final : GameCreateObserver {
-        void ShowStep(std::int32_t) override {}
-    } observer;
-    SeededRandomSource random(7);
-    GameCreator creator(board.Geometry, random, board.Report.Errors);
-    for (int deal = 0; deal < 20; ++deal) {
-        creator.GameCreate(faces, observer, false);
-        EXPECT_FALSE(NoMovePossible(board.Geometry, AllPresent(), faces)) << deal;
-    }
-}
 
 TEST_F(DeadEnd, MatchingPairWithOneTileUnderTheOtherIsStuck)
 {

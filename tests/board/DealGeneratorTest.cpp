@@ -27,11 +27,6 @@ struct RecordingObserver final : GameCreateObserver {
     void HideTiles() override { Events.push_back({Kind::Hide, 0}); }
     void DrawPlacedTile(std::int32_t tile) override { Events.push_back({Kind::Draw, tile}); }
 
-    int CountSteps(std::int32_t level) const
-    {
-        return int(std::count_if(Events.begin(), Events.end(),
-                                 [&](const Event& e) { return e.What == Kind::Step && e.Value == level; }));
-    }
     std::vector<Event> Events;
 };
 
@@ -81,13 +76,13 @@ protected:
     TileArray faces{};
 };
 
-// The generator's promise: 10,000 seeded deals, each complete, each pair matching, and
+// The generator's promise: 2,000 seeded deals, each complete, each pair matching, and
 // each clearing pair by pair in reverse insertion order with both tiles free every time.
 TEST_F(DealGenerator, EveryDealIsCompleteAndClearsInReverseInsertionOrder)
 {
     SilentObserver observer;
     int retried = 0;
-    for (int deal = 0; deal < 10000; ++deal) {
+    for (int deal = 0; deal < 2000; ++deal) {
         creator.GameCreate(faces, observer, false);
         ASSERT_EQ(DealFault(board.Geometry, creator, faces), "") << "deal " << deal;
         ASSERT_FALSE(NoMovePossible(board.Geometry, AllPresent(), faces)) << "deal " << deal;
@@ -97,43 +92,19 @@ TEST_F(DealGenerator, EveryDealIsCompleteAndClearsInReverseInsertionOrder)
     EXPECT_TRUE(board.Report.Box.Boxes.empty());
 }
 
-TEST_F(DealGenerator, ProgressCountsStepsOfTheWholeBuild)
-{
-    using Event = RecordingObserver::Event;
-    for (int deal = 0; deal < 40; ++deal) {
-        RecordingObserver observer;
-        creator.GameCreate(faces, observer, false);
-        const auto& events = observer.Events;
-        ASSERT_FALSE(events.empty());
-        EXPECT_EQ(events.front().Value, 0);
-        EXPECT_EQ(events.back().Value, -1);
-        EXPECT_EQ(observer.CountSteps(0), 1);
-        EXPECT_EQ(observer.CountSteps(1), 72);
-        EXPECT_EQ(observer.CountSteps(2), creator.LastAttemptCount());
-        EXPECT_EQ(observer.CountSteps(-1), 1);
-
-        // The face pairs are all drawn before the first placement; the last attempt places
-        // all 144 tiles.
-        auto isStep = [](std::int32_t level) { return [level](const Event& e) { return e.Value == level; }; };
-        const auto firstAttempt = std::find_if(events.begin(), events.end(), isStep(2));
-        EXPECT_EQ(std::count_if(events.begin(), firstAttempt, isStep(1)), 72);
-        const auto lastAttempt = std::find_if(events.rbegin(), events.rend(), isStep(2));
-        EXPECT_EQ(std::count_if(events.rbegin(), lastAttempt, isStep(3)), 144);
-        EXPECT_TRUE(std::all_of(events.begin(), events.end(),
-                                [](const Event& e) { return e.What == RecordingObserver::Kind::Step; }))
-            << "nothing is drawn outside show mode";
-    }
-}
-
+// Show mode empties the board per attempt and draws exactly the placed tiles of the last
+// one, starting on the table; without it nothing is drawn. (The step counts are checked on
+// the progress window.)
 TEST_F(DealGenerator, ShowModeEmptiesTheBoardPerAttemptAndDrawsEveryPlacedTile)
 {
     int attempts = 0;
     for (int deal = 0; deal < 40; ++deal) {
+        const bool show = deal % 4 != 0;
         RecordingObserver observer;
-        creator.GameCreate(faces, observer, true);
+        creator.GameCreate(faces, observer, show);
         attempts += creator.LastAttemptCount();
-        std::vector<std::int32_t> drawnSinceHide;
         int hides = 0;
+        std::vector<std::int32_t> drawnSinceHide;
         for (std::size_t i = 0; i < observer.Events.size(); ++i) {
             const auto& event = observer.Events[i];
             if (event.What == RecordingObserver::Kind::Hide) {
@@ -148,9 +119,10 @@ TEST_F(DealGenerator, ShowModeEmptiesTheBoardPerAttemptAndDrawsEveryPlacedTile)
                 drawnSinceHide.push_back(event.Value);
             }
         }
-        EXPECT_EQ(hides, creator.LastAttemptCount());
+        EXPECT_EQ(hides, show ? creator.LastAttemptCount() : 0);
         const TileArray& order = creator.InsertionOrder();
-        EXPECT_EQ(drawnSinceHide, std::vector<std::int32_t>(order.begin() + 1, order.end()));
+        EXPECT_EQ(drawnSinceHide, show ? std::vector<std::int32_t>(order.begin() + 1, order.end())
+                                       : std::vector<std::int32_t>{});
     }
     EXPECT_GT(attempts, 40) << "no build here needed a second attempt";
 }

@@ -8,34 +8,20 @@
 namespace tessaron {
 namespace {
 
-TEST(FindRandomLong, SingleValueThatIsExcludedIsReturnedAfter101Draws)
+// Up to 100 redraws avoid the excluded value; after that it steps one up, wrapping to lower.
+TEST(FindRandomLong, ScriptedDrawsGiveTheDocumentedValues)
 {
-    ScriptedRandomSource random({0.0});
-    EXPECT_EQ(FindRandomLong(random, 1, 7, 7), 7);
-    EXPECT_EQ(random.Draws, 101u);
-}
-
-TEST(FindRandomLong, FirstDrawThatIsNotExcludedIsTaken)
-{
-    ScriptedRandomSource random({0.1, 0.1, 0.5, 0.9});
-    EXPECT_EQ(FindRandomLong(random, 3, 5, 5), 6);  // 5, 5, then 5 + floor(1.5)
-    EXPECT_EQ(random.Draws, 3u);
-}
-
-TEST(FindRandomLong, EndlessExcludedDrawsWrapToLower)
-{
-    ScriptedRandomSource random({0.99});
-    EXPECT_EQ(FindRandomLong(random, 3, 5, 7), 5);  // 7 + 1 reaches 8 = 5 + 3
-    EXPECT_EQ(random.Draws, 101u);
-
-    ScriptedRandomSource low({0.0});
-    EXPECT_EQ(FindRandomLong(low, 3, 5, 5), 6);
-}
-
-TEST(FindRandomLong, GeneratorThatReachesOneStaysInRange)
-{
-    ScriptedRandomSource random({1.0});
-    EXPECT_EQ(FindRandomLong(random, 4, 35, 0), 38);
+    struct Case {
+        std::vector<double> Draws;
+        std::int32_t Range, Lower, Excluded, Expected;
+        std::size_t DrawsTaken;
+    };
+    for (const Case& c : {Case{{0.0}, 1, 7, 7, 7, 101}, Case{{0.1, 0.1, 0.5, 0.9}, 3, 5, 5, 6, 3},
+                          Case{{0.99}, 3, 5, 7, 5, 101}, Case{{0.0}, 3, 5, 5, 6, 101}}) {
+        ScriptedRandomSource random(c.Draws);
+        EXPECT_EQ(FindRandomLong(random, c.Range, c.Lower, c.Excluded), c.Expected) << c.Excluded;
+        EXPECT_EQ(random.Draws, c.DrawsTaken) << c.Excluded;
+    }
 }
 
 TEST(FindRandomLong, SeededDrawsCoverTheRangeAndAvoidTheExcludedValue)

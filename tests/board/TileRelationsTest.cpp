@@ -23,18 +23,14 @@ protected:
     const TileRelation& Of(std::int32_t tile) { return geometry.Relation(tile); }
 };
 
-TEST_F(TileRelations, TopTileRestsOnAllFourTilesOfLayerThree)
+TEST_F(TileRelations, TopTileRestsOnLayerThreeAndHalfRowTilesTouchTwoRows)
 {
     EXPECT_EQ(Entries(Of(1).Below), (Tiles{2, 3, 4, 5}));
-    for (std::int32_t tile = 2; tile <= 5; ++tile) EXPECT_EQ(Entries(Of(tile).Above), Tiles{1}) << tile;
-}
-
-TEST_F(TileRelations, HalfRowTilesTouchTwoRows)
-{
+    EXPECT_EQ(Entries(Of(5).Above), Tiles{1});
     EXPECT_EQ(Entries(Of(88).RightHand), (Tiles{89, 101}));
     EXPECT_EQ(Entries(Of(113).LeftHand), (Tiles{100, 112}));
     EXPECT_EQ(Entries(Of(113).RightHand), Tiles{114});
-    for (std::int32_t rowStart : {58, 88, 133}) EXPECT_EQ(Of(rowStart).LeftHand.Count, 0) << rowStart;
+    EXPECT_EQ(Of(58).LeftHand.Count, 0);
 }
 
 // Every relation is seen from both ends, lists are ascending, and only the places the
@@ -72,16 +68,12 @@ TEST_F(FreedomRules, FullBoardHasExactly35FreeTiles)
                            51, 52, 57, 58, 69, 70, 77, 78, 87, 88, 114, 115, 124, 125, 132, 133, 144}));
 }
 
-TEST_F(FreedomRules, TileUnderAnotherStaysLockedWithASideClear)
+TEST_F(FreedomRules, TileIsFreeOnlyUncoveredWithAllNeighboursOfOneSideGone)
 {
     present[3] = false;
-    EXPECT_TRUE(Locked(2));
+    EXPECT_TRUE(Locked(2)) << "a side is clear, but 1 lies on it";
     present[1] = false;
     EXPECT_FALSE(Locked(2));
-}
-
-TEST_F(FreedomRules, SideIsClearOnlyWhenAllItsNeighboursAreGone)
-{
     present[100] = false;
     EXPECT_TRUE(Locked(113)) << "112 still lies to the left, 114 to the right";
     present[112] = false;
@@ -120,7 +112,7 @@ protected:
     }
 };
 
-TEST_F(FaceMatching, FlowersMatchFlowersSeasonsMatchSeasonsOthersThemselves)
+TEST_F(FaceMatching, FlowersMatchFlowersSeasonsMatchSeasonsOthersThemselvesBothWays)
 {
     EXPECT_TRUE(Match(35, 38));
     EXPECT_FALSE(Match(38, 39));
@@ -128,21 +120,15 @@ TEST_F(FaceMatching, FlowersMatchFlowersSeasonsMatchSeasonsOthersThemselves)
     EXPECT_TRUE(Match(12, 12));
     EXPECT_FALSE(Match(12, 13));
     EXPECT_FALSE(Match(34, 35));
-}
-
-TEST_F(FaceMatching, MatchingIsSymmetricOverAllFaces)
-{
     for (std::int32_t a = 1; a <= FaceCount; ++a)
         for (std::int32_t b = 1; b <= FaceCount; ++b) EXPECT_EQ(Match(a, b), Match(b, a)) << a << " " << b;
 }
 
 TEST_F(FaceMatching, PositionZeroNeverMatches)
 {
-    faces[5] = 12;
-    faces[0] = 12;
+    faces[5] = faces[0] = 12;
     EXPECT_TRUE(TilesAreNotMatching(faces, 0, 5));
     EXPECT_TRUE(TilesAreNotMatching(faces, 5, 0));
-    EXPECT_TRUE(TilesAreNotMatching(faces, 0, 0));
 }
 
 class TileLocking : public TileRelations {
@@ -154,35 +140,21 @@ protected:
     }
 };
 
-TEST_F(TileLocking, NoTileIsNeverLocked)
-{
-    faces.fill(1);
-    for (std::int32_t lockingTile = 0; lockingTile <= 144; ++lockingTile) EXPECT_FALSE(Locks(lockingTile, 0));
-}
-
-TEST_F(TileLocking, TileOnTopAlwaysLocks)
+TEST_F(TileLocking, TopLocksAlwaysASideNeighbourOnlyWithTheOtherSideFilled)
 {
     EXPECT_TRUE(Locks(1, 2));
     EXPECT_FALSE(Locks(2, 1)) << "a tile below does not lock";
-}
-
-TEST_F(TileLocking, SideNeighbourLocksOnlyWhenTheOtherSideIsFilled)
-{
     // 59 lies between 58 and 60 in the front row.
     EXPECT_FALSE(Locks(58, 59));
     faces[60] = 7;
     EXPECT_TRUE(Locks(58, 59));
     EXPECT_FALSE(Locks(60, 59)) << "58 is still empty";
-    faces[58] = 7;
-    EXPECT_TRUE(Locks(60, 59));
     EXPECT_FALSE(Locks(61, 59)) << "not a neighbour";
-}
-
-TEST_F(TileLocking, EitherRowBesideTheHalfRowTileLocksIt)
-{
     faces[114] = 3;
-    EXPECT_TRUE(Locks(100, 113));
+    EXPECT_TRUE(Locks(100, 113)) << "either row beside the half-row tile locks it";
     EXPECT_TRUE(Locks(112, 113));
+    faces.fill(1);
+    for (std::int32_t lockingTile = 0; lockingTile <= 144; ++lockingTile) EXPECT_FALSE(Locks(lockingTile, 0));
 }
 
 } // namespace

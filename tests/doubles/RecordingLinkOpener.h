@@ -22,7 +22,6 @@ public:
 
     std::string SystemMessageText(std::int32_t code) override
     {
-        TextRequests.push_back(code);
         const auto found = SystemTexts.find(code);
         return found == SystemTexts.end() ? std::string() : found->second;
     }
@@ -31,7 +30,6 @@ public:
     std::map<std::int32_t, std::string> SystemTexts;
 
     std::vector<std::string> Links;
-    std::vector<std::int32_t> TextRequests;
 };
 
 } // namespace tessaron

@@ -25,7 +25,6 @@ public:
     MessageBoxAnswer ShowCriticalOkCancel(const std::string& title, const std::string& text) override
     {
         Boxes.push_back({Kind::CriticalOkCancel, title, text});
-        Notify();
         if (Answers.empty()) return MessageBoxAnswer::Ok;
         const MessageBoxAnswer answer = Answers.front();
         Answers.pop_front();
@@ -35,25 +34,12 @@ public:
     void ShowCriticalOk(const std::string& title, const std::string& text) override
     {
         Boxes.push_back({Kind::CriticalOk, title, text});
-        Notify();
     }
 
     // Answers of the OK/Cancel boxes in order; OK once they run out.
     std::deque<MessageBoxAnswer> Answers;
-    // Called while a box is "up", e.g. to check the state of a window behind it.
-    std::function<void(const Shown&)> OnShow;
-
     std::vector<Shown> Boxes;
     int Beeps = 0;
-
-private:
-    // A copy, so that a callback that raises another box keeps a valid argument.
-    void Notify()
-    {
-        if (!OnShow) return;
-        const Shown shown = Boxes.back();
-        OnShow(shown);
-    }
 };
 
 // Stands in for ending the process: counts how often the program would have ended.

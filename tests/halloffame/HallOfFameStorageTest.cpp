@@ -1,8 +1,6 @@
 #include "HallOfFameTestKit.h"
 
-#include "shell/QtSettingsStore.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace tessaron {
@@ -65,38 +63,6 @@ TEST(HallOfFameStorage, EmptySlotsRemoveTheirSections)
     EXPECT_EQ(services.Settings.LoadRegistryString("HallOfFame\\01", "Player", ""), "Anna");
     EXPECT_EQ(services.Settings.LoadRegistryString("HallOfFame\\05", "Player", ""), "");
     EXPECT_EQ(services.Memory.Count(), 5u);
-}
-
-// The moves record holds the codes 33 to 176; the upper ones must come back unchanged from
-// the real store after the program has ended.
-TEST(HallOfFameStorage, MovesRecordSurvivesTheRealStoreAndAFreshLoad)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const std::string path = folder.filePath(QStringLiteral("settings.ini")).toStdString();
-    QtSettingsStore store(path);
-    HallOfFameServices writer(&store);
-    ScriptedDialogs dialogs;
-    dialogs.Name = "Zoë";
-    writer.MakeHallOfFame()->InsertGame(dialogs, Seconds(95), Deal(7), MovesDownward(), SolvedAt);
-
-    // Read by a second store while the first is still open: the change is already on disk.
-    QtSettingsStore reopened(path);
-    HallOfFameServices services(&reopened);
-    auto hallOfFame = services.MakeHallOfFame();
-    const std::string expectedMoves = services.ConvertDeal(MovesDownward());
-    const std::string expectedTiles = services.ConvertDeal(Deal(7));
-    ASSERT_NE(expectedMoves.find("\u00B0"), std::string::npos);  // position 144, code 176
-
-    ASSERT_EQ(hallOfFame->List().Count(), 1);
-    const HallOfFameEntry& entry = hallOfFame->List().Entry(1);
-    EXPECT_EQ(entry.Moves, expectedMoves);
-    EXPECT_EQ(entry.Tiles, expectedTiles);
-    EXPECT_EQ(entry.Player, "Zoë");
-    EXPECT_NEAR(entry.Result, Seconds(95), Seconds(1) / 100);
-    EXPECT_NEAR(entry.Stamp, SolvedAt, Seconds(1) / 100);
-    EXPECT_TRUE(writer.Report.Box.Boxes.empty());
-    EXPECT_TRUE(services.Report.Box.Boxes.empty());
 }
 
 TEST(HallOfFameStorage, OriginTextNamesPlayerMomentAndTimeInTheLanguage)

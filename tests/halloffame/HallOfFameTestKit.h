@@ -9,10 +9,10 @@
 #include "shell/FormatPatterns.h"
 #include "shell/Locale.h"
 #include "shell/Registry.h"
-#include "sound/SoundService.h"
 #include "doubles/FixedSystemLocale.h"
 #include "doubles/MemorySettingsStore.h"
 #include "doubles/RecordingMessageBox.h"
+#include "doubles/RecordingSound.h"
 
 #include <cmath>
 #include <memory>
@@ -48,14 +48,6 @@ inline TileArray MovesDownward()
     for (int k = 1; k <= TileCount; ++k) moves[k] = TileCount + 1 - k;
     return moves;
 }
-
-class RecordingSound final : public SoundService {
-public:
-    static constexpr std::int32_t Stop = -1;
-    void SoundStart(std::int32_t soundId) override { Events.push_back(soundId); }
-    void SoundStop() override { Events.push_back(Stop); }
-    std::vector<std::int32_t> Events;
-};
 
 // Answers the name request from a script and records what InsertGame showed.
 class ScriptedDialogs final : public HallOfFameDialogs {

@@ -9,12 +9,8 @@ class HallOfFameWindow : public QObject {
     Q_OBJECT
 private slots:
     void EmptyListShowsHeadersOnlyAndClosesWithOne();
-    void RowsShowEntriesInRankColours();
-    void GermanWindowShowsGermanTextsAndTitle();
-    void SelectionKeptForTheRunIsShownAgain();
-    void ClickOnARowSelectsIt();
-    void DoubleClickOnTheHeaderWithoutSelectionKeepsTheWindowOpen();
-    void NewEntryIsOnLightCyanWithFocusOnNewGame();
+    void RowsShowEntriesInRankColoursAndTheLanguage();
+    void SelectionFollowsClicksAndKeys();
     void ButtonsGiveTheirChoices();
     void ButtonsGiveTheirChoices_data();
     void EnterPressesTheFocusedButton();
@@ -24,9 +20,7 @@ private slots:
 class HallOfFameWindowsFlow : public QObject {
     Q_OBJECT
 private slots:
-    void WinAgainstTheClockEntersTheNameAndShowsTheNewEntry();
-    void OwnBetterEntryIsShownOnLightGreyAfterTheMessage();
-    void FileMenuShowsTheListWithTheSelectionKept();
+    void BoardWonAgainstTheClockReplaysTheChallengedDeal();
 };
 
 class PlayerDialog : public QObject {

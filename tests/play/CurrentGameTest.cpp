@@ -36,34 +36,6 @@ TEST(CurrentGame, ClosingAndStartingAgainResumesTheSameDealFromTheFullBoard)
     EXPECT_EQ(next.Model.AvailableCommands(), (CommandAvailability{.TimingOption = true, .Hint = true}));
 }
 
-TEST(CurrentGame, ResumedDealKeepsItsOrigin)
-{
-    PlayBench bench;
-    bench.Start();
-    bench.Model.StartLoadedDeal(bench.Deal.Faces, "Puzzle");
-    EXPECT_EQ(bench.View.Kind, OriginKind::Origin);
-    bench.Model.GameSave();
-    bench.Model.ResumeSavedGame();
-    EXPECT_EQ(bench.View.Kind, OriginKind::Origin);
-    EXPECT_EQ(bench.View.Origin, "Puzzle");
-}
-
-TEST(CurrentGame, DamagedStoredGameGivesANewDealSilently)
-{
-    PlayBench bench;
-    std::string record = ConvertTilesToString(bench.Deal.Faces, bench.Report.Errors);
-    for (const std::string& damaged : {record.substr(1), record + "!", std::string(144, '!'), std::string()}) {
-        bench.Store.Write("Board", "Game", damaged);
-        bench.Sound.Clear();
-        const int builds = bench.Deals.Builds;
-        bench.Model.ResumeSavedGame();
-        EXPECT_EQ(bench.Deals.Builds, builds + 1);
-        EXPECT_EQ(bench.Sound.Events, std::vector<std::int32_t>{SoundNewGame});
-        EXPECT_EQ(bench.View.Kind, OriginKind::NewGame);
-    }
-    EXPECT_TRUE(bench.Report.Box.Boxes.empty());
-}
-
 TEST(CurrentGame, SolvedGameIsNotKeptForTheNextRun)
 {
     PlayBench bench;

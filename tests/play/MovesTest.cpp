@@ -28,43 +28,28 @@ protected:
     Play& model = bench.Model;
 };
 
-TEST_F(Selection, LockedOrUnmatchedTileIsRefusedWithEvent0)
+TEST_F(Selection, RefuseDeselectAndReplaceWithTheirSounds)
 {
     EXPECT_FALSE(model.SelectTile(2));  // under the top tile
     EXPECT_EQ(model.SelectedTile1(), 0);
     ASSERT_TRUE(model.SelectTile(88));
     EXPECT_FALSE(model.SelectTile(1));  // free, but another face
-    EXPECT_EQ(model.SelectedTile1(), 88);
-    EXPECT_EQ(model.SelectedTile2(), 0);
     EXPECT_FALSE(bench.View.Bright[1]);
-    EXPECT_EQ(bench.Sound.Events, (std::vector<std::int32_t>{SoundTileLocked, SoundTileSelected, SoundTileLocked}));
-}
-
-TEST_F(Selection, ClickingTheFirstTileAgainMakesTheSecondTheFirst)
-{
-    model.SelectTile(88);
-    model.SelectTile(114);
-    EXPECT_TRUE(model.AvailableCommands().DoMove);
-    EXPECT_TRUE(model.SelectTile(88));
-    EXPECT_EQ(model.SelectedTile1(), 114);
-    EXPECT_EQ(model.SelectedTile2(), 0);
-    EXPECT_TRUE(bench.View.Bright[114]);
-    EXPECT_FALSE(bench.View.Bright[88]);
-    EXPECT_TRUE(model.AvailableCommands().Peek);
-    EXPECT_FALSE(model.AvailableCommands().DoMove);
-    EXPECT_EQ(bench.Sound.Events, (std::vector<std::int32_t>(3, SoundTileSelected)));
-}
-
-TEST_F(Selection, ThirdMatchingTileReplacesTheSecond)
-{
-    model.SelectTile(88);
-    model.SelectTile(114);
+    EXPECT_TRUE(model.SelectTile(114));
+    // A third matching tile replaces the second.
     EXPECT_TRUE(model.SelectTile(144));
-    EXPECT_EQ(model.SelectedTile1(), 88);
     EXPECT_EQ(model.SelectedTile2(), 144);
     EXPECT_FALSE(bench.View.Bright[114]);
     EXPECT_TRUE(bench.View.Visible[114]);
+    // Clicking the first tile again makes the second the first.
+    EXPECT_TRUE(model.SelectTile(88));
+    EXPECT_EQ(model.SelectedTile1(), 144);
+    EXPECT_EQ(model.SelectedTile2(), 0);
     EXPECT_TRUE(bench.View.Bright[144]);
+    EXPECT_FALSE(bench.View.Bright[88]);
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Peek = true, .TimingOption = true}));
+    EXPECT_EQ(bench.Sound.Events, (std::vector<std::int32_t>{SoundTileLocked, SoundTileSelected, SoundTileLocked,
+                                                             SoundTileSelected, SoundTileSelected, SoundTileSelected}));
 }
 
 class Moves : public ::testing::Test {
@@ -135,14 +120,7 @@ TEST_F(Moves, UndoUndoRedoGivesTheBoardOfOneUndo)
     EXPECT_EQ(bench.View.Visible, afterOneUndo);
     EXPECT_EQ(bench.Sound.Events, (std::vector<std::int32_t>{SoundTileSelected, SoundTileSelected, SoundTileRemoval}));
     EXPECT_TRUE(model.AvailableCommands().Redo);
-    model.RedoNextMove();
-    EXPECT_EQ(model.RemovedCount(), model.RemovedCountMax());
-    EXPECT_FALSE(model.AvailableCommands().Redo);
-}
-
-TEST_F(Moves, NewMoveAfterUndoDropsTheRedoList)
-{
-    for (int k : {72, 71}) bench.MovePair(k);
+    // A new move after an undo drops the rest of the redo list.
     model.UndoLastMove();
     bench.MovePair(71);
     EXPECT_EQ(model.RemovedCountMax(), 4);

@@ -1,12 +1,11 @@
-// Peek mode, and the two ways single lifts could break the pairs that undo and redo rely on.
+// Peek mode, and the two ways single lifts could break the pairs that undo and redo rely on
+// (random play on the board window checks the pairs after every action).
 #include "PlayBench.h"
 
 #include "board/Rules.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
-#include <vector>
 
 namespace tessaron {
 namespace {
@@ -81,66 +80,6 @@ TEST_F(PeekMode, RedoStopsAtEntriesThatAreNoLongerAMove)
     EXPECT_EQ(model.RemovedCount(), 2);
     EXPECT_TRUE(bench.View.Visible[stranger]);
     EXPECT_TRUE(bench.View.Visible[partner]);
-}
-
-// A present free tile that matches the first selected one, so random play makes moves.
-std::int32_t FreePartner(const Play& model)
-{
-    const std::int32_t first = model.SelectedTile1();
-    for (std::int32_t tile = 1; first != 0 && tile <= TileCount; ++tile)
-        if (tile != first && model.IsPresent(tile) && !model.IsLocked(tile) &&
-            !TilesAreNotMatching(model.TileFaces(), first, tile))
-            return tile;
-    return 1;
-}
-
-std::int32_t RandomFreeTile(const Play& model, std::mt19937& pick)
-{
-    std::vector<std::int32_t> free;
-    for (std::int32_t tile = 1; tile <= TileCount; ++tile)
-        if (model.IsPresent(tile) && !model.IsLocked(tile)) free.push_back(tile);
-    return free.empty() ? 1 : free[pick() % free.size()];
-}
-
-// Whatever the player does, undo and redo only ever see a removal list in pairs, and redo
-// takes off two tiles or none.
-TEST(PeekUndoRedoProperty, RemovalListStaysInPairsWheneverUndoOrRedoIsAvailable)
-{
-    for (std::uint64_t seed = 1; seed <= 6; ++seed) {
-        PlayBench bench(seed);
-        bench.Start();
-        Play& model = bench.Model;
-        std::mt19937 pick(static_cast<std::uint32_t>(seed));
-        int moves = 0;
-        int peeks = 0;
-        for (int step = 0; step < 1500; ++step) {
-            const auto before = model.RemovedCount();
-            const int action = static_cast<int>(pick() % 10);
-            switch (action) {
-            case 0: case 1: model.SelectTile(RandomFreeTile(model, pick)); break;
-            case 2: case 3: model.SelectTile(FreePartner(model)); break;
-            case 4: model.DoMove(); break;
-            case 5: if (pick() % 3 == 0) model.Peek(); break;
-            case 6: model.UndoLastMove(); break;
-            case 7: model.RedoNextMove(); break;
-            case 8: model.RestartGame(); break;
-            default: model.SelectTile(1 + static_cast<std::int32_t>(pick() % TileCount)); break;
-            }
-            const CommandAvailability available = model.AvailableCommands();
-            if (available.Undo || available.Redo) {
-                ASSERT_EQ(model.RemovedCount() % 2, 0) << "seed " << seed << " step " << step;
-            }
-            if (action == 7) {
-                ASSERT_TRUE(model.RemovedCount() == before || model.RemovedCount() == before + 2);
-            }
-            moves += action == 4 && model.RemovedCount() == before + 2 ? 1 : 0;
-            peeks += action == 5 && model.RemovedCount() == before + 1 ? 1 : 0;
-            ASSERT_EQ(bench.View.Visible, model.Presence());
-        }
-        EXPECT_TRUE(bench.Report.Box.Boxes.empty());
-        EXPECT_GE(moves, 5) << "seed " << seed;  // the walk really plays
-        EXPECT_GE(peeks, 3) << "seed " << seed;
-    }
 }
 
 } // namespace

@@ -61,7 +61,14 @@ private slots:
         const BoardControls controls(bench);
         const InvariantContext context{TileCount - 2};
         QCOMPARE(QString::fromStdString(CheckBoardInvariants(bench, controls, context)), QString());
+        // A tile still in play showing the picture of another face.
+        const std::int32_t shown = bench.Deal.Pair(71).first;
+        std::int32_t other = 1;
+        while (bench.Deal.Faces[other] == bench.Deal.Faces[shown]) ++other;
+        const QPixmap shownPicture = controls.Tiles[shown]->Picture();
         const std::vector<std::pair<std::function<void()>, std::function<void()>>> faults = {
+            {[&] { controls.Tiles[shown]->SetPicture(controls.Tiles[other]->Picture()); },
+             [&] { controls.Tiles[shown]->SetPicture(shownPicture); }},
             {[&] { controls.Tiles[bench.Deal.Pair(71).first]->hide(); },
              [&] { controls.Tiles[bench.Deal.Pair(71).first]->show(); }},
             {[&] { controls.Redo->setEnabled(true); }, [&] { controls.Redo->setEnabled(false); }},

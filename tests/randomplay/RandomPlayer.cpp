@@ -51,13 +51,7 @@ RandomPlayer::RandomPlayer(BoardBench& bench, const QString& folder, int knownDe
     fifthCopy[12] = fifthCopy[13] == fifthCopy[12] ? fifthCopy[14] : fifthCopy[13];
     if (fifthCopy == valid) fifthCopy[12] = 'J' + 1;
     const std::vector<std::pair<const char*, std::string>> invalid = {
-        {"WrongCase.tsg", wrongCase},
-        {"Short.tsg", valid.substr(0, 100)},
-        {"Empty.tsg", std::string()},
-        {"FifthCopy.tsg", fifthCopy},
-        {"Text.tsg", std::string(GameFileSize, '\n')},
-        {"Controls.tsg", std::string("TessaronGame") + std::string(144, '\x01')},
-    };
+        {"WrongCase.tsg", wrongCase}, {"Short.tsg", valid.substr(0, 100)}, {"FifthCopy.tsg", fifthCopy}};
     for (const auto& [name, bytes] : invalid) {
         const QString path = QDir(folder_).filePath(QString::fromLatin1(name));
         WriteBytes(path, bytes);
@@ -177,28 +171,10 @@ void RandomPlayer::ScriptHallOfFame(Random& random)
         companions.Tiles = std::next(known_.begin(), Pick(random, int(known_.size())))->first;
 }
 
-std::string RandomPlayer::ClickTile(Random& random, std::int32_t tile, bool doubleClick)
-{
-    TilePicture* picture = controls_->Tiles[tile];
-    QWidget* surface = bench_.Board->centralWidget();
-    const QPoint point = picture->geometry().topLeft() + QPoint(4 + Pick(random, 32), 4 + Pick(random, 48));
-    // As the window system would: the click goes to whatever is visible at that point.
-    QWidget* target = surface->childAt(point);
-    if (!target) target = surface;
-    const QPoint local = target->mapFrom(surface, point);
-    QTest::mouseClick(target, Qt::LeftButton, {}, local);
-    if (doubleClick) {
-        QTest::mouseDClick(target, Qt::LeftButton, {}, local);
-        QTest::mouseRelease(target, Qt::LeftButton, {}, local);
-    }
-    return std::string(doubleClick ? "double click at tile " : "click at tile ") + std::to_string(tile)
-        + (picture->isVisible() ? "" : " (hidden)");
-}
-
-std::string RandomPlayer::ClickSomewhere(Random& random, bool doubleClick)
+// As the window system would: the click goes to whatever is visible at that point.
+std::string RandomPlayer::ClickAt(QPoint point, bool doubleClick)
 {
     QWidget* surface = bench_.Board->centralWidget();
-    const QPoint point(Pick(random, surface->width()), Pick(random, surface->height()));
     QWidget* target = surface->childAt(point);
     if (!target) target = surface;
     const QPoint local = target->mapFrom(surface, point);
@@ -209,6 +185,18 @@ std::string RandomPlayer::ClickSomewhere(Random& random, bool doubleClick)
     }
     return std::string(doubleClick ? "double click at " : "click at ") + std::to_string(point.x()) + ","
         + std::to_string(point.y()) + " on " + target->objectName().toStdString();
+}
+
+std::string RandomPlayer::ClickTile(Random& random, std::int32_t tile, bool doubleClick)
+{
+    const QPoint corner = controls_->Tiles[tile]->geometry().topLeft();
+    return ClickAt(corner + QPoint(4 + Pick(random, 32), 4 + Pick(random, 48)), doubleClick);
+}
+
+std::string RandomPlayer::ClickSomewhere(Random& random, bool doubleClick)
+{
+    QWidget* surface = bench_.Board->centralWidget();
+    return ClickAt(QPoint(Pick(random, surface->width()), Pick(random, surface->height())), doubleClick);
 }
 
 std::string RandomPlayer::ClickFreeTile(Random& random)

@@ -40,6 +40,7 @@ public:
 
 private:
     using Random = std::mt19937_64;
+    std::string ClickAt(QPoint point, bool doubleClick);
     std::string ClickSomewhere(Random& random, bool doubleClick);
     std::string ClickTile(Random& random, std::int32_t tile, bool doubleClick);
     std::string ClickFreeTile(Random& random);

@@ -8,7 +8,7 @@
 namespace tessaron {
 namespace {
 
-TEST(DateTimeText, MomentsAndElapsedTimesRoundTrip)
+TEST(DateTimeText, MomentsAndElapsedTimesRoundTripAndZeroIsTheEmptyText)
 {
     RecordingErrorReport report;
     const double moment = DateSerial(2004, 3, 5) + TimeSerial(7, 8, 9);
@@ -16,30 +16,15 @@ TEST(DateTimeText, MomentsAndElapsedTimesRoundTrip)
     EXPECT_DOUBLE_EQ(ConvertDateTimeToDate("20040305070809", report.Errors), moment);
     EXPECT_EQ(ConvertTimeToString(TimeSerial(1, 2, 3)), "010203");
     EXPECT_DOUBLE_EQ(ConvertTimeToDate("010203", report.Errors), TimeSerial(1, 2, 3));
-    EXPECT_TRUE(report.Box.Boxes.empty());
-}
-
-TEST(DateTimeText, ZeroIsTheEmptyTextAndBack)
-{
-    RecordingErrorReport report;
+    EXPECT_EQ(ConvertTimeToString(TimeSerial(25, 0, 0)), "010000") << "only the time of day is kept";
+    // Parts out of range roll over.
+    EXPECT_DOUBLE_EQ(ConvertDateTimeToDate("20031305007500", report.Errors),
+                     DateSerial(2004, 1, 5) + TimeSerial(1, 15, 0));
     EXPECT_EQ(ConvertTimeToString(0), "");
     EXPECT_EQ(ConvertDateTimeToString(0), "");
     EXPECT_EQ(ConvertTimeToDate("", report.Errors), 0);
     EXPECT_EQ(ConvertDateTimeToDate("", report.Errors), 0);
-    EXPECT_EQ(ConvertTimeToDate("000000", report.Errors), 0);
-}
-
-TEST(DateTimeText, ElapsedTimeKeepsOnlyTheTimeOfDay)
-{
-    EXPECT_EQ(ConvertTimeToString(TimeSerial(25, 0, 0)), "010000");
-}
-
-TEST(DateTimeText, PartsOutOfRangeRollOver)
-{
-    RecordingErrorReport report;
-    EXPECT_DOUBLE_EQ(ConvertDateTimeToDate("20031305007500", report.Errors),
-                     DateSerial(2004, 1, 5) + TimeSerial(1, 15, 0));
-    EXPECT_DOUBLE_EQ(ConvertTimeToDate("007500", report.Errors), TimeSerial(1, 15, 0));
+    EXPECT_TRUE(report.Box.Boxes.empty());
 }
 
 TEST(DateTimeText, TextWithLettersOrTooShortIsReportedAndGivesZero)

@@ -177,6 +177,8 @@ private slots:
         QTest::newRow("a folder") << "Folder.tsg" << QByteArray() << "frmBoard.GameFileLoad";
         QTest::newRow("wrong signature") << "Wrong.tsg" << QByteArray(156, 'T') << "Load Tessaron game";
         QTest::newRow("too short") << "Short.tsg" << QByteArray("TessaronGame!!") << "Load Tessaron game";
+        QTest::newRow("one face 144 times") << "Copies.tsg" << QByteArray("TessaronGame") + QByteArray(144, '!')
+                                            << "Load Tessaron game";
     }
 
     void FailedLoadLeavesTheGameInProgress()
@@ -208,6 +210,9 @@ private slots:
         Load(bench, path);
         QCOMPARE(bench.Report.Titles(), std::vector<std::string>{report.toStdString()});
         QVERIFY(GameSnapshot(bench) == before);
+        if (report == "Load Tessaron game") {
+            QCOMPARE(bench.Report.Box.Boxes[0].Text, "'" + path.toStdString() + "' is not a valid Tessaron game file.");
+        }
     }
 };
 

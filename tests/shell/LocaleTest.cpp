@@ -20,43 +20,29 @@ protected:
     Locale locale{registry, report.Errors, system, &platformTexts};
 };
 
-TEST_F(LocaleRule, FirstRunOnAGermanSystemIsGermanAndOnlyTheVersionStays)
+// Without a valid stored choice the system language decides (German for German, English
+// for anything else) and is written back; a stored choice wins over the system.
+TEST_F(LocaleRule, StoredChoiceWinsElseTheSystemLanguageDecidesAndIsStored)
 {
-    system.Lcid = FixedSystemLocale::German;
-    locale.LoadLocaleFromRegistry();
-    EXPECT_EQ(locale.GetLocale(), 1);
-    EXPECT_EQ(store.Read("General", "Locale"), "1");
-    registry.CleanupRegistry();
+    struct Case {
+        std::uint32_t System;
+        const char* Stored;
+        int Expected;
+    };
+    for (const Case& c : {Case{FixedSystemLocale::German, nullptr, 1}, Case{FixedSystemLocale::French, nullptr, 0},
+                          Case{FixedSystemLocale::German, "5", 1}, Case{FixedSystemLocale::English, "1", 1}}) {
+        store.RemoveAll();
+        if (c.Stored) store.Write("General", "Locale", c.Stored);
+        system.Lcid = c.System;
+        locale.LoadLocaleFromRegistry();
+        EXPECT_EQ(locale.GetLocale(), c.Expected) << c.System;
+        EXPECT_EQ(store.Read("General", "Locale"), std::to_string(c.Expected));
+        EXPECT_EQ(locale.LocaleStringBase, c.Expected == 1 ? 2048 : 1024);
+    }
+    EXPECT_TRUE(report.Box.Boxes.empty());
+    registry.CleanupRegistry();  // a first run keeps only the version, the language stays
     EXPECT_EQ(store.Count(), 1u);
     EXPECT_EQ(locale.GetLocale(), 1);
-    EXPECT_EQ(locale.DateTimeFormat, "dd\\.mm\\.yyyy hh\\:nn");
-}
-
-TEST_F(LocaleRule, AnyOtherSystemLanguageGivesEnglish)
-{
-    system.Lcid = FixedSystemLocale::French;
-    locale.LoadLocaleFromRegistry();
-    EXPECT_EQ(locale.GetLocale(), 0);
-    EXPECT_EQ(store.Read("General", "Locale"), "0");
-}
-
-TEST_F(LocaleRule, StoredChoiceWinsOverTheSystem)
-{
-    store.Write("General", "Locale", "1");
-    locale.LoadLocaleFromRegistry();
-    EXPECT_EQ(locale.GetLocale(), 1);
-    EXPECT_EQ(locale.LocaleStringBase, 2048);
-    EXPECT_EQ(report.Errors.ErrorNumberFormat, "\"Visual Basic Fehler \"0");
-}
-
-TEST_F(LocaleRule, OutOfRangeChoiceFallsToTheSystemRuleAndIsWrittenBack)
-{
-    system.Lcid = FixedSystemLocale::German;
-    store.Write("General", "Locale", "5");
-    locale.LoadLocaleFromRegistry();
-    EXPECT_EQ(locale.GetLocale(), 1);
-    EXPECT_EQ(store.Read("General", "Locale"), "1");
-    EXPECT_TRUE(report.Box.Boxes.empty());
 }
 
 TEST_F(LocaleRule, TextThatIsNoNumberIsReportedThenTheSystemRuleDecides)

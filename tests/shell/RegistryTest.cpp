@@ -21,6 +21,8 @@ TEST_F(RegistryTest, SavingTheDefaultOrAnEmptyValueRemovesTheStoredValue)
 {
     registry.SaveRegistryString("General", "Player", "Ann", "N.N.");
     EXPECT_EQ(registry.LoadRegistryString("General", "Player", "N.N."), "Ann");
+    registry.SaveRegistryString("General", "Player", "n.n.", "N.N.");
+    EXPECT_EQ(store.Read("General", "Player"), "n.n.") << "the default is compared case-sensitively";
     registry.SaveRegistryString("General", "Player", "N.N.", "N.N.");
     EXPECT_FALSE(store.Read("General", "Player"));
 
@@ -31,12 +33,6 @@ TEST_F(RegistryTest, SavingTheDefaultOrAnEmptyValueRemovesTheStoredValue)
     store.Log.clear();
     registry.SaveRegistryString("Board", "Game", "", "");
     EXPECT_TRUE(store.Log.empty());
-}
-
-TEST_F(RegistryTest, DefaultComparisonIsCaseSensitive)
-{
-    registry.SaveRegistryString("General", "Player", "n.n.", "N.N.");
-    EXPECT_EQ(store.Read("General", "Player"), "n.n.");
 }
 
 TEST_F(RegistryTest, SavingTheDefaultAlsoRemovesAStoredEmptyText)
@@ -55,8 +51,6 @@ TEST_F(RegistryTest, SinglesUseTheRegionalDecimalSeparatorAndSevenDigits)
     EXPECT_FLOAT_EQ(registry.LoadRegistrySingle("Board", "Left", 0), 1234.5f);
     registry.SaveRegistrySingle("Board", "Top", 2.0f / 3.0f, 1);
     EXPECT_EQ(store.Read("Board", "Top"), "0,6666667");
-    registry.SaveRegistrySingle("Board", "Top", 0, 1);
-    EXPECT_EQ(store.Read("Board", "Top"), "0");
     registry.SaveRegistrySingle("Board", "Top", 1, 1);
     EXPECT_FALSE(store.Read("Board", "Top"));
     EXPECT_FLOAT_EQ(registry.LoadRegistrySingle("Board", "Top", -7), -7);
@@ -91,14 +85,9 @@ TEST_F(RegistryTest, FirstRunAndOtherVersionWipeEverythingAndRecordThisVersion)
         EXPECT_EQ(store.Count(), 1u);
         EXPECT_EQ(store.Read("General", "Version"), "01.00");
     }
-}
-
-TEST_F(RegistryTest, SameVersionKeepsTheSettings)
-{
-    store.Write("General", "Version", "01.00");
     store.Write("HallOfFame\\01", "Player", "Ann");
     registry.CleanupRegistry();
-    EXPECT_EQ(store.Read("HallOfFame\\01", "Player"), "Ann");
+    EXPECT_EQ(store.Read("HallOfFame\\01", "Player"), "Ann") << "the same version keeps the settings";
 }
 
 } // namespace

@@ -35,20 +35,5 @@ TEST(SoundDialogRows, ColourAndButtonsFollowTheFieldText)
     EXPECT_EQ(EvaluateSoundRow("gone.wav", "gone.wav", builtin).Label, SettingMark::Normal);
 }
 
-TEST(SoundDialogSave, AChangedCheckBoxWinsOverAnInvalidPath)
-{
-    using M = SettingMark;
-    std::array<M, SoundCount> labels{};
-    const std::array<M, 3> boxesSaved{}, oneBoxChanged{M::Normal, M::Changed, M::Normal};
-    EXPECT_FALSE(EnableSave(boxesSaved, labels));
-    labels[7] = M::Changed;
-    EXPECT_TRUE(EnableSave(boxesSaved, labels));
-    labels[9] = M::Invalid;
-    EXPECT_FALSE(EnableSave(boxesSaved, labels));
-    EXPECT_TRUE(EnableSave(oneBoxChanged, labels));
-    EXPECT_EQ(CheckBoxMark(true, false), M::Changed);
-    EXPECT_EQ(CheckBoxMark(false, false), M::Normal);
-}
-
 } // namespace
 } // namespace tessaron

@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QStringList>
 #include <QTest>
 
 #include <memory>
@@ -32,10 +31,12 @@ struct BoardBench : DoubleServices {
     // The deal the board resumes when it opens.
     void StoreGame(const TileArray& faces) { Store.Write("Board", "Game", ConvertTilesToString(faces, Report.Errors)); }
 
-    // Creates and shows the board and waits for its first deal; true when it came.
-    bool Open()
+    // Creates and shows the board (with the recording companions unless others are given)
+    // and waits for its first deal; true when it came.
+    bool Open(BoardCompanions* companions = nullptr)
     {
-        Board = std::make_unique<frmBoard>(Wiring, Companions, BoardOptions{&Timer, [this] { ++ProgramEnds; }, Solver});
+        Board = std::make_unique<frmBoard>(Wiring, companions ? *companions : Companions,
+                                           BoardOptions{&Timer, [this] { ++ProgramEnds; }, Solver});
         Board->show();
         if (!QTest::qWaitFor([this] { return Board->Model().DealExists(); }, 5000)) return false;
         Board->activateWindow();
@@ -83,21 +84,6 @@ struct BoardBench : DoubleServices {
         int count = 0;
         for (std::int32_t tile = 1; tile <= TileCount; ++tile) count += Tile(tile)->isVisible() ? 1 : 0;
         return count;
-    }
-
-    // The enabled buttons and menu items that play changes, in a fixed order.
-    QString EnabledCommands() const
-    {
-        QStringList enabled;
-        for (const char* name : {"cmdRedoNextMove", "cmdRemoveTile", "cmdRemoveTiles", "cmdUndoLastMove"})
-            if (Button(name)->isEnabled()) enabled << QString::fromLatin1(name);
-        for (const char* name : {"mnuFileNewGame", "mnuFileLoadGame", "mnuFileSaveGame", "mnuFileShowHallOfFame",
-                                 "mnuFileQuit", "mnuGameUndoLastMove", "mnuGameRedoNextMove", "mnuGameRemoveTiles",
-                                 "mnuGameRemoveTile", "mnuGameRestartGame", "mnuOptionTimingActive",
-                                 "mnuOptionEditSounds", "mnuOptionLocaleSelect_0", "mnuOptionLocaleSelect_1",
-                                 "mnuHelpAbout"})
-            if (Action(name)->isEnabled()) enabled << QString::fromLatin1(name);
-        return enabled.join(QLatin1Char(' '));
     }
 
     BoardGeometry Geometry{Report.Errors};

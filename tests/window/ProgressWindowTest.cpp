@@ -1,32 +1,19 @@
-// The progress window of a deal build, driven by the real generator.
+// The progress window of a deal build, driven by the real generator and by the board.
+#include "BoardBench.h"
 #include "board/BoardGeometry.h"
 #include "board/GameCreator.h"
-#include "doubles/FixedSystemLocale.h"
-#include "doubles/MemorySettingsStore.h"
-#include "doubles/RecordingMessageBox.h"
-#include "shell/Locale.h"
-#include "shell/Registry.h"
 #include "shell/frmGame.h"
 
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace tessaron {
 
 class ProgressWindowTest : public QObject {
     Q_OBJECT
-
-    struct Bench {
-        Bench() { Texts.SetLocale(); }
-        RecordingErrorReport Report;
-        MemorySettingsStore Store;
-        FixedSystemLocale System;
-        Registry Settings{Store, Report.Errors, System};
-        Locale Texts{Settings, Report.Errors, System};
-        int Ends = 0;
-    };
 
     static QString Count(QWidget* window, int step)
     {
@@ -36,12 +23,13 @@ class ProgressWindowTest : public QObject {
 private slots:
     void CountsTheStepsOfARealBuildAndClosesASecondAfterIt()
     {
-        Bench bench;
+        DoubleServices bench(1);
+        int ends = 0;
         BoardGeometry geometry(bench.Report.Errors);
         geometry.CreateTileRelations(BoardLayout, 36.0f, 52.0f);
         SeededRandomSource random(3);
         GameCreator creator(geometry, random, bench.Report.Errors);
-        QPointer<frmGame> window = new frmGame(bench.Texts, bench.Report.Errors, nullptr, [&bench] { ++bench.Ends; });
+        QPointer<frmGame> window = new frmGame(bench.Texts, bench.Report.Errors, nullptr, [&ends] { ++ends; });
         TileArray faces{};
         creator.GameCreate(faces, *window, false);
 
@@ -53,7 +41,7 @@ private slots:
         QCOMPARE(window->findChild<QLabel*>("lblTitle_2")->text(), QString("Placing tiles..."));
         QVERIFY(!window->findChild<QPushButton*>("cmdCancel")->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(window.isNull(), 3000);  // closed and gone
-        QCOMPARE(bench.Ends, 0);
+        QCOMPARE(ends, 0);
     }
 
     // Deleting the window while the build still reports to it would crash the build.
@@ -90,8 +78,9 @@ private slots:
 
     void LaterStepsStartAgainAndCancelEndsTheProgram()
     {
-        Bench bench;
-        QPointer<frmGame> window = new frmGame(bench.Texts, bench.Report.Errors, nullptr, [&bench] { ++bench.Ends; });
+        DoubleServices bench(1);
+        int ends = 0;
+        QPointer<frmGame> window = new frmGame(bench.Texts, bench.Report.Errors, nullptr, [&ends] { ++ends; });
         window->ShowStep(0);
         window->ShowStep(2);
         window->ShowStep(3);
@@ -102,10 +91,35 @@ private slots:
         QCOMPARE(Count(window, 3), QString());
         QCOMPARE(window->StepCount(3), 0);
         QTest::mouseClick(window->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
-        QCOMPARE(bench.Ends, 1);
+        QCOMPARE(ends, 1);
         window->ShowStep(4);  // no such step: reported, the window goes on
         QCOMPARE(bench.Report.Titles(), std::vector<std::string>{"frmGame.ShowStep"});
         delete window;
+    }
+
+    // Cancel during a build the board started ends the program at once, without saving.
+    void CancelDuringTheBoardsBuildEndsTheProgramWithoutSaving()
+    {
+        BoardBench bench;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        bench.MovePair(72);
+        const std::size_t writesBefore = bench.Store.Log.size();
+        int endsAtCancel = -1;
+        std::size_t writesAtCancel = 0;
+        QTimer watcher;  // runs inside the build, where the progress window lets events through
+        connect(&watcher, &QTimer::timeout, [&] {
+            auto* progress = bench.Board->findChild<frmGame*>();
+            if (endsAtCancel >= 0 || !progress || !progress->isVisible()) return;
+            QTest::mouseClick(progress->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+            endsAtCancel = bench.ProgramEnds;
+            writesAtCancel = bench.Store.Log.size();
+        });
+        watcher.start(0);
+        bench.Key(Qt::Key_N, Qt::ControlModifier);
+        watcher.stop();
+        QCOMPARE(endsAtCancel, 1);
+        QCOMPARE(writesAtCancel, writesBefore);
     }
 };
 
