@@ -4,6 +4,7 @@
 #include "window/frmBoard.h"
 
 #include "window/BoardAccessibility.h"
+#include "window/BoardSurface.h"
 #include "window/TilePicture.h"
 
 #include <QAction>

@@ -54,4 +54,24 @@ TileArray DeadEndDeal(int movesBeforeDeadEnd)
     return faces;
 }
 
+TileArray ThreeFreeOfOneFace(TileArray faces)
+{
+    const std::array<std::int32_t, 3> targets{88, 114, 144};
+    auto isTarget = [&](std::int32_t tile) { return tile == 88 || tile == 114 || tile == 144; };
+    // Swapping faces keeps the deal valid: every face keeps its count.
+    auto swapWithFirst = [&](std::int32_t tile, auto wanted) {
+        for (std::int32_t other = 2; other <= TileCount; ++other)
+            if (!isTarget(other) && wanted(faces[other])) {
+                std::swap(faces[tile], faces[other]);
+                return;
+            }
+    };
+    if (faces[88] > LastOrdinaryFace) swapWithFirst(88, [](std::int32_t face) { return face <= LastOrdinaryFace; });
+    const std::int32_t face = faces[88];
+    for (std::int32_t tile : targets)
+        if (faces[tile] != face) swapWithFirst(tile, [face](std::int32_t other) { return other == face; });
+    if (faces[1] == face) swapWithFirst(1, [face](std::int32_t other) { return other != face; });
+    return faces;
+}
+
 } // namespace tessaron

@@ -44,4 +44,8 @@ inline KnownDeal GenerateDeal(const BoardGeometry& geometry, ErrorReport& errors
 // 101): each of these pairs is the only free match at its turn.
 TileArray DeadEndDeal(int movesBeforeDeadEnd);
 
+// The deal with faces swapped so that the free positions 88, 114 and 144 share one face and
+// the free top tile 1 has another; still a valid deal.
+TileArray ThreeFreeOfOneFace(TileArray faces);
+
 } // namespace tessaron

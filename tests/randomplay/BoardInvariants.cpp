@@ -58,7 +58,7 @@ std::pair<std::int32_t, bool> ShownLook(const QPixmap& shown)
     std::pair<std::int32_t, bool> look{0, false};
     for (std::int32_t face = 1; face <= FaceCount && look.first == 0; ++face)
         for (const bool bright : {false, true})
-            if (reference.Face(face, bright).toImage() == image) look = {face, bright};
+            if (reference.Face(face, bright, 1).toImage() == image) look = {face, bright};
     return known[shown.cacheKey()] = look;
 }
 

@@ -15,6 +15,16 @@ namespace tessaron {
 class ProgressWindowTest : public QObject {
     Q_OBJECT
 
+    struct Bench {
+        Bench() { Texts.SetLocale(); }
+        RecordingErrorReport Report;
+        MemorySettingsStore Store;
+        FixedSystemLocale System;
+        Registry Settings{Store, Report.Errors, System};
+        Locale Texts{Settings, Report.Errors, System};
+        int Ends = 0;
+    };
+
     static QString Count(QWidget* window, int step)
     {
         return window->findChild<QLabel*>(QStringLiteral("lblCount_%1").arg(step))->text();
