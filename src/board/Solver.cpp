@@ -73,7 +73,8 @@ public:
         SolverAnswer answer;
         if (Stopped()) return answer;
         // Tiles leave in pairs of one group: a group with an odd count can never be cleared.
-        // Only faces outside a deal's make groups of more than four.
+        // Only faces outside a deal's make a group of more than four; the search does not
+        // take those on and leaves them undecided.
         for (std::int32_t count : groupPresent_) {
             if (count % 2 != 0) {
                 answer.Verdict = SolverVerdict::Lost;
