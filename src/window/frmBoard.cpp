@@ -185,8 +185,6 @@ double frmBoard::TwipsPerPixel() const
 void frmBoard::FormLocationLoad()
 {
     Guarded(services_.Errors, BoardObject, "FormLocationLoad", [this] {
-        // Nothing stored (a first start): the window system places the window.
-        if (services_.Settings.LoadRegistryString("Board", "Left", "").empty()) return;
         const QScreen* shown = screen();
         if (!shown) return;
         const double twips = TwipsPerPixel();
@@ -204,6 +202,10 @@ void frmBoard::FormLocationLoad()
             const QSize stored(int(std::lround(width / twips)), int(std::lround(height / twips)));
             if (stored != size()) resize(stored);
         }
+        // No place stored (a first start): the window system places the window.
+        if (services_.Settings.LoadRegistryString("Board", "Left", "").empty() &&
+            services_.Settings.LoadRegistryString("Board", "Top", "").empty())
+            return;
         const QRect frame = frameGeometry();
         const double left = services_.Settings.LoadRegistrySingle("Board", "Left", float(frame.x() * twips));
         if (!EdgeKeepsWindowOnDesktop(left, frame.width() * twips, desktop.x() * twips, desktop.width() * twips))

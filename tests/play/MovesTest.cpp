@@ -47,7 +47,7 @@ TEST_F(Selection, RefuseDeselectAndReplaceWithTheirSounds)
     EXPECT_EQ(model.SelectedTile2(), 0);
     EXPECT_TRUE(bench.View.Bright[144]);
     EXPECT_FALSE(bench.View.Bright[88]);
-    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Peek = true, .TimingOption = true}));
+    EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Peek = true, .TimingOption = true, .Hint = true}));
     EXPECT_EQ(bench.Sound.Events, (std::vector<std::int32_t>{SoundTileLocked, SoundTileSelected, SoundTileLocked,
                                                              SoundTileSelected, SoundTileSelected, SoundTileSelected}));
 }

@@ -230,7 +230,7 @@ std::string CheckBoardInvariants(const BoardBench& bench, const BoardControls& c
     }
 
     // Messages: the banner of the current language only while won; the dead-end text only on a dead end.
-    const bool won = count == TileCount && !play.PeekMode();
+    const bool won = context.WonShown;
     if (controls.GameWon[language == 1 ? 1 : 0]->isVisible() != won)
         return won ? "the win banner is missing" : "the win banner shows without a win";
     if (controls.GameWon[language == 1 ? 0 : 1]->isVisible())

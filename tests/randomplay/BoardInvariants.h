@@ -29,6 +29,9 @@ struct BoardControls {
 struct InvariantContext {
     // The tile count last written to the label: a peek lifts a tile without rewriting it.
     std::int32_t TilesLeftShown = TileCount;
+    // Whether the win banner should show: a peek that lifts the last tile shows none, a
+    // language switch shows it whenever every tile is off the board.
+    bool WonShown = false;
 };
 
 // "" when everything holds, else a description of the first broken rule.

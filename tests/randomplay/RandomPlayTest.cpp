@@ -127,6 +127,7 @@ private slots:
 
                 InvariantContext context;
                 context.TilesLeftShown = player.TilesLeftShown;
+                context.WonShown = player.WonShown;
                 std::string broken = player.Failure;
                 if (broken.empty()) broken = CheckBoardInvariants(bench, player.Controls(), context);
                 std::vector<std::string> titles = bench.Report.Titles();

@@ -104,6 +104,7 @@ void RandomPlayer::StartGame(Random& random, bool solving)
     const bool timing = solving ? Pick(random, 4) != 0 : Pick(random, 2) == 0;
     if (bench_.Board->GameClockState().TimingActive() != timing) Action("mnuOptionTimingActive")->trigger();
     TilesLeftShown = TileCount;
+    WonShown = false;
 }
 
 std::string RandomPlayer::Act(Random& random, bool solving)
@@ -154,7 +155,10 @@ std::string RandomPlayer::Act(Random& random, bool solving)
             name = ClickTile(random, 1 + Pick(random, TileCount), Pick(random, 2) == 0);
         }
     }
-    if (!bench_.Board->Model().PeekMode()) TilesLeftShown = TileCount - bench_.Board->Model().RemovedCount();
+    if (!bench_.Board->Model().PeekMode()) {
+        TilesLeftShown = TileCount - bench_.Board->Model().RemovedCount();
+        WonShown = TilesLeftShown == 0;
+    }
     return name;
 }
 
@@ -346,6 +350,9 @@ std::string RandomPlayer::SwitchLanguage(Random& random)
 {
     const int index = Pick(random, 2);
     Action(index == 0 ? "mnuOptionLocaleSelect_0" : "mnuOptionLocaleSelect_1")->trigger();
+    // The switch writes the count and the banner anew from the tiles off the board, peek or not.
+    TilesLeftShown = TileCount - bench_.Board->Model().RemovedCount();
+    WonShown = TilesLeftShown == 0;
     return "language " + std::to_string(index);
 }
 

@@ -33,6 +33,7 @@ public:
     std::vector<std::string> ExpectedBoxes;
     // The tile count the label shows: a peek does not rewrite it.
     std::int32_t TilesLeftShown = TileCount;
+    bool WonShown = false;
     // What went wrong outside the board's own state (checked with the invariants).
     std::string Failure;
     // How often the board had to be activated again before a key.
