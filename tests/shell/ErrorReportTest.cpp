@@ -10,22 +10,11 @@
 namespace tessaron {
 namespace {
 
-TEST(ErrorReportMessage, BeforeTheLanguageIsLoadedTheBuiltInFormatIsUsedAndKept)
+// Before the language is loaded the built-in number format is used; then the language's.
+TEST(ErrorReportMessage, TheNumberFormatFollowsTheLanguageOnceItIsLoaded)
 {
     RecordingErrorReport report;
     report.Errors.ErrorMessageRunTime(53, "File not found", "GameFileLoad", "frmBoard");
-    ASSERT_EQ(report.Box.Boxes.size(), 1u);
-    EXPECT_EQ(report.Box.Boxes[0].Title, "frmBoard.GameFileLoad");
-    EXPECT_EQ(report.Box.Boxes[0].Text, "VB Error 53 (File not found)");
-    EXPECT_EQ(report.Box.Boxes[0].BoxKind, RecordingMessageBox::Kind::CriticalOkCancel);
-    EXPECT_EQ(report.Box.Beeps, 1);
-    EXPECT_EQ(report.Errors.ErrorNumberFormat, "\"VB Error \"0");
-    EXPECT_EQ(report.Ended.Count, 0);
-}
-
-TEST(ErrorReportMessage, UsesTheNumberFormatOfTheLanguage)
-{
-    RecordingErrorReport report;
     MemorySettingsStore store;
     FixedSystemLocale system;
     Registry registry(store, report.Errors, system);
@@ -34,10 +23,14 @@ TEST(ErrorReportMessage, UsesTheNumberFormatOfTheLanguage)
     report.Errors.ErrorMessageRunTime(75, "Path/File access error", "GameFileSave", "frmBoard");
     locale.SaveLocale(1);
     report.Errors.ErrorMessageRunTime(53, "File not found", "ConvertTimeToDate", "modSubMain");
-    ASSERT_EQ(report.Box.Boxes.size(), 2u);
-    EXPECT_EQ(report.Box.Boxes[0].Text, "Visual Basic Error 75 (Path/File access error)");
-    EXPECT_EQ(report.Box.Boxes[1].Text, "Visual Basic Fehler 53 (File not found)");
-    EXPECT_EQ(report.Box.Boxes[1].Title, "modSubMain.ConvertTimeToDate");
+    ASSERT_EQ(report.Titles(), (std::vector<std::string>{"frmBoard.GameFileLoad", "frmBoard.GameFileSave",
+                                                         "modSubMain.ConvertTimeToDate"}));
+    EXPECT_EQ(report.Box.Boxes[0].Text, "VB Error 53 (File not found)");
+    EXPECT_EQ(report.Box.Boxes[0].BoxKind, RecordingMessageBox::Kind::CriticalOkCancel);
+    EXPECT_EQ(report.Box.Boxes[1].Text, "Visual Basic Error 75 (Path/File access error)");
+    EXPECT_EQ(report.Box.Boxes[2].Text, "Visual Basic Fehler 53 (File not found)");
+    EXPECT_EQ(report.Box.Beeps, 3);
+    EXPECT_EQ(report.Ended.Count, 0);
 }
 
 TEST(ErrorReportCancel, EndsTheProgramEveryTimeAndStopsTheSoundOnce)
@@ -71,7 +64,6 @@ TEST(GuardedProcedure, FailureEndsTheBodyAndIsReportedUnderItsName)
     EXPECT_FALSE(completed);
     EXPECT_FALSE(afterFailure);
     EXPECT_EQ(report.Titles(), std::vector<std::string>{"frmBoard.GameFileSave"});
-    EXPECT_EQ(report.Box.Boxes[0].Text, "VB Error 75 (Path/File access error)");
     EXPECT_TRUE(Guarded(report.Errors, "frmBoard", "GameFileSave", [] {}));
 }
 

@@ -8,11 +8,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
-#include <utility>
-#include <vector>
-
 namespace tessaron {
 namespace {
 
@@ -20,40 +15,22 @@ namespace {
 // lets the game start.
 TEST(InstanceLock, OnlyALockHeldByARunningInstanceStopsTheStart)
 {
-    std::unique_ptr<QLockFile> holder;
-    // Each case prepares a folder and gives the lock path the game would use there.
-    using Setup = std::function<QString(const QDir& folder)>;
-    const std::vector<std::pair<const char*, Setup>> cases{
-        {"held by a running instance",
-         [&holder](const QDir& folder) {
-             holder = std::make_unique<QLockFile>(folder.filePath("tessaron.lock"));
-             EXPECT_TRUE(holder->tryLock(0));
-             return folder.filePath("tessaron.lock");
-         }},
-        {"folder in its place",
-         [](const QDir& folder) {
-             EXPECT_TRUE(folder.mkdir("tessaron.lock"));
-             return folder.filePath("tessaron.lock");
-         }},
-        {"foreign file in its place",
-         [](const QDir& folder) {
-             QFile file(folder.filePath("tessaron.lock"));
-             EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-             return file.fileName();
-         }},
-        {"no folder for it",
-         [](const QDir& folder) {
-             QFile blocker(folder.filePath("NotAFolder"));
-             EXPECT_TRUE(blocker.open(QIODevice::WriteOnly));
-             return folder.filePath("NotAFolder/tessaron.lock");
-         }},
-    };
-    for (const auto& [name, setup] : cases) {
-        QTemporaryDir folder;
-        QLockFile lock(setup(QDir(folder.path())));
+    enum Place { HeldByARunningInstance, FolderInItsPlace, ForeignFileInItsPlace, NoFolderForIt };
+    for (const Place place : {HeldByARunningInstance, FolderInItsPlace, ForeignFileInItsPlace, NoFolderForIt}) {
+        QTemporaryDir temporary;
+        const QDir folder(temporary.path());
+        QString path = folder.filePath("tessaron.lock");
+        QLockFile holder(path);
+        if (place == HeldByARunningInstance) EXPECT_TRUE(holder.tryLock(0));
+        if (place == FolderInItsPlace) EXPECT_TRUE(folder.mkdir("tessaron.lock"));
+        if (place == ForeignFileInItsPlace || place == NoFolderForIt) {
+            QFile file(place == ForeignFileInItsPlace ? path : folder.filePath("NotAFolder"));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        if (place == NoFolderForIt) path = folder.filePath("NotAFolder/tessaron.lock");
+        QLockFile lock(path);
         lock.setStaleLockTime(0);
-        EXPECT_EQ(AnotherInstanceRuns(lock), holder != nullptr) << name;
-        holder.reset();
+        EXPECT_EQ(AnotherInstanceRuns(lock), place == HeldByARunningInstance) << place;
     }
 }
 

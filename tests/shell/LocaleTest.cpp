@@ -54,29 +54,21 @@ TEST_F(LocaleRule, TextThatIsNoNumberIsReportedThenTheSystemRuleDecides)
     EXPECT_EQ(store.Read("General", "Locale"), "0");
 }
 
-TEST_F(LocaleRule, SwitchingLanguageRefreshesTheCachedTexts)
+// Start-up, the menu switch and a re-application all pass through SetLocale and refresh the
+// cached texts; an index out of range keeps the texts, so the platform keeps their language.
+TEST_F(LocaleRule, EveryLanguageAppliedRefreshesTheTextsAndThePlatforms)
 {
-    locale.SaveLocale(1);
-    EXPECT_EQ(locale.LoadLocaleString(291), "Neues Spiel");
-    locale.SaveLocale(0);
+    store.Write("General", "Locale", "0");
+    locale.LoadLocaleFromRegistry();
     EXPECT_EQ(locale.LoadLocaleString(291), "New game");
-    EXPECT_EQ(locale.TimeFormatMinutes, "n\\mss\\s");
-    EXPECT_EQ(locale.TimeFormatSeconds, "s\\s");
     EXPECT_EQ(locale.DateTimeFormat, "mm\\/dd\\/yyyy hh\\:nn");
     EXPECT_EQ(report.Errors.ErrorNumberFormat, "\"Visual Basic Error \"0");
-}
-
-// Start-up, the menu switch and a re-application all pass through SetLocale; an index out of
-// range keeps the texts, so the platform keeps their language too.
-TEST_F(LocaleRule, PlatformTextsFollowEveryLanguageApplied)
-{
-    store.Write("General", "Locale", "1");
-    locale.LoadLocaleFromRegistry();
-    locale.SaveLocale(0);
     locale.SaveLocale(1);
     locale.LocaleIndex = 5;
     locale.SetLocale();
-    EXPECT_EQ(platformTexts.Languages, (std::vector<std::int32_t>{1, 0, 1, 1}));
+    EXPECT_EQ(locale.LoadLocaleString(291), "Neues Spiel");
+    EXPECT_EQ(locale.DateTimeFormat, "dd\\.mm\\.yyyy hh\\:nn");
+    EXPECT_EQ(platformTexts.Languages, (std::vector<std::int32_t>{0, 1, 1}));
 }
 
 TEST_F(LocaleRule, MissingStringAndSixteenBitOverflowAreReportedAndGiveEmptyText)

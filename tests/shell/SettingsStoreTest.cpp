@@ -8,32 +8,21 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <type_traits>
 
 namespace tessaron {
 namespace {
 
 template <class Store>
-struct StoreMaker;
-
-template <>
-struct StoreMaker<MemorySettingsStore> {
-    std::unique_ptr<SettingsStore> Make() { return std::make_unique<MemorySettingsStore>(); }
-};
-
-template <>
-struct StoreMaker<QtSettingsStore> {
-    QTemporaryDir folder;
-    std::unique_ptr<SettingsStore> Make()
-    {
-        return std::make_unique<QtSettingsStore>(folder.filePath("Tessaron.ini").toStdString());
-    }
-};
-
-template <class Store>
 class SettingsStoreSemantics : public testing::Test {
 protected:
-    StoreMaker<Store> maker;
-    std::unique_ptr<SettingsStore> store = maker.Make();
+    QTemporaryDir folder;
+    std::unique_ptr<SettingsStore> store = [this]() -> std::unique_ptr<SettingsStore> {
+        if constexpr (std::is_same_v<Store, QtSettingsStore>)
+            return std::make_unique<QtSettingsStore>(folder.filePath("Tessaron.ini").toStdString());
+        else
+            return std::make_unique<Store>();
+    }();
 };
 
 using StoreTypes = testing::Types<MemorySettingsStore, QtSettingsStore>;
@@ -70,21 +59,6 @@ TYPED_TEST(SettingsStoreSemantics, RemovingASectionTakesItsSubsectionsButNotItsN
     EXPECT_FALSE(store.Read("HallOfFameArchive", "Player"));
 }
 
-TEST(QtSettingsStoreOnDisk, StoreThatCannotBeWrittenIsAFailure)
-{
-    QTemporaryDir folder;
-    QFile blocker(folder.filePath("NotAFolder"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    QtSettingsStore store(folder.filePath("NotAFolder/Tessaron.ini").toStdString());
-    try {
-        store.Write("General", "Version", "01.00");
-        ADD_FAILURE() << "the write was not refused";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.Number(), ErrPathFileAccess);
-    }
-}
-
 // A folder in the place of the file refuses the write even to root. Once it is gone the
 // next write succeeds and is not reported, whether the store started from a clean file or
 // from one damaged by hand.
@@ -102,7 +76,12 @@ TEST(QtSettingsStoreOnDisk, EachWriteIsJudgedByItsOwnResult)
         QtSettingsStore store(path.toStdString());
         QFile::remove(path);
         ASSERT_TRUE(QDir().mkdir(path));
-        EXPECT_THROW(store.Write("Board", "Left", "1500"), Failure) << damagedAtStart;
+        try {
+            store.Write("Board", "Left", "1500");
+            ADD_FAILURE() << "the write was not refused " << damagedAtStart;
+        } catch (const Failure& failure) {
+            EXPECT_EQ(failure.Number(), ErrPathFileAccess);
+        }
 
         ASSERT_TRUE(QDir().rmdir(path));
         EXPECT_NO_THROW(store.Write("Board", "Top", "900")) << damagedAtStart;

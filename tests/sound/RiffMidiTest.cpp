@@ -9,30 +9,6 @@
 namespace tessaron {
 namespace {
 
-TEST(RiffMidiContainer, DataChunkIsFoundBehindOtherChunks)
-{
-    const std::string midi = TinyMidiFile();
-    // An odd-sized chunk before "data" must be skipped with its pad byte.
-    const std::string rmi = WrapInRiffMidi(midi, std::string("LIST\x03\0\0\0abc\0", 12));
-    const auto data = RiffMidiData(rmi);
-    ASSERT_TRUE(data);
-    EXPECT_EQ(*data, midi);
-}
-
-TEST(RiffMidiContainer, MalformedContainersAreRejected)
-{
-    const std::string rmi = WrapInRiffMidi(TinyMidiFile());
-    EXPECT_FALSE(RiffMidiData(rmi.substr(0, rmi.size() - 1))); // data chunk cut short
-    EXPECT_FALSE(RiffMidiData(TinyMidiFile()));                // a bare MIDI file
-    std::string wave = rmi;
-    wave.replace(8, 4, "WAVE");
-    EXPECT_FALSE(RiffMidiData(wave));
-    EXPECT_FALSE(RiffMidiData(std::string("RIFF\x04\0\0\0RMID", 12))); // no data chunk
-    std::string huge = rmi;
-    huge[16] = '\xFF', huge[17] = '\xFF', huge[18] = '\xFF', huge[19] = '\x7F'; // data size past the end
-    EXPECT_FALSE(RiffMidiData(huge));
-}
-
 // Whether bytes are MIDI is decided by the bytes, whatever the file's name says; only
 // what is no MIDI at all is refused. The synthesiser gets the header and the complete
 // tracks alone, as it cannot skip anything else.
@@ -46,6 +22,9 @@ TEST(PlayableMidi, PlainAndWrappedMidiArePlayableAndAllElseRefused)
     twoTracksClaimed[11] = '\x02';
     std::string longHeader = midi;
     longHeader[7] = '\x40'; // a header claiming more bytes than the file holds
+    const std::string wrapped = WrapInRiffMidi(midi);
+    std::string dataPastTheEnd = wrapped;
+    dataPastTheEnd.replace(16, 4, "\xFF\xFF\xFF\x7F");
     struct Case {
         const char* What;
         std::string Bytes;
@@ -53,7 +32,9 @@ TEST(PlayableMidi, PlainAndWrappedMidiArePlayableAndAllElseRefused)
     };
     const Case cases[] = {
         {"plain", midi, midi},
-        {"wrapped", WrapInRiffMidi(midi), midi},
+        {"wrapped", wrapped, midi},
+        // An odd-sized chunk ahead of "data" is skipped with its pad byte.
+        {"wrapped behind an odd chunk", WrapInRiffMidi(midi, std::string("LIST\x03\0\0\0abc\0", 12)), midi},
         {"another chunk before the track", header + otherChunk + midi.substr(14), midi},
         {"the same wrapped", WrapInRiffMidi(header + otherChunk + midi.substr(14)), midi},
         {"a second track cut short", twoTracksClaimed + trackCutShort, midi},
@@ -63,6 +44,9 @@ TEST(PlayableMidi, PlainAndWrappedMidiArePlayableAndAllElseRefused)
         {"other chunk cut short", header + otherChunk.substr(0, 9), std::nullopt},
         {"header longer than the file", longHeader, std::nullopt},
         {"wrapped bytes that are no MIDI", WrapInRiffMidi("no MIDI at all"), std::nullopt},
+        {"wrapped data cut short", wrapped.substr(0, wrapped.size() - 1), std::nullopt},
+        {"wrapped data size past the end", dataPastTheEnd, std::nullopt},
+        {"container without data", std::string("RIFF\x04\0\0\0RMID", 12), std::nullopt},
         {"a wave file", std::string("RIFF\x04\0\0\0WAVE", 12), std::nullopt},
     };
     for (const Case& c : cases)
