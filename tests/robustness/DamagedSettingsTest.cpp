@@ -126,15 +126,8 @@ struct StartUp {
     int ProgramEnds = 0;
 };
 
-std::string Joined(const std::vector<std::string>& titles)
-{
-    std::string text;
-    for (const std::string& title : titles) text += (text.empty() ? "" : ", ") + title;
-    return text.empty() ? "none" : text;
-}
-
 // Starts, plays a click, opens and closes the hall of fame and sound windows, closes the
-// board; returns the reports seen.
+// board; returns the reports seen, which must all be named ones.
 std::vector<std::string> StartAndPlay(StartUp& game)
 {
     [&] { QVERIFY(game.Run()); }();
@@ -202,6 +195,8 @@ std::vector<std::string> StartAndPlay(StartUp& game)
         QVERIFY(hallOfFameShown);
         game.Board->close();
         QCOMPARE(game.ProgramEnds + game.Report.Ended.Count, 0);
+        for (const std::string& title : game.Report.Titles())
+            QVERIFY2(NamedReports.count(title) == 1, ("unexpected report " + title).c_str());
     }();
     return game.Report.Titles();
 }
@@ -241,10 +236,6 @@ private slots:
         if (currentVersion) game.Store.Write("General", "Version", Registry::CurrentVersionText());
 
         const std::vector<std::string> titles = StartAndPlay(game);
-        if (QTest::currentTestFailed()) return;
-        qInfo("reports: %s", Joined(titles).c_str());
-        for (const std::string& title : titles)
-            QVERIFY2(NamedReports.count(title) == 1, ("unexpected report " + title).c_str());
         // A damaged version wipes the store right after the language was read: only the
         // language can be reported.
         if (!currentVersion)
@@ -272,24 +263,7 @@ private slots:
 
         QtSettingsStore store(ini.toStdString());
         StartUp game(&store);
-        const std::vector<std::string> titles = StartAndPlay(game);
-        if (QTest::currentTestFailed()) return;
-        qInfo("reports: %s", Joined(titles).c_str());
-        for (const std::string& title : titles)
-            QVERIFY2(NamedReports.count(title) == 1, ("unexpected report " + title).c_str());
-    }
-
-    void NonDigitTimesAreReportedByTheirConversions()
-    {
-        StartUp game;
-        game.Store.Write("General", "Version", Registry::CurrentVersionText());
-        game.Store.Write("HallOfFame\\01", "Result", "000105");
-        game.Store.Write("HallOfFame\\01", "Stamp", "2004x305070809");
-        game.Store.Write("HallOfFame\\01", "Tiles", "abc");
-        game.Store.Write("HallOfFame\\02", "Result", "00ab05");
-        const std::vector<std::string> titles = StartAndPlay(game);
-        // The list ends at the unreadable result: entry 2 is read as 0.
-        QCOMPARE(titles, (std::vector<std::string>{"modSubMain.ConvertDateTimeToDate", "modSubMain.ConvertTimeToDate"}));
+        StartAndPlay(game);
     }
 };
 
