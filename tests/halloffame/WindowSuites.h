@@ -8,7 +8,6 @@ namespace tessaron {
 class HallOfFameWindow : public QObject {
     Q_OBJECT
 private slots:
-    void EmptyListShowsHeadersOnlyAndClosesWithOne();
     void RowsShowEntriesInRankColoursAndTheLanguage();
     void SelectionFollowsClicksAndKeys();
     void EnterPressesTheFocusedButton();
