@@ -1,6 +1,5 @@
 #include "HallOfFameTestKit.h"
 
-
 #include <gtest/gtest.h>
 
 namespace tessaron {
@@ -51,19 +50,6 @@ TEST(HallOfFameStorage, EmptySlotsRemoveTheirSections)
     EXPECT_EQ(services.Settings.LoadRegistryString("HallOfFame\\01", "Player", ""), "Anna");
     EXPECT_EQ(services.Settings.LoadRegistryString("HallOfFame\\05", "Player", ""), "");
     EXPECT_EQ(services.Memory.Count(), 5u);
-}
-
-TEST(HallOfFameStorage, OriginTextNamesPlayerMomentAndTimeInTheLanguage)
-{
-    HallOfFameServices services;
-    services.SeedEntry(1, "N.N.", 95, Deal(1));
-    auto hallOfFame = services.MakeHallOfFame();
-    ASSERT_TRUE(hallOfFame->Select(1));
-
-    EXPECT_EQ(hallOfFame->SelectedGameOrigin(), "N.N. 03/05/2004 07:08 (95s)");
-    services.Texts.LocaleIndex = 1;
-    services.Texts.SetLocale();
-    EXPECT_EQ(hallOfFame->SelectedGameOrigin(), "N.N. 05.03.2004 07:08 (95s)");
 }
 
 } // namespace
