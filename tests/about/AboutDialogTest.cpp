@@ -48,27 +48,20 @@ int RightEdge(const QWidget* widget) { return widget->x() + widget->width(); }
 
 } // namespace
 
-void AboutDialog::ShowsTheTextsOfTheLanguage()
+// The revision shows only above zero.
+void AboutDialog::ShowsTheTextsOfTheLanguageAndTheVersion()
 {
     AboutFixture german(German);
+    german.Program.VersionMajor = 1;
+    german.Program.VersionMinor = 0;
+    german.Program.VersionRevision = 0;
     const auto about = german.Load();
     QCOMPARE(Caption(*about, "lblDescription"), std::string("Das klassische chinesische Solitärspiel"));
     QCOMPARE(Caption(*about, "lblTitle"), std::string("Tessaron"));
+    QCOMPARE(Caption(*about, "lblVersion"), std::string("Version 1.0"));
     QCOMPARE(CloseButton(*about)->text().toStdString(), std::string(*ResourceString(2048 + 100)));
     QCOMPARE(Caption(*AboutFixture(English).Load(), "lblLicensing"), std::string(*ResourceString(1024 + 116)));
     QVERIFY(german.Report.Box.Boxes.empty());
-}
-
-void AboutDialog::VersionLabelHasRevisionOnlyAboveZero()
-{
-    AboutFixture fixture;
-    fixture.Program.VersionMajor = 1;
-    fixture.Program.VersionMinor = 0;
-    fixture.Program.VersionRevision = 0;
-    QCOMPARE(Caption(*fixture.Load(), "lblVersion"), std::string("Version 1.0"));
-    fixture.Program.VersionRevision = 9;
-    const auto about = fixture.Load();
-    QCOMPARE(Caption(*about, "lblVersion"), std::string("Version 1.0.9"));
 }
 
 // A long title widens the window: the version ends where Close ends, one design margin
@@ -122,6 +115,7 @@ void AboutDialog::LinksOpenTheirCaptionsAndFailuresAreReported()
     fixture.Links.SystemTexts[2] = "The link does not name anything that can be opened.";
     const auto about = fixture.Load();
     about->show();
+    QCOMPARE(Caption(*about, "lblVersion"), std::string("Version 1.0.9"));
     const std::string address = Caption(*about, "lblEmail");
     QVERIFY(address.starts_with("mailto:"));
     QCOMPARE(Label(*about, "lblEmail")->cursor().shape(), Qt::PointingHandCursor);
@@ -146,7 +140,7 @@ void AboutDialog::LinksOpenTheirCaptionsAndFailuresAreReported()
     QVERIFY(about->isVisible());
 }
 
-void AboutDialog::EnterAndEscapeClose_data()
+void AboutDialog::EnterAndEscapeCloseTheModalWindow_data()
 {
     QTest::addColumn<int>("key");
     QTest::newRow("Return") << int(Qt::Key_Return);
@@ -154,23 +148,10 @@ void AboutDialog::EnterAndEscapeClose_data()
     QTest::newRow("Escape") << int(Qt::Key_Escape);
 }
 
-void AboutDialog::EnterAndEscapeClose()
+// Shown modal over its owner with the focus on Close; Activate returns once a key closed it.
+void AboutDialog::EnterAndEscapeCloseTheModalWindow()
 {
     QFETCH(int, key);
-    AboutFixture fixture;
-    const auto about = fixture.Load();
-    about->show();
-    QVERIFY(QTest::qWaitForWindowExposed(about.get()));
-    QWidget* focus = about->focusWidget();
-    QCOMPARE(focus, static_cast<QWidget*>(CloseButton(*about)));
-
-    QTest::keyClick(focus, static_cast<Qt::Key>(key));
-    QVERIFY(!about->isVisible());
-    QVERIFY(fixture.Links.Links.empty());
-}
-
-void AboutDialog::ActivateReturnsWhenClosed()
-{
     AboutFixture fixture;
     QWidget owner;
     owner.resize(580, 474);
@@ -178,17 +159,21 @@ void AboutDialog::ActivateReturnsWhenClosed()
     frmAbout about(fixture.Texts, fixture.Report.Errors, fixture.Links, fixture.Program);
 
     bool sawModal = false;
+    QWidget* focus = nullptr;
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         sawModal = modal == &about && about.parentWidget() == &owner;
-        if (modal) QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Escape);
+        focus = about.focusWidget();
+        if (modal) QTest::keyClick(focus ? focus : modal, static_cast<Qt::Key>(key));
     });
-    // Should Escape not close it, this ends the modal display so the test fails instead of hanging.
+    // Should the key not close it, this ends the modal display so the test fails instead of hanging.
     QTimer::singleShot(5000, &about, [&] { about.done(QDialog::Rejected); });
     about.Activate(&owner);
 
     QVERIFY(sawModal);
+    QCOMPARE(focus, static_cast<QWidget*>(CloseButton(about)));
     QVERIFY(!about.isVisible());
+    QVERIFY(fixture.Links.Links.empty());
     QVERIFY(fixture.Report.Box.Boxes.empty());
 }
 

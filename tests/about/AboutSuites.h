@@ -14,22 +14,19 @@ private slots:
 class AboutDialog : public QObject {
     Q_OBJECT
 private slots:
-    void ShowsTheTextsOfTheLanguage();
-    void VersionLabelHasRevisionOnlyAboveZero();
+    void ShowsTheTextsOfTheLanguageAndTheVersion();
     void LongTitleWidensTheWindowWithTheDesignMargins();
     void LinksOpenTheirCaptionsAndFailuresAreReported();
     void LinksOpenFromTheKeyboard();
-    void EnterAndEscapeClose();
-    void EnterAndEscapeClose_data();
-    void ActivateReturnsWhenClosed();
+    void EnterAndEscapeCloseTheModalWindow();
+    void EnterAndEscapeCloseTheModalWindow_data();
 };
 
 class LinkOpenerTest : public QObject {
     Q_OBJECT
 private slots:
-    void EmptyLinkIsFileNotFound();
     void LinkReachesItsHandlerUnchanged();
-    void EveryFailureCodeHasASystemText();
+    void EmptyLinkFailsWithASystemText();
 };
 
 } // namespace tessaron

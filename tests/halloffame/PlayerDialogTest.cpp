@@ -30,27 +30,6 @@ QPushButton* Ok(QDialog& dialog) { return dialog.findChild<QPushButton*>(QString
 
 } // namespace
 
-void PlayerDialog::FirstUseOffersNNFullySelected()
-{
-    HallOfFameServices services;
-    QString offered, selected, prompt;
-    bool okEnabled = false;
-    WhenShown<frmPlayer>([&](frmPlayer& dialog) {
-        offered = NameBox(dialog)->text();
-        selected = NameBox(dialog)->selectedText();
-        okEnabled = Ok(dialog)->isEnabled();
-        prompt = dialog.findChild<QLabel*>(QStringLiteral("lblPrompt1"))->text();
-        QTest::keyClick(NameBox(dialog), Qt::Key_Return);
-    });
-
-    QCOMPARE(Request(services), std::string("N.N."));
-    QCOMPARE(offered, QStringLiteral("N.N."));
-    QCOMPARE(selected, QStringLiteral("N.N."));
-    QVERIFY(okEnabled);
-    QCOMPARE(prompt, QStringLiteral("Please enter your name:"));
-    QCOMPARE(services.Memory.Count(), std::size_t{0});
-}
-
 void PlayerDialog::BlankNameCannotBeConfirmed()
 {
     HallOfFameServices services;
@@ -71,7 +50,9 @@ void PlayerDialog::BlankNameCannotBeConfirmed()
     QCOMPARE(services.Settings.LoadRegistryString("General", "Player", ""), std::string("Anna"));
 }
 
-void PlayerDialog::EnterConfirmsTheTrimmedNameAndOffersItNextTime()
+// The typed name replaces the offer, which is therefore fully selected; the name confirmed
+// is offered next time, and confirming N.N. removes it again.
+void PlayerDialog::ConfirmedNameIsTrimmedAndOfferedNextTime()
 {
     HallOfFameServices services;
     WhenShown<frmPlayer>([](frmPlayer& dialog) {
@@ -82,21 +63,13 @@ void PlayerDialog::EnterConfirmsTheTrimmedNameAndOffersItNextTime()
     QCOMPARE(services.Settings.LoadRegistryString("General", "Player", ""), std::string("Anna Berg"));
 
     QString offeredNextTime;
-    WhenShown<frmPlayer>([&](frmPlayer& dialog) { offeredNextTime = NameBox(dialog)->selectedText(); });
-    QCOMPARE(Request(services), std::string());  // closed without OK
-    QCOMPARE(offeredNextTime, QStringLiteral("Anna Berg"));
-}
-
-void PlayerDialog::ConfirmingNNRemovesTheStoredName()
-{
-    HallOfFameServices services;
-    services.Settings.SaveRegistryString("General", "Player", "Anna", "N.N.");
-    WhenShown<frmPlayer>([](frmPlayer& dialog) {
+    WhenShown<frmPlayer>([&](frmPlayer& dialog) {
+        offeredNextTime = NameBox(dialog)->selectedText();
         QTest::keyClicks(NameBox(dialog), "N.N.");
         QTest::mouseClick(Ok(dialog), Qt::LeftButton);
     });
-
     QCOMPARE(Request(services), std::string("N.N."));
+    QCOMPARE(offeredNextTime, QStringLiteral("Anna Berg"));
     QVERIFY(!services.Memory.Read("General", "Player").has_value());
 }
 
@@ -122,6 +95,7 @@ void PlayerDialog::EnterPressesTheFocusedButtonElseOk()
     });
     QCOMPARE(QString::fromStdString(Request(services)), name);
     QCOMPARE(acted, QStringList{pressed});
+    QCOMPARE(services.Memory.Count(), std::size_t{0});  // N.N. is offered, never stored
 }
 
 void PlayerDialog::FourLineMessageGrowsTheDialogByTheLabel()
@@ -138,7 +112,6 @@ void PlayerDialog::FourLineMessageGrowsTheDialogByTheLabel()
     auto* tallLabel = fourLines.findChild<QLabel*>(QStringLiteral("lblPrompt0"));
     const int labelGrowth = tallLabel->height() - shortLabel->height();
     QVERIFY(labelGrowth >= 3 * shortLabel->fontMetrics().lineSpacing());
-    if (qEnvironmentVariableIsSet("TESSARON_SAVE_PICTURES")) fourLines.grab().save(QStringLiteral("player-dialog.png"));
     QCOMPARE(fourLines.height() - oneLine.height(), labelGrowth);
     QCOMPARE(fourLines.width(), oneLine.width());
     auto* frame = fourLines.findChild<QGroupBox*>(QStringLiteral("fraPlayer"));

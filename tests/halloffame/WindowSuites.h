@@ -8,11 +8,8 @@ namespace tessaron {
 class HallOfFameWindow : public QObject {
     Q_OBJECT
 private slots:
-    void EmptyListShowsHeadersOnlyAndClosesWithOne();
     void RowsShowEntriesInRankColoursAndTheLanguage();
     void SelectionFollowsClicksAndKeys();
-    void ButtonsGiveTheirChoices();
-    void ButtonsGiveTheirChoices_data();
     void EnterPressesTheFocusedButton();
     void EnterPressesTheFocusedButton_data();
 };
@@ -26,10 +23,8 @@ private slots:
 class PlayerDialog : public QObject {
     Q_OBJECT
 private slots:
-    void FirstUseOffersNNFullySelected();
     void BlankNameCannotBeConfirmed();
-    void EnterConfirmsTheTrimmedNameAndOffersItNextTime();
-    void ConfirmingNNRemovesTheStoredName();
+    void ConfirmedNameIsTrimmedAndOfferedNextTime();
     void EnterPressesTheFocusedButtonElseOk();
     void EnterPressesTheFocusedButtonElseOk_data();
     void FourLineMessageGrowsTheDialogByTheLabel();
@@ -38,8 +33,7 @@ private slots:
 class MessageDialog : public QObject {
     Q_OBJECT
 private slots:
-    void FourLineMessageGrowsTheDialogByTheLabel();
-    void OkCloses();
+    void EnterClosesItWithTheMessageShown();
 };
 
 } // namespace tessaron

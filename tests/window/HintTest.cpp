@@ -186,7 +186,7 @@ private slots:
         QVERIFY(bench.Companions.Messages.empty());
     }
 
-    // The dead end keeps its own text; there, in peek mode and on a board lost from the start,
+    // The dead end keeps its own text until undo; there, in peek mode and on a board lost from the start,
     // Hint offers no pair.
     void DeadEndPeekAndALostStartOfferNoPair()
     {
@@ -202,11 +202,13 @@ private slots:
 
         bench.Move(88, 114);
         bench.Move(89, 101);
+        QCOMPARE(bench.Text("lblNoMovePossible"), QString("Bad luck - no further move possible!"));
         QVERIFY(bench.Label("lblNoMovePossible")->isVisible());
         QVERIFY(!bench.Label("lblGameLost")->isVisible());
         QVERIFY(!bench.Action("mnuGameHint")->isEnabled());
 
         bench.Press("cmdUndoLastMove");
+        QVERIFY(!bench.Label("lblNoMovePossible")->isVisible());
         QVERIFY(bench.Action("mnuGameHint")->isEnabled());
         bench.Click(1);
         bench.Key(Qt::Key_P, Qt::ControlModifier);

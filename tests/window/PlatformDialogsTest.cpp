@@ -57,31 +57,28 @@ private slots:
              MessageBoxAnswer::Ok},
         };
         QtMessageBox messageBox;
+        auto describe = [](QMessageBox::Icon icon, Buttons buttons, const QString& title, const QString& text) {
+            return QStringLiteral("%1 %2 %3: %4").arg(int(icon)).arg(buttons.toInt()).arg(title, text);
+        };
         for (const Case& c : cases) {
-            QMessageBox::Icon icon = QMessageBox::NoIcon;
-            Buttons buttons;
-            QString title, text;
+            QString shown;
             bool leftByAnswer = false;
             testkit::WhenShown<QMessageBox>([&](QMessageBox& box) {
-                icon = box.icon();
-                buttons = box.standardButtons();
-                title = box.windowTitle();
-                text = box.text();
+                shown = describe(box.icon(), box.standardButtons(), box.windowTitle(), box.text());
                 c.Answer(box);
                 leftByAnswer = !box.isVisible();
             });
+            const char* title = c.OkOnly ? "Load Tessaron game" : "frmBoard.GameFileSave";
+            const char* text = c.OkOnly ? "'x' is not a valid Tessaron game file." : "Visual Basic Error 75 (Path/File access error)";
             MessageBoxAnswer answer = MessageBoxAnswer::Ok;
             if (c.OkOnly)
-                messageBox.ShowCriticalOk("Load Tessaron game", "'x' is not a valid Tessaron game file.");
+                messageBox.ShowCriticalOk(title, text);
             else
-                answer = messageBox.ShowCriticalOkCancel("frmBoard.GameFileSave", "Visual Basic Error 75 (Path/File access error)");
+                answer = messageBox.ShowCriticalOkCancel(title, text);
             QVERIFY2(leftByAnswer, c.Way);
             QVERIFY2(answer == c.Expected, c.Way);
-            QCOMPARE(icon, QMessageBox::Critical);
-            QCOMPARE(buttons, c.OkOnly ? Buttons(QMessageBox::Ok) : Buttons(QMessageBox::Ok | QMessageBox::Cancel));
-            QCOMPARE(title, QString(c.OkOnly ? "Load Tessaron game" : "frmBoard.GameFileSave"));
-            QCOMPARE(text, QString(c.OkOnly ? "'x' is not a valid Tessaron game file."
-                                            : "Visual Basic Error 75 (Path/File access error)"));
+            const Buttons buttons = c.OkOnly ? Buttons(QMessageBox::Ok) : Buttons(QMessageBox::Ok | QMessageBox::Cancel);
+            QCOMPARE(shown, describe(QMessageBox::Critical, buttons, title, text));
         }
     }
 
