@@ -36,23 +36,19 @@ TEST(CurrentGame, ClosingAndStartingAgainResumesTheSameDealFromTheFullBoard)
     EXPECT_EQ(next.Model.AvailableCommands(), (CommandAvailability{.TimingOption = true, .Hint = true}));
 }
 
-TEST(CurrentGame, SolvedGameIsNotKeptForTheNextRun)
+// Closing before the first deal leaves the stored game alone; a solved game is not kept.
+TEST(CurrentGame, OnlyAStartedUnsolvedGameReplacesTheStoredOne)
 {
     PlayBench bench;
+    bench.Store.Write("Board", "Game", "kept");
     bench.Store.Write("Board", "GameOrigin", "old");
+    bench.Model.GameSave();
+    EXPECT_EQ(Stored(bench, "Game"), "kept");
     bench.Start();
     for (int k = 72; k >= 1; --k) bench.MovePair(k);
     bench.Model.GameSave();
     EXPECT_EQ(Stored(bench, "Game"), std::nullopt);
     EXPECT_EQ(Stored(bench, "GameOrigin"), std::nullopt);
-}
-
-TEST(CurrentGame, ClosingBeforeTheFirstDealKeepsTheStoredGame)
-{
-    PlayBench bench;
-    bench.Store.Write("Board", "Game", "kept");
-    bench.Model.GameSave();
-    EXPECT_EQ(Stored(bench, "Game"), "kept");
 }
 
 } // namespace
