@@ -72,7 +72,6 @@ double DetailedBlocks(const QImage& picture, int scale)
 
 TEST(PictureScales, EveryPictureComesAtEachScaleWithItsSizeMultiplied)
 {
-    EXPECT_EQ(ScaledPath(TileFacePath(false, 7), 2), ":/images/tiles/dark/07@2x.png");
     for (const Carried& picture : EveryPicture()) {
         for (int scale : PictureScales) {
             const QImage loaded = LoadCarried(ScaledPath(picture.Path, scale));

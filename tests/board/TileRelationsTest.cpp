@@ -24,16 +24,6 @@ protected:
     const TileRelation& Of(std::int32_t tile) { return geometry.Relation(tile); }
 };
 
-TEST_F(TileRelations, TopTileRestsOnLayerThreeAndHalfRowTilesTouchTwoRows)
-{
-    EXPECT_EQ(Entries(Of(1).Below), (Tiles{2, 3, 4, 5}));
-    EXPECT_EQ(Entries(Of(5).Above), Tiles{1});
-    EXPECT_EQ(Entries(Of(88).RightHand), (Tiles{89, 101}));
-    EXPECT_EQ(Entries(Of(113).LeftHand), (Tiles{100, 112}));
-    EXPECT_EQ(Entries(Of(113).RightHand), Tiles{114});
-    EXPECT_EQ(Of(58).LeftHand.Count, 0);
-}
-
 // Every relation is seen from both ends, lists are ascending, and only the places the
 // layout is known for have more than one entry on a side or below.
 TEST_F(TileRelations, RelationsAreMutualAscendingAndShort)

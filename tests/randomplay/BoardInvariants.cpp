@@ -30,22 +30,6 @@ struct Expected {
     bool DoMove, Peek, Undo, Redo, Restart, Timing;
 };
 
-// The availability table of the rules. Redo is only bounded by it: an entry that is no
-// longer a move may keep redo off, which the removal list checks below guard.
-Expected ExpectedCommands(const BoardBench& bench)
-{
-    const Play& play = bench.Board->Model();
-    const std::int32_t count = play.RemovedCount();
-    Expected e{};
-    e.DoMove = play.SelectedTile1() > 0 && play.SelectedTile2() != 0;
-    e.Peek = play.SelectedTile1() > 0 && play.SelectedTile2() == 0;
-    e.Undo = !play.PeekMode() && count > 0;
-    e.Redo = !play.PeekMode() && count < play.RemovedCountMax();
-    e.Restart = count > 0;
-    e.Timing = count == 0;
-    return e;
-}
-
 // The face and look a tile picture shows, found once per distinct picture by comparing it
 // with the carried face pictures.
 std::pair<std::int32_t, bool> ShownLook(const QPixmap& shown)
@@ -156,7 +140,11 @@ std::string CheckBoardInvariants(const BoardBench& bench, const BoardControls& c
         }
     }
 
-    const Expected e = ExpectedCommands(bench);
+    // The availability table of the rules. Redo is only bounded by it: an entry that is no
+    // longer a move may keep redo off, which the removal list checks below guard.
+    const bool peeking = play.PeekMode();
+    const Expected e{selected1 > 0 && selected2 != 0, selected1 > 0 && selected2 == 0, !peeking && count > 0,
+                     !peeking && count < play.RemovedCountMax(), count > 0, count == 0};
     if (e.Undo || e.Redo) {
         if (count % 2 != 0) {
             out << "undo or redo available with an odd RemovedCount " << count;
