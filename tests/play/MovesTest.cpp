@@ -8,20 +8,11 @@
 namespace tessaron {
 namespace {
 
-// Three free tiles of one face at the start (88, 114 and 144 are free on the full board),
-// with position 1 (free as well) of another face.
-TileArray ThreeFreeMatchingTiles(TileArray faces)
-{
-    faces[88] = faces[114] = faces[144] = 5;
-    faces[1] = 6;
-    return faces;
-}
-
 class Selection : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        bench.Deals.Deals.push_back(ThreeFreeMatchingTiles(bench.Deal.Faces));
+        bench.Deals.Deals.push_back(ThreeFreeOfOneFace(bench.Deal.Faces));  // 88, 114, 144; 1 differs
         bench.Start();
     }
     PlayBench bench;
