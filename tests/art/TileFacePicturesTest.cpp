@@ -43,57 +43,31 @@ GroundTint MeasureGroundTint(const QImage& dark, const QImage& bright)
     return tint;
 }
 
-TEST(TileFacePictures, EveryFaceIsCarriedInBothLooksAtTileSize)
-{
-    for (bool bright : {false, true}) {
-        for (int face = 1; face <= TileFaceCount; ++face) {
-            const QImage tile = LoadCarried(TileFacePath(bright, face));
-            ASSERT_FALSE(tile.isNull()) << TileFacePath(bright, face);
-            EXPECT_EQ(tile.width(), TileFaceWidth) << TileFacePath(bright, face);
-            EXPECT_EQ(tile.height(), TileFaceHeight) << TileFacePath(bright, face);
-        }
-    }
-}
-
-TEST(TileFacePictures, FacesAreDistinctWithinEachLook)
-{
-    for (bool bright : {false, true}) {
-        const std::vector<QImage> faces = LoadLook(bright);
-        for (int a = 0; a < TileFaceCount; ++a)
-            for (int b = a + 1; b < TileFaceCount; ++b)
-                EXPECT_NE(faces[a], faces[b]) << "faces " << a + 1 << " and " << b + 1 << (bright ? " bright" : " dark");
-    }
-}
-
-// A selected tile must stand out at a glance: the whole ground turns warm, not just a line.
-TEST(TileFacePictures, SelectedLookTintsTheWholeFaceWarm)
+// Sizes are checked with the scaled copies. Within each look the faces differ, and a
+// selected tile must stand out at a glance: the whole ground turns warm, not just a line.
+// The plate sits at the top right; the edge shows on the left and at the bottom, so the
+// top-left and bottom-right corners stay open and the board behind shows through.
+TEST(TileFacePictures, FacesAreDistinctOpenAtTwoCornersAndTheSelectedLookTintsTheGroundWarm)
 {
     const std::vector<QImage> dark = LoadLook(false);
     const std::vector<QImage> bright = LoadLook(true);
     const int plateArea = (TileFaceWidth - TileEdge - 4) * (TileFaceHeight - TileEdge - 4);
     for (int face = 0; face < TileFaceCount; ++face) {
-        EXPECT_NE(dark[face], bright[face]) << "face " << face + 1;
+        for (int other = face + 1; other < TileFaceCount; ++other) {
+            EXPECT_NE(dark[face], dark[other]) << "faces " << face + 1 << " and " << other + 1;
+            EXPECT_NE(bright[face], bright[other]) << "faces " << face + 1 << " and " << other + 1;
+        }
+        for (const QImage* tile : {&dark[face], &bright[face]}) {
+            const auto alpha = [&](int x, int y) { return qAlpha(tile->pixel(x, y)); };
+            EXPECT_EQ(alpha(0, 0) + alpha(TileFaceWidth - 1, TileFaceHeight - 1), 0) << "face " << face + 1;
+            EXPECT_EQ(alpha(0, TileFaceHeight / 2), 255) << "left edge of face " << face + 1;
+            EXPECT_EQ(alpha(TileFaceWidth / 2, TileFaceHeight - 1), 255) << "bottom edge of face " << face + 1;
+            EXPECT_EQ(alpha(TileFaceWidth - 1, TileFaceHeight / 2) + alpha(TileFaceWidth / 2, 0), 510)
+                << "plate of face " << face + 1;
+        }
         const GroundTint tint = MeasureGroundTint(dark[face], bright[face]);
         EXPECT_GT(tint.Ground, plateArea / 4) << "face " << face + 1;
         EXPECT_GE(tint.Warm, tint.Ground * 95 / 100) << "face " << face + 1;
-    }
-}
-
-// The plate sits at the top right; the 4-pixel edge shows on the left and at the bottom, so
-// the top-left and bottom-right corners stay open and the board behind shows through.
-TEST(TileFacePictures, EdgeRunsAlongTheLeftAndBottomSides)
-{
-    for (bool bright : {false, true}) {
-        for (int face = 1; face <= TileFaceCount; ++face) {
-            const QImage tile = LoadCarried(TileFacePath(bright, face));
-            const auto alpha = [&](int x, int y) { return qAlpha(tile.pixel(x, y)); };
-            EXPECT_EQ(alpha(0, 0), 0);
-            EXPECT_EQ(alpha(TileFaceWidth - 1, TileFaceHeight - 1), 0);
-            EXPECT_EQ(alpha(0, TileFaceHeight / 2), 255);                      // left edge
-            EXPECT_EQ(alpha(TileFaceWidth / 2, TileFaceHeight - 1), 255);      // bottom edge
-            EXPECT_EQ(alpha(TileFaceWidth - 1, TileFaceHeight / 2), 255);      // plate's right side
-            EXPECT_EQ(alpha(TileFaceWidth / 2, 0), 255);                       // plate's top
-        }
     }
 }
 

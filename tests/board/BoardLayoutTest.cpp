@@ -1,37 +1,14 @@
 #include "board/BoardGeometry.h"
 #include "StandardBoard.h"
-#include "shell/Failure.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace tessaron {
 namespace {
-
-TEST(LayoutParsing, BuiltInLayoutHolds23ItemsOf144TilesAndBadTextIsATypeMismatch)
-{
-    std::int32_t offset = 0;
-    int items = 0;
-    int tiles = 0;
-    for (std::array<std::int32_t, 4> item{};; ++items, tiles += item[3]) {
-        bool exhausted = false;
-        for (auto& value : item)
-            if ((exhausted = ExtractLayoutItem(value, BoardLayout, offset))) break;
-        if (exhausted) break;
-    }
-    EXPECT_EQ(items, 23);
-    EXPECT_EQ(tiles, 144);
-
-    std::int32_t value = 0;
-    offset = 0;
-    try {
-        ExtractLayoutItem(value, "0x,01", offset);
-        FAIL() << "no failure";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(failure.Number(), ErrTypeMismatch);
-    }
-}
 
 class BoardLayout : public ::testing::Test {
 protected:
@@ -81,36 +58,28 @@ TEST(BoardLayoutParts, HalfPixelsRoundToEven)
     EXPECT_EQ(geometry.Place(3).Top, 80);   // 79.5
 }
 
-TEST(BoardLayoutParts, ItemCutOffAfterItsThirdNumberGivesNoTile)
-{
-    RecordingErrorReport report;
-    BoardGeometry geometry(report.Errors);
-    geometry.CreateTileRelations("00,02,00,03;01,04,00", 36.0f, 52.0f);
-    EXPECT_EQ(geometry.PositionCount(), 3);
-    EXPECT_TRUE(report.Box.Boxes.empty());
-    EXPECT_EQ(geometry.Relation(4).LeftHand.Count, 0) << "an unused entry takes no part in the relations";
-}
-
-// A damaged layout is reported under the step that met the damage; what was built before stays.
+// A damaged layout is reported under the step that met the damage; what was built before
+// stays. An item cut off after its third number is no damage, and gives no tile.
 TEST(BoardLayoutParts, DamagedLayoutsAreReportedAndKeepWhatWasBuilt)
 {
     struct Case {
         const char* Layout;
         std::int32_t Positions;
-        const char* Title;
+        std::vector<std::string> Titles;
     };
     for (const Case& c : {
-             Case{"00,00,00,99;00,00,02,99", 144, "frmBoard.CreateTileLocations"},
-             Case{"00,02,00,02;0x,02,02,01", 2, "frmBoard.CreateTileLocations"},
+             Case{"00,02,00,03;01,04,00", 3, {}},
+             Case{"00,00,00,99;00,00,02,99", 144, {"frmBoard.CreateTileLocations"}},
+             Case{"00,02,00,02;0x,02,02,01", 2, {"frmBoard.CreateTileLocations"}},
              // Five tiles stacked in one place under one tile of the next layer.
              Case{"01,00,00,01;00,00,00,01;00,00,00,01;00,00,00,01;00,00,00,01;00,00,00,01", 6,
-                  "frmBoard.CreateTileRelations"},
+                  {"frmBoard.CreateTileRelations"}},
          }) {
         RecordingErrorReport report;
         BoardGeometry geometry(report.Errors);
         geometry.CreateTileRelations(c.Layout, 36.0f, 52.0f);
         EXPECT_EQ(geometry.PositionCount(), c.Positions) << c.Layout;
-        EXPECT_EQ(report.Titles(), std::vector<std::string>{c.Title}) << c.Layout;
+        EXPECT_EQ(report.Titles(), c.Titles) << c.Layout;
     }
 }
 

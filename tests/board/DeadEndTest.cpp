@@ -6,51 +6,39 @@
 namespace tessaron {
 namespace {
 
-class DeadEnd : public ::testing::Test {
-protected:
+// Stuck means no two free tiles in play match: a matching tile underneath, locked between
+// neighbours or already removed does not count; flowers and seasons match their own kind.
+TEST(DeadEnd, StuckUnlessTwoFreeTilesInPlayMatch)
+{
     StandardBoard board;
     TilePresence present{};
     TileArray faces{};
-
-    void Place(std::int32_t tile, std::int32_t face)
-    {
+    const auto place = [&](std::int32_t tile, std::int32_t face) {
         present[tile] = true;
         faces[tile] = face;
-    }
-    bool Stuck() { return NoMovePossible(board.Geometry, present, faces); }
-};
+    };
+    const auto stuck = [&] { return NoMovePossible(board.Geometry, present, faces); };
 
-TEST_F(DeadEnd, MatchingPairWithOneTileUnderTheOtherIsStuck)
-{
-    Place(1, 7);
-    Place(2, 7);
-    EXPECT_TRUE(Stuck());
+    place(1, 7);
+    place(2, 7);  // under 1
+    EXPECT_TRUE(stuck());
     present[1] = false;
-    faces[1] = 7;
-    Place(3, 7);  // 2 and 3 now lie side by side, both free
-    EXPECT_FALSE(Stuck());
-}
+    place(3, 7);  // 2 and 3 now lie side by side, both free
+    EXPECT_FALSE(stuck());
 
-TEST_F(DeadEnd, FreeTilesThatDoNotMatchAreStuck)
-{
-    Place(58, 1);
-    Place(69, 36);
-    Place(88, 40);
-    faces[114] = 1;  // a removed tile keeps its face but is not in play
-    EXPECT_TRUE(Stuck());
-    Place(144, 38);
-    EXPECT_FALSE(Stuck()) << "two flowers match";
-    present[144] = false;
-    Place(133, 42);
-    EXPECT_FALSE(Stuck()) << "two seasons match";
-}
-
-TEST_F(DeadEnd, MatchingTilesLockedBetweenNeighboursAreStuck)
-{
-    // 59 and 61 match but each lies between two present tiles.
-    for (std::int32_t tile = 58; tile <= 62; ++tile) Place(tile, tile - 50);
-    faces[61] = 9;
-    EXPECT_TRUE(Stuck());
+    present = {};
+    for (std::int32_t tile = 58; tile <= 62; ++tile) place(tile, tile - 50);
+    faces[61] = 9;  // matches 59, but each lies between two present tiles
+    faces[114] = 8;  // matches 58, but removed
+    EXPECT_TRUE(stuck());
+    place(88, 40);
+    place(144, 38);
+    EXPECT_TRUE(stuck()) << "a flower and a season";
+    place(69, 36);
+    EXPECT_FALSE(stuck()) << "two flowers match";
+    present[69] = false;
+    place(133, 42);
+    EXPECT_FALSE(stuck()) << "two seasons match";
 }
 
 } // namespace

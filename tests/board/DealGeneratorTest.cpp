@@ -32,7 +32,8 @@ struct RecordingObserver final : GameCreateObserver {
 
 std::string Describe(const char* what, std::int32_t at) { return std::string(what) + " at " + std::to_string(at); }
 
-// Empty when the deal is sound, else the first fault found.
+// Empty when the deal is sound, else the first fault found. (A special face twice in a pair
+// breaks the counts; a tile placed before those below it is not free at its turn.)
 std::string DealFault(const BoardGeometry& geometry, const GameCreator& creator, const TileArray& faces)
 {
     std::array<int, FaceCount + 1> perFace{};
@@ -52,12 +53,8 @@ std::string DealFault(const BoardGeometry& geometry, const GameCreator& creator,
         insertedAt[tile] = k;
         if (faces[tile] != pairs[k]) return Describe("face differs from the pair sequence", k);
     }
-    for (std::int32_t k = 1; k < TileCount; k += 2) {
+    for (std::int32_t k = 1; k < TileCount; k += 2)
         if (TilesAreNotMatching(faces, order[k], order[k + 1])) return Describe("pair does not match", k);
-        if (pairs[k] >= FirstFlowerFace && pairs[k] == pairs[k + 1]) return Describe("special face twice", k);
-    }
-    for (std::int32_t under = 2; under <= 5; ++under)
-        if (insertedAt[1] < insertedAt[under]) return "top tile placed before the tiles below it";
 
     TilePresence present = AllPresent();
     for (std::int32_t k = TileCount - 1; k >= 1; k -= 2) {
@@ -158,7 +155,9 @@ struct FailingObserver final : GameCreateObserver {
     }
 };
 
-TEST_F(DealGenerator, FailedBuildIsReportedAndLeavesTheOldDeal)
+// A build that fails on the way, or on a board without positions, is reported and leaves
+// the old deal.
+TEST_F(DealGenerator, FailedBuildsAreReportedAndLeaveTheOldDeal)
 {
     SilentObserver silent;
     creator.GameCreate(faces, silent, false);
@@ -167,19 +166,13 @@ TEST_F(DealGenerator, FailedBuildIsReportedAndLeavesTheOldDeal)
     FailingObserver failing;
     creator.GameCreate(faces, failing, false);
     EXPECT_EQ(faces, oldDeal);
-    EXPECT_EQ(board.Report.Titles(), std::vector<std::string>{"frmBoard.GameCreate"});
     EXPECT_EQ(failing.LastStep, -1) << "the progress is told that the build has ended";
-}
 
-TEST_F(DealGenerator, BoardWithoutPositionsIsReportedNotBuilt)
-{
-    RecordingErrorReport report;
-    BoardGeometry empty(report.Errors);
-    GameCreator onEmpty(empty, random, report.Errors);
-    SilentObserver observer;
-    onEmpty.GameCreate(faces, observer, false);
-    EXPECT_EQ(faces, TileArray{});
-    EXPECT_EQ(report.Titles(), std::vector<std::string>{"frmBoard.GameCreate"});
+    BoardGeometry empty(board.Report.Errors);
+    GameCreator onEmpty(empty, random, board.Report.Errors);
+    onEmpty.GameCreate(faces, silent, false);
+    EXPECT_EQ(faces, oldDeal);
+    EXPECT_EQ(board.Report.Titles(), (std::vector<std::string>{"frmBoard.GameCreate", "frmBoard.GameCreate"}));
 }
 
 } // namespace

@@ -33,35 +33,6 @@ protected:
     PlayBench bench;
 };
 
-TEST_F(ClockOverAGame, FirstMoveStartsFromZeroAndLaterMovesRunOn)
-{
-    bench.Time.AdvanceSeconds(100);  // time before the first move does not count
-    bench.MovePair(72);
-    EXPECT_TRUE(bench.Timer.IsActive());
-    EXPECT_EQ(bench.View.TimeGone, "");  // first shown at the first tick
-    bench.Time.AdvanceSeconds(1);
-    bench.Timer.Tick();
-    EXPECT_EQ(bench.View.TimeGone, "1s");
-    bench.Time.AdvanceSeconds(29);
-    bench.MovePair(71);
-    bench.Timer.Tick();
-    EXPECT_EQ(bench.View.TimeGone, "0m30s");
-}
-
-TEST_F(ClockOverAGame, RestartResetsAndTheNextMoveStartsFromZero)
-{
-    bench.MovePair(72);
-    bench.Time.AdvanceSeconds(50);
-    bench.Timer.Tick();
-    bench.Model.RestartGame();
-    EXPECT_FALSE(bench.Timer.IsActive());
-    EXPECT_EQ(bench.View.TimeGone, "");
-    bench.MovePair(72);
-    bench.Time.AdvanceSeconds(2);
-    bench.Timer.Tick();
-    EXPECT_EQ(bench.View.TimeGone, "2s");
-}
-
 // The wall clock set back an hour in mid-game: the time shown and the time ranked run on
 // as if nothing happened; only the moment of solving follows the wall clock.
 TEST_F(ClockOverAGame, WallClockSetBackChangesNeitherTheTimeShownNorTheTimeRanked)
@@ -82,9 +53,9 @@ TEST_F(ClockOverAGame, WallClockSetBackChangesNeitherTheTimeShownNorTheTimeRanke
     EXPECT_EQ(bench.View.TimeGone, "1m22s");
 }
 
-// Undo back to the full board neither stops nor resets the clock; the next move then sets
-// it up afresh, so the time before that move does not count.
-TEST_F(ClockOverAGame, UndoToTheFullBoardLeavesTheClockAloneAndTheNextMoveStartsFromZero)
+// Undo back to the full board neither stops nor resets the clock, a restart does; either
+// way the next move sets it up afresh, so the time before that move does not count.
+TEST_F(ClockOverAGame, UndoToTheFullBoardLeavesTheClockAloneAndRestartResetsIt)
 {
     bench.MovePair(72);
     bench.Time.AdvanceSeconds(10);
@@ -97,28 +68,34 @@ TEST_F(ClockOverAGame, UndoToTheFullBoardLeavesTheClockAloneAndTheNextMoveStarts
     bench.Time.AdvanceSeconds(2);
     bench.Timer.Tick();
     EXPECT_EQ(bench.View.TimeGone, "2s");
+
+    bench.Model.RestartGame();
+    EXPECT_FALSE(bench.Timer.IsActive());
+    EXPECT_EQ(bench.View.TimeGone, "");
+    bench.Time.AdvanceSeconds(7);
+    bench.MovePair(72);
+    bench.Time.AdvanceSeconds(3);
+    bench.Timer.Tick();
+    EXPECT_EQ(bench.View.TimeGone, "3s");
 }
 
-TEST(ClockOption, IsOnForAnyStoredTextButZero)
+// Damaged or empty texts count as on; only "0" and nothing stored are off. The toggle
+// stores "1" and removes the value for off.
+TEST(ClockOption, IsOnForAnyStoredTextButZeroAndTheToggleStoresOnlyOn)
 {
     PlayBench bench;
     bench.Clock.LoadTimingActive(bench.Settings);
-    EXPECT_FALSE(bench.Clock.TimingActive());  // nothing stored
-    for (const auto& [stored, on] : std::vector<std::pair<std::string, bool>>{{"1", true}, {"0", false}, {"", true}}) {
+    EXPECT_FALSE(bench.Clock.TimingActive());
+    for (const auto& [stored, on] : std::vector<std::pair<std::string, bool>>{{"1", true}, {"0", false}, {"", true}, {"x", true}}) {
         bench.Store.Write("Board", "TimingActive", stored);
         bench.Clock.LoadTimingActive(bench.Settings);
         EXPECT_EQ(bench.Clock.TimingActive(), on) << '"' << stored << '"';
     }
-}
-
-TEST(ClockOption, ToggleStoresOneAndRemovesTheValueForZero)
-{
-    PlayBench bench;
-    bench.Clock.ToggleTimingActive(bench.Settings);
-    EXPECT_EQ(bench.Store.Values().at({"Board", "TimingActive"}), "1");
     bench.Clock.ToggleTimingActive(bench.Settings);
     EXPECT_FALSE(bench.Clock.TimingActive());
     EXPECT_EQ(bench.Store.Values().count({"Board", "TimingActive"}), 0u);
+    bench.Clock.ToggleTimingActive(bench.Settings);
+    EXPECT_EQ(bench.Store.Values().at({"Board", "TimingActive"}), "1");
 }
 
 } // namespace

@@ -8,20 +8,11 @@
 namespace tessaron {
 namespace {
 
-// Three free tiles of one face at the start (88, 114 and 144 are free on the full board),
-// with position 1 (free as well) of another face.
-TileArray ThreeFreeMatchingTiles(TileArray faces)
-{
-    faces[88] = faces[114] = faces[144] = 5;
-    faces[1] = 6;
-    return faces;
-}
-
 class Selection : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        bench.Deals.Deals.push_back(ThreeFreeMatchingTiles(bench.Deal.Faces));
+        bench.Deals.Deals.push_back(ThreeFreeOfOneFace(bench.Deal.Faces));  // 88, 114, 144; 1 differs
         bench.Start();
     }
     PlayBench bench;
@@ -78,9 +69,18 @@ TEST_F(Moves, SecondSelectedTileIsRecordedFirst)
     EXPECT_EQ(bench.Sound.Events.back(), SoundTileInsertion);
 }
 
+// Commands that are not available change nothing.
 TEST_F(Moves, AvailabilityFollowsTheMoveState)
 {
     EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.TimingOption = true, .Hint = true}));
+    model.DoMove();
+    model.Peek();
+    model.UndoLastMove();
+    model.RedoNextMove();
+    model.RestartGame();
+    EXPECT_EQ(model.RemovedCount(), 0);
+    EXPECT_EQ(bench.View.VisibleCount(), 144);
+    EXPECT_TRUE(bench.Sound.Events.empty());
     const auto [first, second] = bench.Deal.Pair(72);
     model.SelectTile(first);
     EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Peek = true, .TimingOption = true, .Hint = true}));
@@ -96,21 +96,12 @@ TEST_F(Moves, AvailabilityFollowsTheMoveState)
     EXPECT_EQ(model.AvailableCommands(), (CommandAvailability{.Restart = true}));
 }
 
-TEST_F(Moves, UnavailableCommandsChangeNothing)
-{
-    model.DoMove();
-    model.Peek();
-    model.UndoLastMove();
-    model.RedoNextMove();
-    model.RestartGame();
-    EXPECT_EQ(model.RemovedCount(), 0);
-    EXPECT_EQ(bench.View.VisibleCount(), 144);
-    EXPECT_TRUE(bench.Sound.Events.empty());
-}
-
-TEST_F(Moves, UndoUndoRedoGivesTheBoardOfOneUndo)
+// Redo replays the undone moves, after an undo as after a restart; a new move after an
+// undo drops the rest of the redo list.
+TEST_F(Moves, RedoReplaysTheUndoneMovesUntilANewMove)
 {
     for (int k : {72, 71, 70}) bench.MovePair(k);
+    const TileArray removed = model.RemovedTiles();
     model.UndoLastMove();
     const TilePresence afterOneUndo = model.Presence();
     model.UndoLastMove();
@@ -119,28 +110,22 @@ TEST_F(Moves, UndoUndoRedoGivesTheBoardOfOneUndo)
     EXPECT_EQ(model.Presence(), afterOneUndo);
     EXPECT_EQ(bench.View.Visible, afterOneUndo);
     EXPECT_EQ(bench.Sound.Events, (std::vector<std::int32_t>{SoundTileSelected, SoundTileSelected, SoundTileRemoval}));
-    EXPECT_TRUE(model.AvailableCommands().Redo);
-    // A new move after an undo drops the rest of the redo list.
-    model.UndoLastMove();
-    bench.MovePair(71);
-    EXPECT_EQ(model.RemovedCountMax(), 4);
-    EXPECT_FALSE(model.AvailableCommands().Redo);
-}
 
-TEST_F(Moves, RestartShowsEveryTileAndReplaysTheSameMovesWithRedo)
-{
-    for (int k : {72, 71, 70}) bench.MovePair(k);
-    const TileArray removed = model.RemovedTiles();
     model.RestartGame();
     EXPECT_EQ(bench.View.VisibleCount(), 144);
     EXPECT_EQ(bench.View.TileCount, 144);
     EXPECT_EQ(bench.Sound.Events.back(), SoundRestartGame);
-    for (int step = 1; step <= 3; ++step) {
-        ASSERT_TRUE(model.AvailableCommands().Redo) << step;
-        model.RedoNextMove();
-        EXPECT_EQ(model.RemovedCount(), 2 * step);
-    }
+    for (int step = 0; step < 3; ++step) model.RedoNextMove();
+    EXPECT_EQ(model.RemovedCount(), 6);
+    EXPECT_FALSE(model.AvailableCommands().Redo);
     EXPECT_TRUE(std::equal(removed.begin(), removed.begin() + 7, model.RemovedTiles().begin()));
+    EXPECT_EQ(bench.Timer.Starts, 0) << "the clock option is off";
+
+    model.UndoLastMove();
+    model.UndoLastMove();
+    bench.MovePair(71);
+    EXPECT_EQ(model.RemovedCountMax(), 4);
+    EXPECT_FALSE(model.AvailableCommands().Redo);
 }
 
 } // namespace

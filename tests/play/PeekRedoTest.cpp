@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace tessaron {
 namespace {
 
@@ -16,26 +15,6 @@ protected:
     PlayBench bench;
     Play& model = bench.Model;
 };
-
-TEST_F(PeekMode, LockedTileCanBeLiftedAndRestartBringsEverythingBack)
-{
-    model.SelectTile(88);
-    model.Peek();
-    ASSERT_TRUE(model.PeekMode());
-    EXPECT_TRUE(model.SelectTile(2));  // locked, but peek mode makes no lock test
-    model.Peek();
-    EXPECT_FALSE(bench.View.Visible[2]);
-    EXPECT_EQ(model.RemovedCount(), 2);
-    EXPECT_EQ(bench.View.TileCount, 144);  // a peek leaves the count as it was
-    EXPECT_FALSE(model.AvailableCommands().Undo);
-    EXPECT_FALSE(model.AvailableCommands().Redo);
-    EXPECT_TRUE(model.AvailableCommands().Restart);
-
-    model.RestartGame();
-    EXPECT_FALSE(model.PeekMode());
-    EXPECT_EQ(bench.View.VisibleCount(), 144);
-    EXPECT_EQ(model.RemovedCount(), 0);
-}
 
 // The Peek button pressed outside peek mode arms peek mode like the menu command, so a
 // single lift never leaves undo working on an odd removal list.

@@ -23,11 +23,10 @@ namespace tessaron {
 
 class RecordingPlayView final : public PlayView, public ClockView {
 public:
-    void DrawTile(std::int32_t tile, std::int32_t face, bool selected, bool visible) override
+    void DrawTile(std::int32_t tile, std::int32_t, bool selected, bool visible) override
     {
         Visible.at(tile) = visible;
         Bright.at(tile) = selected && visible;
-        Faces.at(tile) = face;
         Draws.push_back(tile);
     }
     void ShowTileCount(std::int32_t tilesLeft) override { TileCount = tilesLeft; }
@@ -49,7 +48,6 @@ public:
 
     TilePresence Visible{};
     TilePresence Bright{};
-    TileArray Faces{};
     std::vector<std::int32_t> Draws;
     std::int32_t TileCount = -1;
     OriginKind Kind = OriginKind::NewGame;

@@ -79,21 +79,6 @@ void RandomPlayer::Click(std::int32_t tile)
     QTest::mouseClick(controls_->Tiles[tile], Qt::LeftButton, {}, QPoint(20, 28));
 }
 
-void RandomPlayer::Press(const char* button)
-{
-    const std::string name = button;
-    QPushButton* pressed = name == "cmdRedoNextMove" ? controls_->Redo
-        : name == "cmdRemoveTile"                    ? controls_->Peek
-        : name == "cmdRemoveTiles"                   ? controls_->DoMove
-                                                     : controls_->Undo;
-    QTest::mouseClick(pressed, Qt::LeftButton);
-}
-
-std::string RandomPlayer::FileInvalidTitle() const
-{
-    return bench_.Texts.GetLocale() == 1 ? "Tessaron-Spiel laden" : "Load Tessaron game";
-}
-
 void RandomPlayer::StartGame(Random& random, bool solving)
 {
     // Language and clock option are drawn from the game's own seed, so one game can be
@@ -127,15 +112,26 @@ std::string RandomPlayer::Act(Random& random, bool solving)
         else if (r < 690) name = Command(random, "cmdUndoLastMove", "mnuGameUndoLastMove", Qt::Key_Z);
         else if (r < 760) name = Command(random, "cmdRedoNextMove", "mnuGameRedoNextMove", Qt::Key_V);
         else if (r < 790) name = Command(random, nullptr, "mnuGameRestartGame", Qt::Key_R);
-        else if (r < 820) name = SwitchLanguage(random);
-        else if (r < 840) {
+        else if (r < 820) {
+            const int index = Pick(random, 2);
+            Action(index == 0 ? "mnuOptionLocaleSelect_0" : "mnuOptionLocaleSelect_1")->trigger();
+            // The switch writes the count and the banner anew from the tiles off the board, peek or not.
+            TilesLeftShown = TileCount - bench_.Board->Model().RemovedCount();
+            WonShown = TilesLeftShown == 0;
+            name = "language " + std::to_string(index);
+        } else if (r < 840) {
             Action("mnuOptionTimingActive")->trigger();
             name = "clock option";
-        } else if (r < 880) name = ClockTick(random);
-        else if (r < 905) name = SaveGame(random);
+        } else if (r < 880) {
+            bench_.Time.AdvanceSeconds(1 + Pick(random, 4000));
+            bench_.Timer.Tick();
+            name = "clock tick";
+        } else if (r < 905) name = SaveGame(random);
         else if (r < 940) name = LoadGame(random);
-        else if (r < 955) name = ShowHallOfFame(random);
-        else if (r < 960) {
+        else if (r < 955) {
+            Action("mnuFileShowHallOfFame")->trigger();
+            name = "hall of fame answers " + std::to_string(bench_.Companions.HallOfFameAnswer);
+        } else if (r < 960) {
             name = Command(random, nullptr, "mnuFileNewGame", Qt::Key_N);
         } else if (r < 975) {
             const char* labels[] = {"lblTileCount", "lblTimeGone", "lblGameOrigin", "lblNoMovePossible"};
@@ -248,7 +244,7 @@ std::string RandomPlayer::Command(Random& random, const char* button, const char
         Key(shortcut, Qt::ControlModifier);
         return std::string("Ctrl+") + char('A' + (shortcut - Qt::Key_A));
     }
-    Press(button);
+    bench_.Press(button);
     return std::string("button ") + button;
 }
 
@@ -321,7 +317,7 @@ std::string RandomPlayer::LoadGame(Random& random)
     }
     if (choice <= 3) {
         const std::string& path = invalidFiles_.at(std::size_t(Pick(random, int(invalidFiles_.size()))));
-        ExpectedBoxes.push_back(FileInvalidTitle());
+        ExpectedBoxes.push_back(bench_.Texts.GetLocale() == 1 ? "Tessaron-Spiel laden" : "Load Tessaron game");
         return LoadFile(path, title(path), Pick(random, 2) == 0);
     }
     if (choice == 4) {
@@ -337,30 +333,6 @@ std::string RandomPlayer::LoadGame(Random& random)
     }
     const std::string& path = knownFiles_.at(std::size_t(Pick(random, int(knownFiles_.size()))));
     return LoadFile(path, title(path), Pick(random, 2) == 0);
-}
-
-std::string RandomPlayer::ShowHallOfFame(Random& random)
-{
-    (void)random;
-    Action("mnuFileShowHallOfFame")->trigger();
-    return "hall of fame answers " + std::to_string(bench_.Companions.HallOfFameAnswer);
-}
-
-std::string RandomPlayer::SwitchLanguage(Random& random)
-{
-    const int index = Pick(random, 2);
-    Action(index == 0 ? "mnuOptionLocaleSelect_0" : "mnuOptionLocaleSelect_1")->trigger();
-    // The switch writes the count and the banner anew from the tiles off the board, peek or not.
-    TilesLeftShown = TileCount - bench_.Board->Model().RemovedCount();
-    WonShown = TilesLeftShown == 0;
-    return "language " + std::to_string(index);
-}
-
-std::string RandomPlayer::ClockTick(Random& random)
-{
-    bench_.Time.AdvanceSeconds(1 + Pick(random, 4000));
-    bench_.Timer.Tick();
-    return "clock tick";
 }
 
 } // namespace tessaron

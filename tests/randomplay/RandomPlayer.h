@@ -6,8 +6,6 @@
 #include "BoardInvariants.h"
 #include "window/BoardBench.h"
 
-#include <QTemporaryDir>
-
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -52,15 +50,9 @@ private:
     std::string SaveGame(Random& random);
     std::string LoadGame(Random& random);
     std::string LoadFile(const std::string& path, const std::string& title, bool viaShortcut);
-    std::string ShowHallOfFame(Random& random);
-    std::string SwitchLanguage(Random& random);
-    std::string ClockTick(Random& random);
     void ScriptHallOfFame(Random& random);
-    void NoteTileCount(bool peekBefore, std::int32_t removedBefore);
-    std::string FileInvalidTitle() const;
     void Click(std::int32_t tile);
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void Press(const char* button);
     QAction* Action(const char* name) const { return controls_->Action(name); }
 
     BoardBench& bench_;
