@@ -21,8 +21,12 @@ TEST(InstanceLock, OnlyALockHeldByARunningInstanceStopsTheStart)
         const QDir folder(temporary.path());
         QString path = folder.filePath("tessaron.lock");
         QLockFile holder(path);
-        if (place == HeldByARunningInstance) EXPECT_TRUE(holder.tryLock(0));
-        if (place == FolderInItsPlace) EXPECT_TRUE(folder.mkdir("tessaron.lock"));
+        if (place == HeldByARunningInstance) {
+            EXPECT_TRUE(holder.tryLock(0));
+        }
+        if (place == FolderInItsPlace) {
+            EXPECT_TRUE(folder.mkdir("tessaron.lock"));
+        }
         if (place == ForeignFileInItsPlace || place == NoFolderForIt) {
             QFile file(place == ForeignFileInItsPlace ? path : folder.filePath("NotAFolder"));
             EXPECT_TRUE(file.open(QIODevice::WriteOnly));
