@@ -2,6 +2,7 @@
 // The built-in board for benchmarks, with an error report whose box nobody answers.
 #include "board/BoardGeometry.h"
 #include "board/GameCreator.h"
+#include "board/RandomSource.h"
 #include "shell/ErrorReport.h"
 #include "shell/MessageBoxService.h"
 
@@ -17,6 +18,10 @@ public:
     void ShowCriticalOk(const std::string&, const std::string&) override {}
 };
 
+struct SilentObserver final : GameCreateObserver {
+    void ShowStep(std::int32_t) override {}
+};
+
 struct BenchBoard {
     BenchBoard() { Geometry.CreateTileRelations(BoardLayout, 36.0f, 52.0f); }
     BenchBoard(const BenchBoard&) = delete;
@@ -25,10 +30,25 @@ struct BenchBoard {
     SilentMessageBox Box;
     ErrorReport Errors{Box, [] {}, [] {}};
     BoardGeometry Geometry{Errors};
+
+    // The deal the generator builds from this seed.
+    TileArray SeededDeal(std::uint64_t seed)
+    {
+        SeededRandomSource random(seed);
+        GameCreator creator(Geometry, random, Errors);
+        SilentObserver observer;
+        TileArray faces{};
+        creator.GameCreate(faces, observer, false);
+        return faces;
+    }
 };
 
-struct SilentObserver final : GameCreateObserver {
-    void ShowStep(std::int32_t) override {}
-};
+inline TilePresence FullBoard()
+{
+    TilePresence present{};
+    present.fill(true);
+    present[0] = false;
+    return present;
+}
 
 } // namespace tessaron

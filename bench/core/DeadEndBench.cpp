@@ -7,23 +7,12 @@
 namespace tessaron {
 namespace {
 
-TilePresence FullBoard()
-{
-    TilePresence present{};
-    present.fill(true);
-    present[0] = false;
-    return present;
-}
 
 // A real deal: the scan stops at the first matching free pair it finds.
 void BM_NoMovePossible_FullDeal(benchmark::State& state)
 {
     BenchBoard board;
-    SeededRandomSource random(1);
-    GameCreator creator(board.Geometry, random, board.Errors);
-    SilentObserver observer;
-    TileArray faces{};
-    creator.GameCreate(faces, observer, false);
+    const TileArray faces = board.SeededDeal(1);
     const TilePresence present = FullBoard();
     for (auto _ : state) benchmark::DoNotOptimize(NoMovePossible(board.Geometry, present, faces));
 }

@@ -7,20 +7,10 @@
 namespace tessaron {
 namespace {
 
-TileArray OneDeal(BenchBoard& board)
-{
-    SeededRandomSource random(1);
-    GameCreator creator(board.Geometry, random, board.Errors);
-    SilentObserver observer;
-    TileArray faces{};
-    creator.GameCreate(faces, observer, false);
-    return faces;
-}
-
 void BM_ConvertTilesToString(benchmark::State& state)
 {
     BenchBoard board;
-    const TileArray faces = OneDeal(board);
+    const TileArray faces = board.SeededDeal(1);
     for (auto _ : state) benchmark::DoNotOptimize(ConvertTilesToString(faces, board.Errors));
 }
 BENCHMARK(BM_ConvertTilesToString)->Unit(benchmark::kNanosecond)->Repetitions(5)->ReportAggregatesOnly(true);
@@ -28,7 +18,7 @@ BENCHMARK(BM_ConvertTilesToString)->Unit(benchmark::kNanosecond)->Repetitions(5)
 void BM_ConvertTilesFromString(benchmark::State& state)
 {
     BenchBoard board;
-    const std::string record = ConvertTilesToString(OneDeal(board), board.Errors);
+    const std::string record = ConvertTilesToString(board.SeededDeal(1), board.Errors);
     TileArray tiles{};
     for (auto _ : state) {
         benchmark::DoNotOptimize(ConvertTilesFromString(tiles, record));

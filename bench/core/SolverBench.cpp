@@ -10,14 +10,8 @@ namespace {
 void BM_SolvePosition_FreshDeal(benchmark::State& state)
 {
     BenchBoard board;
-    SeededRandomSource random(1);
-    GameCreator creator(board.Geometry, random, board.Errors);
-    SilentObserver observer;
-    TileArray faces{};
-    creator.GameCreate(faces, observer, false);
-    TilePresence present{};
-    present.fill(true);
-    present[0] = false;
+    const TileArray faces = board.SeededDeal(1);
+    const TilePresence present = FullBoard();
     for (auto _ : state) {
         const SolverAnswer answer = SolvePosition(board.Geometry, faces, present);
         if (answer.Verdict != SolverVerdict::Winnable) state.SkipWithError("a fresh deal was not found winnable");
