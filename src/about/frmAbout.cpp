@@ -18,8 +18,6 @@ namespace tessaron {
 
 namespace {
 
-const char* const ObjectName = "frmAbout";
-
 // The design is drawn in twips; at the usual 96 dots per inch a pixel is 15 twips.
 constexpr int Px(int twips) { return twips / 15; }
 
@@ -84,7 +82,7 @@ frmAbout::frmAbout(Locale& texts, ErrorReport& errors, LinkOpener& links, const 
       links_(links),
       program_(program)
 {
-    setObjectName(QString::fromLatin1(ObjectName));
+    setObjectName(QString::fromLatin1(AboutObject));
     CreateControls();
     SetupLocale();
     ResizeForm();
@@ -142,7 +140,7 @@ void frmAbout::CreateControls()
 
 void frmAbout::Activate(QWidget* owner)
 {
-    Guarded(errors_, ObjectName, "Activate", [&] {
+    Guarded(errors_, AboutObject, "Activate", [&] {
         if (owner) {
             setParent(owner, windowFlags());
             const QPoint ownerCentre = owner->mapToGlobal(owner->rect().center());
@@ -155,7 +153,7 @@ void frmAbout::Activate(QWidget* owner)
 std::string frmAbout::VersionString()
 {
     std::string version;
-    Guarded(errors_, ObjectName, "VersionString (Get)", [&] {
+    Guarded(errors_, AboutObject, "VersionString (Get)", [&] {
         version = FormatVersionString(program_.VersionMajor, program_.VersionMinor, program_.VersionRevision);
     });
     return version;
@@ -163,7 +161,7 @@ std::string frmAbout::VersionString()
 
 void frmAbout::SetupLocale()
 {
-    Guarded(errors_, ObjectName, "SetupLocale", [&] {
+    Guarded(errors_, AboutObject, "SetupLocale", [&] {
         const std::string version = VersionString();
         cmdClose_->setText(QString::fromStdString(texts_.LoadLocaleString(TextClose)));
         SetCaption(lblCopyright_, texts_.LoadLocaleString(TextCopyright));
@@ -210,7 +208,7 @@ void frmAbout::ApplyLayout(const AboutLayout& layout)
 
 void frmAbout::ResizeForm()
 {
-    Guarded(errors_, ObjectName, "ResizeForm", [&] {
+    Guarded(errors_, AboutObject, "ResizeForm", [&] {
         const AboutLayout layout = CurrentLayout();
         const int shift = ResizeShift(layout);
         if (shift == 0) return;
@@ -220,7 +218,7 @@ void frmAbout::ResizeForm()
 
 void frmAbout::StartApplication(const std::string& application)
 {
-    Guarded(errors_, ObjectName, "StartApplication", [&] {
+    Guarded(errors_, AboutObject, "StartApplication", [&] {
         const std::int32_t result = links_.StartApplication(application);
         if (result <= 32) ErrorMessageWindowsAPI("StartApplication", "ShellExecute", result);
     });
@@ -229,23 +227,23 @@ void frmAbout::StartApplication(const std::string& application)
 void frmAbout::ErrorMessageWindowsAPI(const std::string& procedureName, const std::string& functionName,
                                       std::int32_t code)
 {
-    Guarded(errors_, ObjectName, "ErrorMessageWindowsAPI", [&] {
+    Guarded(errors_, AboutObject, "ErrorMessageWindowsAPI", [&] {
         const std::string message = PlatformFailureMessage(texts_.LoadLocaleString(TextPlatformFailure),
                                                            functionName, code, GetSystemMessageText(code));
-        errors_.ErrorMessage(message, procedureName, ObjectName);
+        errors_.ErrorMessage(message, procedureName, AboutObject);
     });
 }
 
 std::string frmAbout::GetSystemMessageText(std::int32_t code)
 {
     std::string text;
-    Guarded(errors_, ObjectName, "GetSystemMessageText", [&] { text = links_.SystemMessageText(code); });
+    Guarded(errors_, AboutObject, "GetSystemMessageText", [&] { text = links_.SystemMessageText(code); });
     return text;
 }
 
 void frmAbout::cmdClose_Click()
 {
-    Guarded(errors_, ObjectName, "cmdClose_Click", [&] { QDialog::accept(); });
+    Guarded(errors_, AboutObject, "cmdClose_Click", [&] { QDialog::accept(); });
 }
 
 void frmAbout::reject() { cmdClose_Click(); }

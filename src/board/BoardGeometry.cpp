@@ -67,7 +67,7 @@ BoardGeometry::BoardGeometry(ErrorReport& errors) : errors_(errors) {}
 
 void BoardGeometry::CreateTileLocations(std::string_view layout, float tileWidth, float tileHeight)
 {
-    Guarded(errors_, "frmBoard", "CreateTileLocations", [&] {
+    Guarded(errors_, BoardObject, "CreateTileLocations", [&] {
         positionCount_ = 0;
         locations_ = {};
         places_ = {};
@@ -102,7 +102,7 @@ void BoardGeometry::CreateTileLocations(std::string_view layout, float tileWidth
 void BoardGeometry::CreateTileRelations(std::string_view layout, float tileWidth, float tileHeight)
 {
     CreateTileLocations(layout, tileWidth, tileHeight);
-    Guarded(errors_, "frmBoard", "CreateTileRelations", [&] {
+    Guarded(errors_, BoardObject, "CreateTileRelations", [&] {
         relations_ = {};
         // Only positions the layout produced take part: unused entries are not tiles.
         for (std::int32_t i = 1; i <= positionCount_; ++i) {

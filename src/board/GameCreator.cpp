@@ -60,7 +60,7 @@ void GameCreator::GameCreate(TileArray& faces, GameCreateObserver& observer, boo
 {
     // A failed build must not leave a half-filled board to be played or saved.
     const TileArray previousFaces = faces;
-    const bool built = Guarded(errors_, "frmBoard", "GameCreate", [&] {
+    const bool built = Guarded(errors_, BoardObject, "GameCreate", [&] {
         lastAttemptCount_ = 0;
         insertionOrder_.fill(0);
         if (geometry_.PositionCount() != TileCount) Fail(ErrSubscriptOutOfRange);

@@ -5,7 +5,6 @@
 namespace tessaron {
 
 namespace {
-constexpr const char* BoardObject = "frmBoard";
 
 bool IsPosition(std::int32_t tile) { return tile >= 1 && tile <= TileCount; }
 } // namespace

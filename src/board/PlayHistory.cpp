@@ -5,10 +5,6 @@
 
 namespace tessaron {
 
-namespace {
-constexpr const char* BoardObject = "frmBoard";
-}
-
 void Play::Peek()
 {
     if (!AvailableCommands().Peek) return;

@@ -9,7 +9,6 @@
 namespace tessaron {
 
 namespace {
-constexpr const char* ObjectName = "frmHallOfFame";
 
 // Text numbers of the messages about the place a solved game earns.
 constexpr std::int16_t TextPlaceIfNotDoneBetter = 390;  // the deal is listed with a better time
@@ -29,7 +28,7 @@ std::int32_t HallOfFame::InsertGame(HallOfFameDialogs& dialogs, double result, c
                                     const TileArray& moves, double stamp)
 {
     std::int32_t choice = HallOfFameNotShown;
-    Guarded(errors_, ObjectName, "InsertGame", [&] {
+    Guarded(errors_, HallOfFameObject, "InsertGame", [&] {
         const std::int32_t position = list_.FindPositionForResult(result);
         if (position == 0) return;
 
@@ -86,7 +85,7 @@ std::int32_t HallOfFame::AcceptChoice(std::int32_t choice) const
 std::string HallOfFame::SelectedGameOrigin() const
 {
     std::string origin;
-    Guarded(errors_, ObjectName, "SelectedGameOrigin (Get)", [&] {
+    Guarded(errors_, HallOfFameObject, "SelectedGameOrigin (Get)", [&] {
         if (!HasEntry(selectedIndex_)) return;
         const HallOfFameEntry& entry = list_.Entry(selectedIndex_);
         origin = entry.Player + " " + FormatStamp(entry.Stamp) + " (" + FormatTimeGone(entry.Result) + ")";
@@ -97,7 +96,7 @@ std::string HallOfFame::SelectedGameOrigin() const
 std::string HallOfFame::SelectedGameTiles() const
 {
     std::string tiles;
-    Guarded(errors_, ObjectName, "SelectedGameTiles (Get)", [&] {
+    Guarded(errors_, HallOfFameObject, "SelectedGameTiles (Get)", [&] {
         if (HasEntry(selectedIndex_)) tiles = list_.Entry(selectedIndex_).Tiles;
     });
     return tiles;

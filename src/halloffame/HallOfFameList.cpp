@@ -7,10 +7,6 @@
 
 namespace tessaron {
 
-namespace {
-constexpr const char* ObjectName = "frmHallOfFame";
-}
-
 HallOfFameList::HallOfFameList(Registry& settings, ErrorReport& errors) : settings_(settings), errors_(errors) {}
 
 std::string HallOfFameList::SectionName(std::int32_t index)
@@ -20,7 +16,7 @@ std::string HallOfFameList::SectionName(std::int32_t index)
 
 void HallOfFameList::LoadList()
 {
-    Guarded(errors_, ObjectName, "LoadList", [&] {
+    Guarded(errors_, HallOfFameObject, "LoadList", [&] {
         entries_ = {};
         for (std::int32_t i = 1; i <= HallOfFameCapacity; ++i) {
             const std::string section = SectionName(i);
@@ -43,7 +39,7 @@ void HallOfFameList::LoadList()
 
 void HallOfFameList::SaveList(std::int32_t first, std::int32_t last)
 {
-    Guarded(errors_, ObjectName, "SaveList", [&] {
+    Guarded(errors_, HallOfFameObject, "SaveList", [&] {
         for (std::int32_t i = first; i <= HallOfFameCapacity; ++i) {
             const std::string section = SectionName(i);
             const HallOfFameEntry& entry = entries_.at(i);

@@ -15,7 +15,6 @@
 namespace tessaron {
 
 namespace {
-constexpr const char* ObjectName = "frmHallOfFame";
 
 constexpr std::int16_t TextClose = 300;
 constexpr std::int16_t TextNewGame = 301;
@@ -56,7 +55,7 @@ frmHallOfFame::frmHallOfFame(HallOfFame& hallOfFame, const Locale& texts, SoundS
                              const std::string& caption, QWidget* owner)
     : QDialog(owner), hallOfFame_(hallOfFame), texts_(texts), sound_(sound), errors_(errors)
 {
-    setObjectName(QString::fromLatin1(ObjectName));
+    setObjectName(QString::fromLatin1(HallOfFameObject));
     setWindowTitle(QString::fromStdString(caption));
 
     imgHallOfFame = new QLabel(this);
@@ -137,7 +136,7 @@ QFrame* frmHallOfFame::BuildRow(std::int32_t index, int height)
 
 void frmHallOfFame::SetupLocale()
 {
-    Guarded(errors_, ObjectName, "SetupLocale", [&] {
+    Guarded(errors_, HallOfFameObject, "SetupLocale", [&] {
         // Drawn at the resolution of the screen; the "@2x" name sets the pixel ratio.
         const int scale = resources::PictureScaleFor(devicePixelRatioF());
         const QPixmap title(
@@ -183,7 +182,7 @@ void frmHallOfFame::Prepare(std::int32_t highlightIndex, RgbColour highlight, bo
 
 std::int32_t frmHallOfFame::ShowAsDialog(std::int32_t highlightIndex, RgbColour highlight, bool initialFocusNewGame)
 {
-    const bool shown = Guarded(errors_, ObjectName, "ShowAsDialog", [&] {
+    const bool shown = Guarded(errors_, HallOfFameObject, "ShowAsDialog", [&] {
         Prepare(highlightIndex, highlight, initialFocusNewGame);
         exec();
     });
@@ -194,7 +193,7 @@ std::int32_t frmHallOfFame::ShowAsDialog(std::int32_t highlightIndex, RgbColour 
 void frmHallOfFame::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    Guarded(errors_, ObjectName, "Form_Activate", [&] {
+    Guarded(errors_, HallOfFameObject, "Form_Activate", [&] {
         if (hallOfFame_.SelectedIndex() > 0) SelectGame(hallOfFame_.SelectedIndex());
         // The focus goes to a button, not to a row, so opening the window never selects
         // an entry by itself.
@@ -207,7 +206,7 @@ void frmHallOfFame::showEvent(QShowEvent* event)
 
 void frmHallOfFame::SelectGame(std::int32_t index)
 {
-    Guarded(errors_, ObjectName, "SelectGame", [&] {
+    Guarded(errors_, HallOfFameObject, "SelectGame", [&] {
         if (index < 1 || index > HallOfFameCapacity || picItem[index]->isHidden()) return;
         if (!hallOfFame_.Select(index)) return;
         const QRect row = picItem[index]->geometry();
@@ -222,7 +221,7 @@ void frmHallOfFame::SelectGame(std::int32_t index)
 void frmHallOfFame::ClickReplayGame()
 {
     // A disabled challenge button is not pressed: there is no entry to challenge.
-    Guarded(errors_, ObjectName, "ClickReplayGame", [&] { cmdReplayGame->click(); });
+    Guarded(errors_, HallOfFameObject, "ClickReplayGame", [&] { cmdReplayGame->click(); });
 }
 
 void frmHallOfFame::Choose(std::int32_t choice)

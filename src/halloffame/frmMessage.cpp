@@ -9,7 +9,7 @@
 namespace tessaron {
 
 namespace {
-constexpr std::int16_t TextOk = 420;
+constexpr std::int16_t TextMessageOk = 420;
 }
 
 frmMessage::frmMessage(QWidget* owner, const Locale& texts, const std::string& caption) : QDialog(owner)
@@ -18,7 +18,7 @@ frmMessage::frmMessage(QWidget* owner, const Locale& texts, const std::string& c
     setWindowTitle(QString::fromStdString(caption));
 
     lblPrompt = CreatePromptLabel(this, "lblPrompt");
-    cmdOK = new QPushButton(QString::fromStdString(texts.LoadLocaleString(TextOk)), this);
+    cmdOK = new QPushButton(QString::fromStdString(texts.LoadLocaleString(TextMessageOk)), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

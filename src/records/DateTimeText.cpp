@@ -45,7 +45,7 @@ std::string ConvertTimeToString(double value)
 double ConvertDateTimeToDate(const std::string& text, ErrorReport& errors)
 {
     double value = 0;
-    Guarded(errors, "modSubMain", "ConvertDateTimeToDate", [&] {
+    Guarded(errors, MainModule, "ConvertDateTimeToDate", [&] {
         if (text.empty()) return;
         const double date = DateSerial(DigitGroup(text, 0, 4), DigitGroup(text, 4, 2), DigitGroup(text, 6, 2));
         const double time = TimeSerial(DigitGroup(text, 8, 2), DigitGroup(text, 10, 2), DigitGroup(text, 12, 2));
@@ -61,7 +61,7 @@ double ConvertDateTimeToDate(const std::string& text, ErrorReport& errors)
 double ConvertTimeToDate(const std::string& text, ErrorReport& errors)
 {
     double value = 0;
-    Guarded(errors, "modSubMain", "ConvertTimeToDate", [&] {
+    Guarded(errors, MainModule, "ConvertTimeToDate", [&] {
         if (text.empty()) return;
         value = TimeSerial(DigitGroup(text, 0, 2), DigitGroup(text, 2, 2), DigitGroup(text, 4, 2));
     });

@@ -23,7 +23,7 @@ void AppendCharacter(std::string& text, std::int32_t code)
 std::string ConvertTilesToString(const TileArray& tiles, ErrorReport& errors)
 {
     std::string text;
-    Guarded(errors, "modSubMain", "ConvertTilesToString", [&] {
+    Guarded(errors, MainModule, "ConvertTilesToString", [&] {
         std::string built;
         built.reserve(TileCount);
         for (std::int32_t k = 1; k <= TileCount; ++k) {

@@ -12,6 +12,13 @@
 
 namespace tessaron {
 
+// The object names reports carry: each window, and the module of the shared procedures.
+inline constexpr const char* BoardObject = "frmBoard";
+inline constexpr const char* SoundObject = "frmSound";
+inline constexpr const char* HallOfFameObject = "frmHallOfFame";
+inline constexpr const char* AboutObject = "frmAbout";
+inline constexpr const char* MainModule = "modSubMain";
+
 class ErrorReport {
 public:
     // stopSound: stops the playing sound (creating the sound object first if needed).

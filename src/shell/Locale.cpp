@@ -9,7 +9,6 @@
 namespace tessaron {
 
 namespace {
-const char* const MainModule = "modSubMain";
 constexpr std::uint32_t PrimaryLanguageMask = 0x3FF;
 constexpr std::uint32_t LangGerman = 7;
 } // namespace

@@ -5,10 +5,6 @@
 
 namespace tessaron {
 
-namespace {
-const char* const MainModule = "modSubMain";
-}
-
 Registry::Registry(SettingsStore& store, ErrorReport& errors, const SystemLocale& systemLocale)
     : store_(store), errors_(errors), systemLocale_(systemLocale)
 {

@@ -10,7 +10,6 @@
 namespace tessaron {
 namespace {
 
-constexpr const char* ObjectName = "frmSound";
 constexpr const char* Section = "Sound";
 constexpr std::int16_t MciErrorFallbackText = 590;
 
@@ -36,7 +35,7 @@ SoundPlayer::SoundPlayer(MultimediaLayer& media, Registry& settings, const Local
 
 void SoundPlayer::SoundStart(std::int32_t soundId)
 {
-    Guarded(errors_, ObjectName, "SoundStart", [&] {
+    Guarded(errors_, SoundObject, "SoundStart", [&] {
         if (soundId < 0 || soundId >= SoundCount)
             Fail(ErrSubscriptOutOfRange);
         // A switched-off group or a failed event leaves the playing sound alone.
@@ -59,7 +58,7 @@ bool SoundPlayer::SoundStartFilePath(const std::string& filePath)
 SoundPlayer::StartResult SoundPlayer::StartFilePath(const std::string& filePath)
 {
     StartResult result = StartResult::Failed;
-    Guarded(errors_, ObjectName, "SoundStartFilePath", [&] {
+    Guarded(errors_, SoundObject, "SoundStartFilePath", [&] {
         SoundStop();
         if (filePath.empty())
             return;
@@ -96,7 +95,7 @@ SoundPlayer::StartResult SoundPlayer::StartFilePath(const std::string& filePath)
 
 void SoundPlayer::SoundStop()
 {
-    Guarded(errors_, ObjectName, "SoundStop", [&] {
+    Guarded(errors_, SoundObject, "SoundStop", [&] {
         if (playSoundActive_) {
             media_.StopWaveFast();
             playSoundActive_ = false;
@@ -120,13 +119,13 @@ std::string SoundPlayer::MciErrorText(std::uint32_t code)
 
 void SoundPlayer::ErrorMessageMCI(std::uint32_t code, const std::string& procedureName)
 {
-    Guarded(errors_, ObjectName, "ErrorMessageMCI",
-            [&] { errors_.ErrorMessage(MciErrorText(code), procedureName, ObjectName); });
+    Guarded(errors_, SoundObject, "ErrorMessageMCI",
+            [&] { errors_.ErrorMessage(MciErrorText(code), procedureName, SoundObject); });
 }
 
 void SoundPlayer::LoadFilePathDefaults()
 {
-    Guarded(errors_, ObjectName, "LoadFilePathDefaults", [&] {
+    Guarded(errors_, SoundObject, "LoadFilePathDefaults", [&] {
         for (std::int32_t n = 0; n < SoundCount; ++n)
             filePathDefaults_[std::size_t(n)] = FindDefaultSoundFile(programFolder_, n);
     });
@@ -134,7 +133,7 @@ void SoundPlayer::LoadFilePathDefaults()
 
 void SoundPlayer::LoadFilePathes()
 {
-    Guarded(errors_, ObjectName, "LoadFilePathes", [&] {
+    Guarded(errors_, SoundObject, "LoadFilePathes", [&] {
         for (std::int32_t n = 0; n < SoundCount; ++n) {
             const std::size_t i = std::size_t(n);
             const std::string value = settings_.LoadRegistryString(Section, FilePathKey(n), filePathDefaults_[i]);
@@ -146,7 +145,7 @@ void SoundPlayer::LoadFilePathes()
 
 void SoundPlayer::LoadOptions()
 {
-    Guarded(errors_, ObjectName, "LoadOptions", [&] {
+    Guarded(errors_, SoundObject, "LoadOptions", [&] {
         soundActiveGame_ = settings_.LoadRegistryString(Section, "SoundActiveGame", "1") != "0";
         soundActiveTile_ = settings_.LoadRegistryString(Section, "SoundActiveTile", "1") != "0";
         usePlaySound_ = settings_.LoadRegistryString(Section, "UsePlaySound", "1") != "0";
@@ -155,7 +154,7 @@ void SoundPlayer::LoadOptions()
 
 void SoundPlayer::SaveFilePathes(const SoundFilePathes& fieldTexts)
 {
-    Guarded(errors_, ObjectName, "SaveFilePathes", [&] {
+    Guarded(errors_, SoundObject, "SaveFilePathes", [&] {
         for (std::int32_t n = 0; n < SoundCount; ++n) {
             const std::size_t i = std::size_t(n);
             const std::string verified = VerifySoundFilePath(fieldTexts[i]);
@@ -171,7 +170,7 @@ void SoundPlayer::SaveFilePathes(const SoundFilePathes& fieldTexts)
 
 void SoundPlayer::SaveOptions(bool soundActiveGame, bool soundActiveTile, bool usePlaySound)
 {
-    Guarded(errors_, ObjectName, "SaveOptions", [&] {
+    Guarded(errors_, SoundObject, "SaveOptions", [&] {
         const auto save = [&](const char* key, bool& field, bool value) {
             field = value;
             settings_.SaveRegistryString(Section, key, value ? "1" : "0", "1");

@@ -16,8 +16,6 @@
 namespace tessaron {
 namespace {
 
-const char* const ObjectName = "frmSound";
-
 // Text numbers (string number less 1024).
 constexpr std::int16_t TextCaption = 500;
 constexpr std::int16_t TextActiveGame = 510;
@@ -44,7 +42,7 @@ frmSound::frmSound(SharedSoundPlayer& sound, Locale& texts, ErrorReport& errors,
     : QDialog(parent), sound_(sound), texts_(texts), errors_(errors), fileDialog_(fileDialog),
       controls_(CreateSoundDialogControls(*this))
 {
-    setObjectName(QString::fromLatin1(ObjectName));
+    setObjectName(QString::fromLatin1(SoundObject));
     ConnectControls();
     SetupLocale();
     NormalForeColor = controls_.Rows[0].lblSound->palette().color(QPalette::WindowText);
@@ -82,7 +80,7 @@ void frmSound::ConnectControls()
 
 void frmSound::Display(QWidget* Parent)
 {
-    Guarded(errors_, ObjectName, "Display", [&] {
+    Guarded(errors_, SoundObject, "Display", [&] {
         ShowFilePathes();
         ShowOptions();
         Player().SetDialogDisplayed(true);
@@ -101,7 +99,7 @@ void frmSound::Display(QWidget* Parent)
 
 void frmSound::SetupLocale()
 {
-    Guarded(errors_, ObjectName, "SetupLocale", [&] {
+    Guarded(errors_, SoundObject, "SetupLocale", [&] {
         const auto text = [this](std::int16_t number) { return ToQString(texts_.LoadLocaleString(number)); };
         setWindowTitle(text(TextCaption));
         SetupLocaleCheckBox(controls_.chkSoundActiveGame, TextActiveGame);
@@ -124,7 +122,7 @@ void frmSound::SetupLocale()
 
 void frmSound::SetupLocaleCheckBox(QCheckBox* box, std::int16_t textNumber)
 {
-    Guarded(errors_, ObjectName, "SetupLocaleCheckBox", [&] {
+    Guarded(errors_, SoundObject, "SetupLocaleCheckBox", [&] {
         const QString caption = ToQString(texts_.LoadLocaleString(textNumber));
         box->setText(caption);
         // The box alone, widened by a blank and the caption in the window's font; never
@@ -136,7 +134,7 @@ void frmSound::SetupLocaleCheckBox(QCheckBox* box, std::int16_t textNumber)
 
 void frmSound::ShowFilePathes()
 {
-    Guarded(errors_, ObjectName, "ShowFilePathes", [&] {
+    Guarded(errors_, SoundObject, "ShowFilePathes", [&] {
         for (int n = 0; n < SoundCount; ++n) {
             QLineEdit* field = controls_.Rows[std::size_t(n)].txtSound;
             // Set while disabled: the row shows its state, Save is decided once at the end.
@@ -150,7 +148,7 @@ void frmSound::ShowFilePathes()
 
 void frmSound::ShowOptions()
 {
-    Guarded(errors_, ObjectName, "ShowOptions", [&] {
+    Guarded(errors_, SoundObject, "ShowOptions", [&] {
         SoundPlayer& player = Player();
         controls_.chkSoundActiveGame->setChecked(player.SoundActiveGame());
         controls_.chkSoundActiveTile->setChecked(player.SoundActiveTile());
@@ -164,7 +162,7 @@ void frmSound::ShowOptions()
 
 void frmSound::SaveFilePathes()
 {
-    Guarded(errors_, ObjectName, "SaveFilePathes", [&] {
+    Guarded(errors_, SoundObject, "SaveFilePathes", [&] {
         SoundFilePathes fields;
         for (int n = 0; n < SoundCount; ++n)
             fields[std::size_t(n)] = controls_.Rows[std::size_t(n)].txtSound->text().toStdString();
@@ -174,7 +172,7 @@ void frmSound::SaveFilePathes()
 
 void frmSound::SaveOptions()
 {
-    Guarded(errors_, ObjectName, "SaveOptions", [&] {
+    Guarded(errors_, SoundObject, "SaveOptions", [&] {
         Player().SaveOptions(controls_.chkSoundActiveGame->isChecked(), controls_.chkSoundActiveTile->isChecked(),
                              controls_.chkUsePlaySound->isChecked());
     });
@@ -183,13 +181,13 @@ void frmSound::SaveOptions()
 bool frmSound::EnableSave()
 {
     bool enable = false;
-    Guarded(errors_, ObjectName, "EnableSave", [&] { enable = tessaron::EnableSave(checkBoxMarks_, labelMarks_); });
+    Guarded(errors_, SoundObject, "EnableSave", [&] { enable = tessaron::EnableSave(checkBoxMarks_, labelMarks_); });
     return enable;
 }
 
 void frmSound::CheckBoxClick(CheckBoxIndex box, bool savedValue)
 {
-    Guarded(errors_, ObjectName, "CheckBoxClick", [&] {
+    Guarded(errors_, SoundObject, "CheckBoxClick", [&] {
         QCheckBox* const boxes[] = {controls_.chkSoundActiveGame, controls_.chkSoundActiveTile,
                                     controls_.chkUsePlaySound};
         const SettingMark mark = CheckBoxMark(boxes[box]->isChecked(), savedValue);
@@ -210,7 +208,7 @@ void frmSound::ShowMark(QWidget* widget, SettingMark mark)
 
 void frmSound::txtSound_Change(int index)
 {
-    Guarded(errors_, ObjectName, "txtSound_Change", [&] {
+    Guarded(errors_, SoundObject, "txtSound_Change", [&] {
         const std::size_t n = std::size_t(index);
         const SoundRowControls& row = controls_.Rows.at(n);
         const bool fieldEnabled = row.txtSound->isEnabled();
@@ -228,7 +226,7 @@ void frmSound::txtSound_Change(int index)
 
 void frmSound::txtSound_GotFocus(int index)
 {
-    Guarded(errors_, ObjectName, "txtSound_GotFocus", [&] {
+    Guarded(errors_, SoundObject, "txtSound_GotFocus", [&] {
         Player().SoundStop();
         // After a click the field places its cursor once the focus has arrived, so the
         // whole text is selected a moment later.
@@ -250,7 +248,7 @@ bool frmSound::eventFilter(QObject* watched, QEvent* event)
 
 void frmSound::cmdSoundSelect_Click(int index)
 {
-    Guarded(errors_, ObjectName, "cmdSoundSelect_Click", [&] {
+    Guarded(errors_, SoundObject, "cmdSoundSelect_Click", [&] {
         Player().SoundStop();
         const SoundRowControls& row = controls_.Rows.at(std::size_t(index));
         const FileDialogRequest request = SoundFileRequest(
@@ -263,21 +261,21 @@ void frmSound::cmdSoundSelect_Click(int index)
 
 void frmSound::cmdSoundRestore_Click(int index)
 {
-    Guarded(errors_, ObjectName, "cmdSoundRestore_Click", [&] {
+    Guarded(errors_, SoundObject, "cmdSoundRestore_Click", [&] {
         controls_.Rows.at(std::size_t(index)).txtSound->setText(ToQString(Player().FilePathes()[std::size_t(index)]));
     });
 }
 
 void frmSound::cmdSoundBuiltin_Click(int index)
 {
-    Guarded(errors_, ObjectName, "cmdSoundBuiltin_Click", [&] {
+    Guarded(errors_, SoundObject, "cmdSoundBuiltin_Click", [&] {
         controls_.Rows.at(std::size_t(index)).txtSound->setText(ToQString(Player().FilePathDefaults()[std::size_t(index)]));
     });
 }
 
 void frmSound::cmdSoundPlay_Click(int index)
 {
-    Guarded(errors_, ObjectName, "cmdSoundPlay_Click", [&] {
+    Guarded(errors_, SoundObject, "cmdSoundPlay_Click", [&] {
         const std::string path = VerifySoundFilePath(controls_.Rows.at(std::size_t(index)).txtSound->text().toStdString());
         Player().SoundStartFilePath(path);
         controls_.cmdSoundStop->setEnabled(true);
@@ -293,7 +291,7 @@ void frmSound::cmdSoundStop_Click()
 
 void frmSound::cmdSave_Click()
 {
-    Guarded(errors_, ObjectName, "cmdSave_Click", [&] {
+    Guarded(errors_, SoundObject, "cmdSave_Click", [&] {
         SaveFilePathes();
         SaveOptions();
         accept();
@@ -302,7 +300,7 @@ void frmSound::cmdSave_Click()
 
 void frmSound::cmdCancel_Click()
 {
-    Guarded(errors_, ObjectName, "cmdCancel_Click", [&] { QDialog::reject(); });
+    Guarded(errors_, SoundObject, "cmdCancel_Click", [&] { QDialog::reject(); });
 }
 
 void frmSound::reject() { cmdCancel_Click(); }

@@ -13,7 +13,6 @@
 namespace tessaron {
 
 namespace {
-constexpr const char* BoardObject = "frmBoard";
 constexpr std::int16_t TextFileWriteProtected = 720;
 
 enum class FileUse { Read, Write };

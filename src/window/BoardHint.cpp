@@ -13,7 +13,6 @@
 namespace tessaron {
 
 namespace {
-constexpr const char* BoardObject = "frmBoard";
 
 // Texts of the hint and the warning.
 constexpr std::int16_t HintText = 750;

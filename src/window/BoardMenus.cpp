@@ -15,7 +15,6 @@
 namespace tessaron {
 
 namespace {
-constexpr const char* BoardObject = "frmBoard";
 
 QAction* MenuItem(QMenu* menu, const char* name, QKeySequence shortcut = {})
 {

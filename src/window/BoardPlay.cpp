@@ -15,7 +15,6 @@
 namespace tessaron {
 
 namespace {
-constexpr const char* BoardObject = "frmBoard";
 
 // The progress of a build goes to the progress window; in show mode the board shows the
 // table emptied and every tile as it is placed.

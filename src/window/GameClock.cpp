@@ -6,11 +6,6 @@
 
 namespace tessaron {
 
-namespace {
-constexpr const char* BoardObject = "frmBoard";
-constexpr double SecondsPerDay = 86400.0;
-} // namespace
-
 GameClock::GameClock(const Clock& time, ClockTimer& timer, ClockView& view, const Locale& texts,
                      ErrorReport& errors)
     : time_(time), timer_(timer), view_(view), texts_(texts), errors_(errors)

@@ -8,7 +8,6 @@
 namespace tessaron {
 
 namespace {
-constexpr double SecondsPerDay = 86400.0;
 // The switch to the minutes form comes at 24 seconds (1/3600 of a day), not at a minute.
 constexpr double SecondsFormLimit = 24.0;
 } // namespace

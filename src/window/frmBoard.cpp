@@ -21,7 +21,6 @@
 namespace tessaron {
 
 namespace {
-constexpr const char* BoardObject = "frmBoard";
 
 // Comic Sans MS where installed, else its free look-alike, else the default font. The font
 // matcher walks the list itself, without listing every family installed.
