@@ -12,10 +12,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
-#include <map>
-#include <queue>
 #include <random>
-#include <vector>
 
 namespace tessaron {
 
@@ -31,28 +28,30 @@ TilePresence Candidates(const BoardBench& bench)
     return FocusCandidates(bench.Geometry, bench.Board->Model().Presence());
 }
 
-// Presses the shortest arrow sequence that brings the focus to target (searched with the
-// same public focus function the board uses); false when the arrows cannot get there.
+// Left and Right walk the free tiles in reading order, so one of the two reaches any free
+// tile; false when neither gets there.
 bool WalkTo(BoardBench& bench, std::int32_t target)
 {
-    const TilePresence candidates = Candidates(bench);
-    const std::int32_t start = bench.Board->KeyboardFocusTile();
-    std::map<std::int32_t, std::pair<std::int32_t, Qt::Key>> cameFrom{{start, {0, Qt::Key_unknown}}};
-    std::queue<std::int32_t> open;
-    open.push(start);
-    while (!open.empty() && !cameFrom.count(target)) {
-        const std::int32_t tile = open.front();
-        open.pop();
-        for (const auto& [direction, key] : Arrows) {
-            const std::int32_t next = NextFocusTile(bench.Geometry, candidates, tile, direction);
-            if (cameFrom.emplace(next, std::pair{tile, key}).second) open.push(next);
+    if (!bench.Board->KeyboardFocusShown()) bench.Key(Qt::Key_Right);  // the first arrow only shows the ring
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Left}) {
+        std::int32_t last = 0;
+        while (bench.Board->KeyboardFocusTile() != target && bench.Board->KeyboardFocusTile() != last) {
+            last = bench.Board->KeyboardFocusTile();
+            bench.Key(key);
         }
     }
-    if (!cameFrom.count(target)) return false;
-    std::vector<Qt::Key> keys;
-    for (std::int32_t tile = target; tile != start; tile = cameFrom[tile].first) keys.push_back(cameFrom[tile].second);
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key) bench.Key(*key);
     return bench.Board->KeyboardFocusTile() == target;
+}
+
+// Selects both tiles with the arrows and Space, and makes the move with Enter.
+bool MoveByKeys(BoardBench& bench, std::pair<std::int32_t, std::int32_t> pair)
+{
+    if (!WalkTo(bench, pair.first)) return false;
+    bench.Key(Qt::Key_Space);
+    if (!WalkTo(bench, pair.second)) return false;
+    bench.Key(Qt::Key_Space);
+    bench.Key(Qt::Key_Return);
+    return true;
 }
 
 int TilesWithRing(const BoardBench& bench)
@@ -60,6 +59,17 @@ int TilesWithRing(const BoardBench& bench)
     int count = 0;
     for (std::int32_t tile = 1; tile <= TileCount; ++tile) count += bench.Tile(tile)->FocusRing() ? 1 : 0;
     return count;
+}
+
+// The focus rests on a present free tile (none when no tile is free), and only a shown
+// focus is ringed.
+bool FocusRestsOnAFreeTile(const BoardBench& bench)
+{
+    const std::int32_t focus = bench.Board->KeyboardFocusTile();
+    const TilePresence candidates = Candidates(bench);
+    const bool anyFree = std::find(candidates.begin() + 1, candidates.end(), true) != candidates.end();
+    const int rings = bench.Board->KeyboardFocusShown() && focus != 0 ? 1 : 0;
+    return (focus == 0 ? !anyFree : candidates[focus]) && TilesWithRing(bench) == rings;
 }
 
 // The offscreen platform has no screen-reader bridge; accessibility is switched on as a
@@ -96,89 +106,130 @@ class BoardKeyboardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The whole deal cleared with arrows, Space and Enter alone.
-    void WholeGameWonByKeysOnly()
+    // Random keys (arrows, Space, Enter, Escape, undo, redo, restart, peek) and moves by keys,
+    // then the whole deal won by keys alone. An arrow takes the focus where the focus rules
+    // say; after every key the focus rests on a present free tile, the only one ringed.
+    void KeysAloneWinAndTheFocusNeverRestsOnARemovedOrLockedTile()
     {
-        BoardBench bench(17);
+        BoardBench bench(23);
         bench.StoreGame(bench.Deal.Faces);
         QVERIFY(bench.Open());
-        bench.Key(Qt::Key_Down);  // the first arrow shows the ring where the focus is
-        QVERIFY(bench.Board->KeyboardFocusShown());
+        std::mt19937_64 random(4);
+        const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+            {Qt::Key_Space, {}}, {Qt::Key_Space, {}}, {Qt::Key_Return, {}}, {Qt::Key_Escape, {}},
+            {Qt::Key_Z, Qt::ControlModifier}, {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_R, Qt::ControlModifier},
+            {Qt::Key_P, Qt::ControlModifier}};
+        int moves = 0;
+        for (int step = 0; step < 600; ++step) {
+            const auto roll = random() % 15;
+            const std::int32_t focus = bench.Board->KeyboardFocusTile();
+            if (roll < 3) {
+                // A move by keys: the next pair of the known solution, when it is still free.
+                const auto pair = bench.Deal.Pair(72 - bench.Board->Model().RemovedCount() / 2);
+                const TilePresence candidates = Candidates(bench);
+                if (bench.Board->Model().RemovedCount() % 2 == 0 && candidates[pair.first] && candidates[pair.second]) {
+                    bench.Key(Qt::Key_Escape);
+                    QVERIFY(MoveByKeys(bench, pair));
+                    ++moves;
+                }
+            } else if (roll < 8) {
+                const auto& [direction, key] = Arrows[random() % Arrows.size()];
+                const bool shown = bench.Board->KeyboardFocusShown() && focus != 0;
+                const std::int32_t expected =
+                    shown ? NextFocusTile(bench.Geometry, Candidates(bench), focus, direction) : focus;
+                bench.Key(key);
+                QCOMPARE(bench.Board->KeyboardFocusTile(), expected);
+            } else {
+                const auto& [key, modifiers] = keys[random() % std::size(keys)];
+                bench.Key(key, modifiers);
+            }
+            QVERIFY2(FocusRestsOnAFreeTile(bench), qPrintable(QString("step %1 focus %2").arg(step).arg(focus)));
+        }
+        QVERIFY(moves > 10);
+
+        bench.Key(Qt::Key_R, Qt::ControlModifier);
         bench.Sound.Clear();
         for (int k = 72; k >= 1; --k) {
-            const auto [first, second] = bench.Deal.Pair(k);
-            QVERIFY2(WalkTo(bench, first), qPrintable(QString("pair %1").arg(k)));
-            bench.Key(Qt::Key_Space);
-            QVERIFY(WalkTo(bench, second));
-            bench.Key(Qt::Key_Space);
-            bench.Key(Qt::Key_Return);
+            QVERIFY2(MoveByKeys(bench, bench.Deal.Pair(k)), qPrintable(QString("pair %1").arg(k)));
             QCOMPARE(bench.VisibleTiles(), 2 * (k - 1));
+            QVERIFY(FocusRestsOnAFreeTile(bench));
         }
         QVERIFY(bench.Label("imgGameWon_0")->isVisible());
         QCOMPARE(bench.Sound.Events.back(), SoundGameWon);
         QVERIFY(std::find(bench.Sound.Events.begin(), bench.Sound.Events.end(), SoundTileLocked) ==
                 bench.Sound.Events.end());
         QCOMPARE(bench.Board->KeyboardFocusTile(), 0);
-        QCOMPARE(TilesWithRing(bench), 0);
         QVERIFY(bench.Companions.Inserts.empty());  // the clock is off: no hall of fame
         bench.Key(Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!bench.Label("imgGameWon_0")->isVisible());
     }
 
-    // Random keys (arrows, Space, Enter, Escape, undo, redo, restart, peek) and moves made
-    // by keys: after each, the focus rests on a present free tile and only it has the ring.
-    void FocusNeverRestsOnARemovedOrLockedTile()
+    // Space acts as a click: event 1 accepted, 0 refused for a free tile that does not match
+    // (the focus never reaches a locked tile, so that refusal cannot come from the keyboard).
+    // Escape clears the selection through the model. The reader hears each tile's name,
+    // place and state in the game's language, and is told of selections, focus and moves.
+    void SpaceSelectsLikeAClickAndTheReaderHearsNamesStatesAndMoves()
     {
-        BoardBench bench(23);
-        bench.StoreGame(bench.Deal.Faces);
-        QVERIFY(bench.Open());
-        std::mt19937_64 random(4);
-        const std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys{
-            {Qt::Key_Left, {}}, {Qt::Key_Right, {}}, {Qt::Key_Up, {}}, {Qt::Key_Down, {}}, {Qt::Key_Space, {}},
-            {Qt::Key_Space, {}}, {Qt::Key_Return, {}}, {Qt::Key_Escape, {}}, {Qt::Key_Z, Qt::ControlModifier},
-            {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_R, Qt::ControlModifier}, {Qt::Key_P, Qt::ControlModifier}};
-        int moves = 0;
-        for (int step = 0; step < 600; ++step) {
-            if (random() % 5 == 0) {
-                // A move by keys: the next pair of the known solution, when it is still free.
-                const auto [first, second] = bench.Deal.Pair(72 - bench.Board->Model().RemovedCount() / 2);
-                const TilePresence candidates = Candidates(bench);
-                if (bench.Board->Model().RemovedCount() % 2 == 0 && candidates[first] && candidates[second]) {
-                    bench.Key(Qt::Key_Escape);
-                    QVERIFY(WalkTo(bench, first));
-                    bench.Key(Qt::Key_Space);
-                    QVERIFY(WalkTo(bench, second));
-                    bench.Key(Qt::Key_Space);
-                    bench.Key(Qt::Key_Return);
-                    ++moves;
-                }
-            } else {
-                const auto& [key, modifiers] = keys[random() % keys.size()];
-                bench.Key(key, modifiers);
-            }
-            const std::int32_t focus = bench.Board->KeyboardFocusTile();
-            const TilePresence candidates = Candidates(bench);
-            const bool anyFree = std::find(candidates.begin() + 1, candidates.end(), true) != candidates.end();
-            QVERIFY2(focus == 0 ? !anyFree : candidates[focus], qPrintable(QString("step %1 focus %2").arg(step).arg(focus)));
-            QCOMPARE(TilesWithRing(bench), bench.Board->KeyboardFocusShown() && focus != 0 ? 1 : 0);
-        }
-        QVERIFY(moves > 10);
-    }
-
-    // Space acts as a click (event 1 accepted, 0 refused for a free tile that does not match);
-    // Escape clears the selection through the model. The focus never reaches a locked tile,
-    // so that refusal cannot come from the keyboard.
-    void SpaceSelectsLikeAClickAndEscapeClearsTheSelection()
-    {
+        QStringList heard;
+        Heard = &heard;
+        QAccessible::installUpdateHandler(&Hear);
+        SetAccessibilityActive(true);
+        // Switched off again however the test ends, so later tests see the usual platform.
+        const std::shared_ptr<void> off(nullptr, [](void*) {
+            SetAccessibilityActive(false);
+            QAccessible::installUpdateHandler(nullptr);
+            Heard = nullptr;
+        });
         BoardBench bench;
         bench.StoreGame(ThreeFreeOfOneFace(bench.Deal.Faces));
         QVERIFY(bench.Open());
+        QWidget* surface = bench.Board->centralWidget();
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(surface);
+        auto tile = [&bench](std::int32_t position) { return QAccessible::queryAccessibleInterface(bench.Tile(position)); };
+        QVERIFY(board->indexOfChild(tile(88)) >= 0);
+        QCOMPARE(tile(88)->parent()->object(), surface);
+
+        // One tile of each kind, by its face: the names a player hears.
+        const std::tuple<std::int32_t, const char*, const char*> names[] = {
+            {3, "Bamboo 3", "Bambus 3"}, {12, "Circle 3", "Kreis 3"}, {27, "Character 9", "Zeichen 9"},
+            {30, "White dragon", "Weißer Drache"}, {34, "West wind", "Westwind"}, {38, "Plum", "Pflaume"},
+            {39, "Spring", "Frühling"}};
+        const TileArray& faces = bench.Board->Model().TileFaces();
+        for (int language : {1, 0}) {
+            bench.Action(language == 0 ? "mnuOptionLocaleSelect_0" : "mnuOptionLocaleSelect_1")->trigger();
+            for (const auto& [face, english, german] : names) {
+                const auto position = std::find(faces.begin() + 1, faces.end(), face) - faces.begin();
+                QCOMPARE(tile(std::int32_t(position))->text(QAccessible::Name),
+                         QString::fromUtf8(language == 0 ? english : german));
+            }
+            QSet<QString> distinct;  // every face has a name of its own
+            for (std::int32_t position = 1; position <= TileCount; ++position)
+                distinct.insert(tile(position)->text(QAccessible::Name));
+            QCOMPARE(distinct.size(), qsizetype(FaceCount));
+            QCOMPARE(tile(1)->text(QAccessible::Description),
+                     QString(language == 0 ? "Layer 5, column 7, row 4" : "Ebene 5, Spalte 7, Reihe 4"));
+            QCOMPARE(board->text(QAccessible::Name), QString(language == 0 ? "Board" : "Spielfeld"));
+            QCOMPARE(QAccessible::queryAccessibleInterface(bench.Label("lblTileCount"))->text(QAccessible::Name),
+                     QString(language == 0 ? "144 of 144" : "144 von 144"));
+        }
+        QVERIFY(heard.contains(Line(QAccessible::NameChanged, surface)));
+        QVERIFY(tile(2)->state().disabled);  // locked under the top tile
+        QVERIFY(!tile(88)->state().disabled);
+
         bench.Key(Qt::Key_Space);  // without the ring, Space only shows it
         QCOMPARE(bench.Board->Model().SelectedTile1(), 0);
         QVERIFY(bench.Board->KeyboardFocusShown());
+        bench.Click(88);
+        QVERIFY(tile(88)->state().selected);
+        QVERIFY(heard.contains(Line(QAccessible::StateChanged, bench.Tile(88), "selected")));
+        QVERIFY(!tile(88)->state().focused);  // the mouse player has no focus ring
+        bench.Key(Qt::Key_Left);  // the ring shows where the click left the focus
+        QCOMPARE(bench.Board->KeyboardFocusTile(), 88);
+        QVERIFY(tile(88)->state().focused);
+        QCOMPARE(board->focusChild()->object(), bench.Tile(88));
+        QVERIFY(heard.contains(Line(QAccessible::Focus, bench.Tile(88))));
+
         bench.Sound.Clear();
-        QVERIFY(WalkTo(bench, 88));
-        bench.Key(Qt::Key_Space);
         QVERIFY(WalkTo(bench, 1));
         bench.Key(Qt::Key_Space);  // another face: refused
         QVERIFY(!bench.Tile(1)->Bright());
@@ -186,12 +237,21 @@ private slots:
         bench.Key(Qt::Key_Space);
         QVERIFY(bench.Tile(114)->Bright());
         QVERIFY(bench.Button("cmdRemoveTiles")->isEnabled());
-        QCOMPARE(bench.Sound.Events, (std::vector<std::int32_t>{SoundTileSelected, SoundTileLocked, SoundTileSelected}));
-
+        QCOMPARE(bench.Sound.Events, (std::vector<std::int32_t>{SoundTileLocked, SoundTileSelected}));
         bench.Key(Qt::Key_Escape);
         QCOMPARE(bench.Board->Model().SelectedTile1(), 0);
         QVERIFY(!bench.Tile(114)->Bright());
         QVERIFY(!bench.Button("cmdRemoveTiles")->isEnabled());
+
+        bench.Click(88);
+        bench.Click(114);
+        bench.Key(Qt::Key_Return);
+        QVERIFY(heard.contains(Line(QAccessible::ValueChanged, surface, "Pair removed, 142 of 144")));
+        QVERIFY(heard.contains(Line(QAccessible::Alert, surface)));
+        QCOMPARE(board->text(QAccessible::Value), QString("Pair removed, 142 of 144"));
+        bench.Action("mnuOptionLocaleSelect_1")->trigger();
+        bench.Key(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(heard.contains(Line(QAccessible::ValueChanged, surface, "Paar zurückgelegt, 144 von 144")));
 
         bench.Key(Qt::Key_F10);  // the menus, for the commands without a shortcut
         QTRY_VERIFY(bench.Board->findChild<QMenu*>("mnuFile")->isVisible());
@@ -207,124 +267,20 @@ private slots:
         QWidget* surface = bench.Board->centralWidget();
         const QImage untouched = surface->grab().toImage();
         const std::int32_t focus = bench.Board->KeyboardFocusTile();
-        QVERIFY(focus != 0);
-        bench.Click(focus);
-        bench.Click(focus);  // selected and deselected again by the mouse: no ring
-        QCOMPARE(surface->grab().toImage(), untouched);
-
+        TilePicture* picture = bench.Tile(focus);
         bench.Key(Qt::Key_Up);
         QCOMPARE(bench.Board->KeyboardFocusTile(), focus);
-        const QRect tileArea = bench.Tile(focus)->geometry();
-        QVERIFY(surface->grab().toImage().copy(tileArea) != untouched.copy(tileArea));
+        QVERIFY(surface->grab().toImage().copy(picture->geometry()) != untouched.copy(picture->geometry()));
 
-        bench.Key(Qt::Key_Space);  // the selected look keeps the ring
-        TilePicture* picture = bench.Tile(focus);
+        bench.Click(focus);  // selected by the mouse: no ring
         QVERIFY(picture->Bright());
-        const QImage selectedRinged = picture->grab().toImage();
-        picture->SetFocusRing(false);
-        QVERIFY(picture->grab().toImage() != selectedRinged);
-        picture->SetFocusRing(true);
+        const QImage selected = picture->grab().toImage();
+        bench.Key(Qt::Key_Up);
+        QVERIFY(picture->grab().toImage() != selected);
 
         bench.Click(focus);  // the mouse deselects it and hides the ring
         QVERIFY(!bench.Board->KeyboardFocusShown());
         QCOMPARE(surface->grab().toImage(), untouched);
-    }
-
-    void ScreenReaderReadsTileNamesStatesAndPlacesInBothLanguages()
-    {
-        BoardBench bench;
-        bench.StoreGame(ThreeFreeOfOneFace(bench.Deal.Faces));
-        QVERIFY(bench.Open());
-        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(bench.Board->centralWidget());
-        QVERIFY(board);
-        auto tile = [&bench](std::int32_t position) { return QAccessible::queryAccessibleInterface(bench.Tile(position)); };
-        QVERIFY(board->indexOfChild(tile(88)) >= 0);
-        QCOMPARE(tile(88)->parent()->object(), bench.Board->centralWidget());
-
-        // One tile of each kind, by its face: the names a player hears.
-        struct Named {
-            std::int32_t Face;
-            const char* English;
-            const char* German;
-        };
-        const std::vector<Named> names{{3, "Bamboo 3", "Bambus 3"},       {12, "Circle 3", "Kreis 3"},
-                                       {27, "Character 9", "Zeichen 9"}, {30, "White dragon", "Weißer Drache"},
-                                       {34, "West wind", "Westwind"},    {38, "Plum", "Pflaume"},
-                                       {39, "Spring", "Frühling"}};
-        auto positionOf = [&bench](std::int32_t face) {
-            for (std::int32_t position = 1; position <= TileCount; ++position)
-                if (bench.Board->Model().TileFaces()[position] == face) return position;
-            return 0;
-        };
-        auto distinctNames = [&]() {
-            QSet<QString> heard;
-            for (std::int32_t position = 1; position <= TileCount; ++position)
-                heard.insert(tile(position)->text(QAccessible::Name));
-            return heard.size();
-        };
-
-        for (int language : {0, 1}) {
-            bench.Action(language == 0 ? "mnuOptionLocaleSelect_0" : "mnuOptionLocaleSelect_1")->trigger();
-            for (const Named& named : names)
-                QCOMPARE(tile(positionOf(named.Face))->text(QAccessible::Name),
-                         QString::fromUtf8(language == 0 ? named.English : named.German));
-            QCOMPARE(distinctNames(), qsizetype(FaceCount));  // every face has a name of its own
-            QCOMPARE(tile(1)->text(QAccessible::Description),
-                     QString(language == 0 ? "Layer 5, column 7, row 4" : "Ebene 5, Spalte 7, Reihe 4"));
-            QCOMPARE(board->text(QAccessible::Name), QString(language == 0 ? "Board" : "Spielfeld"));
-            QCOMPARE(QAccessible::queryAccessibleInterface(bench.Label("lblTileCount"))->text(QAccessible::Name),
-                     QString(language == 0 ? "144 of 144" : "144 von 144"));
-        }
-        bench.Action("mnuOptionLocaleSelect_0")->trigger();
-
-        QVERIFY(tile(2)->state().disabled);  // locked under the top tile
-        QVERIFY(!tile(88)->state().disabled);
-        QVERIFY(!tile(88)->state().selected);
-        bench.Click(88);
-        QVERIFY(tile(88)->state().selected);
-        QVERIFY(!tile(88)->state().focused);  // the mouse player has no focus ring
-        bench.Key(Qt::Key_Left);  // the ring shows where the click left the focus
-        QCOMPARE(bench.Board->KeyboardFocusTile(), 88);
-        QVERIFY(tile(88)->state().focused);
-        QCOMPARE(board->focusChild()->object(), bench.Tile(88));
-    }
-
-    // A selection raises a state change of the tile, the arrow a focus event, and a move the
-    // board's announcement of what happened.
-    void SelectionsFocusAndMovesRaiseEvents()
-    {
-        QStringList heard;
-        Heard = &heard;
-        QAccessible::installUpdateHandler(&Hear);
-        SetAccessibilityActive(true);
-        // Switched off again however the test ends, so later tests see the usual platform.
-        const std::shared_ptr<void> off(nullptr, [](void*) {
-            SetAccessibilityActive(false);
-            QAccessible::installUpdateHandler(nullptr);
-            Heard = nullptr;
-        });
-        BoardBench bench;
-        bench.StoreGame(bench.Deal.Faces);
-        QVERIFY(bench.Open());
-        const auto [first, second] = bench.Deal.Pair(72);
-        QWidget* surface = bench.Board->centralWidget();
-
-        bench.Key(Qt::Key_Down);  // shows the ring where the focus is
-        QVERIFY(heard.contains(Line(QAccessible::Focus, bench.Tile(bench.Board->KeyboardFocusTile()))));
-        QVERIFY(WalkTo(bench, first));
-        QVERIFY(heard.contains(Line(QAccessible::Focus, bench.Tile(first))));
-        bench.Key(Qt::Key_Space);
-        QVERIFY(heard.contains(Line(QAccessible::StateChanged, bench.Tile(first), "selected")));
-        bench.Click(second);
-        bench.Key(Qt::Key_Return);
-        QVERIFY(heard.contains(Line(QAccessible::ValueChanged, surface, "Pair removed, 142 of 144")));
-        QVERIFY(heard.contains(Line(QAccessible::Alert, surface)));
-        QCOMPARE(QAccessible::queryAccessibleInterface(surface)->text(QAccessible::Value),
-                 QString("Pair removed, 142 of 144"));
-        bench.Action("mnuOptionLocaleSelect_1")->trigger();
-        QVERIFY(heard.contains(Line(QAccessible::NameChanged, surface)));
-        bench.Key(Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(heard.contains(Line(QAccessible::ValueChanged, surface, "Paar zurückgelegt, 144 von 144")));
     }
 };
 

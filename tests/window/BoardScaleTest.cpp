@@ -6,47 +6,36 @@
 #include "ResourceNames.h"
 #include "doubles/QtSuiteRunner.h"
 
-#include <QLineF>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
 
-#include <algorithm>
 #include <optional>
-#include <vector>
 
 namespace tessaron {
 
 namespace {
 
-// A tile's picture in board units: 40 x 56 at its place, the face plate at its top right.
+// A tile's picture in board units: 40 x 56 at its place.
 QRectF PictureUnits(const PixelPlace& place)
 {
     return {double(place.Left), double(place.Top), double(resources::TileFaceWidth), double(resources::TileFaceHeight)};
 }
 
-QRectF FaceUnits(const PixelPlace& place)
-{
-    return PictureUnits(place).adjusted(resources::TileEdge, 0, 0, -resources::TileEdge);
-}
-
-// The point of the tile's face nearest its centre that no picture in front of it covers
-// (a smaller position lies in front), in board units; null when it is hidden entirely.
+// A point of the tile's face that no picture in front of it covers (a smaller position lies
+// in front), in board units; null when it is hidden entirely. The face is the plate at the
+// picture's top right, less the edges of its neighbours in the row and column.
 std::optional<QPointF> VisiblePoint(const BoardBench& bench, std::int32_t tile)
 {
-    const QRectF face = FaceUnits(bench.Geometry.Place(tile));
-    std::vector<QPointF> candidates;
-    for (qreal y = face.top() + 1; y < face.bottom(); y += 2)
-        for (qreal x = face.left() + 1; x < face.right(); x += 2) candidates.emplace_back(x, y);
-    const QPointF centre = face.center();
-    std::sort(candidates.begin(), candidates.end(), [&](const QPointF& a, const QPointF& b) {
-        return QLineF(a, centre).length() < QLineF(b, centre).length();
-    });
-    for (const QPointF& point : candidates) {
-        bool covered = false;
-        for (std::int32_t front = 1; front < tile && !covered; ++front)
-            covered = bench.Tile(front)->isVisible() && PictureUnits(bench.Geometry.Place(front)).contains(point);
-        if (!covered) return point;
+    const int edge = resources::TileEdge;
+    const QRectF face = PictureUnits(bench.Geometry.Place(tile)).adjusted(edge, edge, -edge, -edge);
+    for (qreal y = face.top() + 1; y < face.bottom(); y += 2) {
+        for (qreal x = face.left() + 1; x < face.right(); x += 2) {
+            bool covered = false;
+            for (std::int32_t front = 1; front < tile && !covered; ++front)
+                covered = bench.Tile(front)->isVisible() && PictureUnits(bench.Geometry.Place(front)).contains(x, y);
+            if (!covered) return QPointF(x, y);
+        }
     }
     return std::nullopt;
 }
@@ -69,7 +58,6 @@ private slots:
         QTRY_COMPARE(surface->size(), QSize(1160, 948));
         QCOMPARE(bench.Tile(1)->size(), QSize(80, 112));
 
-        std::vector<std::int32_t> selected;
         for (int k = 72; k >= 1; --k) {
             const auto [first, second] = bench.Deal.Pair(k);
             for (std::int32_t tile : {first, second}) {
@@ -78,13 +66,9 @@ private slots:
                 const QPoint inWindow = surface->mapTo(bench.Board.get(), (*point * 2).toPoint());
                 QTest::mouseClick(bench.Board->windowHandle(), Qt::LeftButton, {}, inWindow);
                 QVERIFY2(bench.Tile(tile)->Bright(), qPrintable(QStringLiteral("tile %1").arg(tile)));
-                selected.push_back(tile);
             }
             bench.Press("cmdRemoveTiles");
         }
-        std::sort(selected.begin(), selected.end());
-        QCOMPARE(selected.size(), std::size_t(TileCount));
-        QCOMPARE(std::unique(selected.begin(), selected.end()), selected.end());
         QCOMPARE(bench.VisibleTiles(), 0);
     }
 

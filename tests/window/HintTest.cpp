@@ -3,7 +3,6 @@
 #include "BoardBench.h"
 
 #include "board/Rules.h"
-#include "board/Solver.h"
 #include "doubles/ImmediatePositionSolver.h"
 
 #include <QTest>
@@ -41,26 +40,19 @@ std::pair<std::int32_t, std::int32_t> FreePair(const Play& play, const BoardGeom
 // A deal whose positions the solver decides in milliseconds.
 constexpr std::uint64_t SolvedQuickly = 99;
 
-// Gives up on every search the player does not wait for; a patient one finds the deal's last
-// inserted pair, which can always be taken first.
+// Gives up on every search the player does not wait for; a patient one finds the pair given.
 class ImpatientSolver final : public PositionSolver {
 public:
-    explicit ImpatientSolver(const KnownDeal& deal) : deal_(deal) {}
     void Solve(quint64 generation, const PositionQuestion& question) override
     {
         Patience.push_back(question.Patient);
         PositionAnswer answer;
-        if (question.Patient) {
-            answer.Verdict = SolverVerdict::Winnable;
-            answer.Moves = {{deal_.Pair(72).first, deal_.Pair(72).second}};
-        }
+        if (question.Patient) answer = {SolverVerdict::Winnable, {{Found.first, Found.second}}};
         emit Answered(generation, answer);
     }
     void Cancel() override {}
+    std::pair<std::int32_t, std::int32_t> Found;
     std::vector<bool> Patience;
-
-private:
-    const KnownDeal& deal_;
 };
 
 int SelectedCount(const Play& play) { return (play.SelectedTile1() != 0) + (play.SelectedTile2() != 0); }
@@ -85,54 +77,42 @@ private slots:
             QVERIFY(bench.Button("cmdRemoveTiles")->isDefault());
             bench.Key(Qt::Key_Return);
             QCOMPARE(bench.VisibleTiles(), 144 - 2 * move);
-            QVERIFY(!bench.Timer.IsActive());
         }
-        QVERIFY(bench.Board->Model().GameWon());
         QVERIFY(bench.Companions.Inserts.empty());
         QCOMPARE(bench.Sound.Events.back(), SoundGameWon);
         QCOMPARE(bench.Text("lblTimeGone"), QString());
         QVERIFY(!bench.Action("mnuGameHint")->isEnabled());
     }
 
-    void LostPositionIsWarnedAndHintCountsTheUndosBack_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("warning");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("English") << 0 << "This game can no longer be won"
-                                 << "This game can no longer be won. Undo 2 moves to get back to a game that can be won.";
-        QTest::newRow("German") << 1 << "Dieses Spiel ist nicht mehr zu gewinnen"
-                                << "Dieses Spiel ist nicht mehr zu gewinnen. Nehmen Sie 2 Züge zurück, um wieder ein "
-                                   "gewinnbares Spiel zu haben.";
-    }
-
     // The losing move, one more move (still lost): two undos are the fewest back to a game
-    // that can be won, and the warning stays until then.
+    // that can be won, and the warning stays until then. Warning and message follow the language.
     void LostPositionIsWarnedAndHintCountsTheUndosBack()
     {
-        QFETCH(int, language);
-        QFETCH(QString, warning);
-        QFETCH(QString, message);
         BoardBench bench(SolvedQuickly);
-        const TileArray deal = StackedPairDeal(bench.Deal.Faces);
-        TilePresence full{};
-        full.fill(true);
-        QCOMPARE(SolvePosition(bench.Geometry, deal, full).Verdict, SolverVerdict::Winnable);
-        bench.StoreGame(deal);
+        bench.StoreGame(StackedPairDeal(bench.Deal.Faces));
         QVERIFY(bench.Open());
-        bench.Action(language == 1 ? "mnuOptionLocaleSelect_1" : "mnuOptionLocaleSelect_0")->trigger();
-
         bench.Move(88, 114);
         QTRY_VERIFY_WITH_TIMEOUT(bench.Label("lblGameLost")->isVisible(), 20000);
-        QCOMPARE(bench.Text("lblGameLost"), warning);
+        QCOMPARE(bench.Text("lblGameLost"), QString("This game can no longer be won"));
         QVERIFY(!bench.Label("lblNoMovePossible")->isVisible());
         const auto [a, b] = FreePair(bench.Board->Model(), bench.Geometry);
         bench.Move(a, b);
         QVERIFY(bench.Label("lblGameLost")->isVisible());  // a move never makes a lost game winnable
 
-        bench.Key(Qt::Key_H, Qt::ControlModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(bench.Companions.Messages.size(), std::size_t(1), 20000);
-        QCOMPARE(QString::fromStdString(bench.Companions.Messages.back()), message);
+        const std::pair<const char*, const char*> messages[] = {
+            {"mnuOptionLocaleSelect_0",
+             "This game can no longer be won. Undo 2 moves to get back to a game that can be won."},
+            {"mnuOptionLocaleSelect_1",
+             "Dieses Spiel ist nicht mehr zu gewinnen. Nehmen Sie 2 Züge zurück, um wieder ein gewinnbares Spiel "
+             "zu haben."}};
+        for (const auto& [language, message] : messages) {
+            bench.Action(language)->trigger();
+            const std::size_t before = bench.Companions.Messages.size();
+            bench.Key(Qt::Key_H, Qt::ControlModifier);
+            QTRY_COMPARE_WITH_TIMEOUT(bench.Companions.Messages.size(), before + 1, 20000);
+            QCOMPARE(QString::fromStdString(bench.Companions.Messages.back()), QString::fromUtf8(message));
+        }
+        QCOMPARE(bench.Text("lblGameLost"), QString("Dieses Spiel ist nicht mehr zu gewinnen"));
         QCOMPARE(SelectedCount(bench.Board->Model()), 0);
 
         bench.Press("cmdUndoLastMove");
@@ -142,40 +122,14 @@ private slots:
         bench.Key(Qt::Key_H, Qt::ControlModifier);
         QTRY_COMPARE_WITH_TIMEOUT(SelectedCount(bench.Board->Model()), 2, 20000);
         QVERIFY(!bench.Label("lblGameLost")->isVisible());
-        QCOMPARE(bench.Companions.Messages.size(), std::size_t(1));
-    }
-
-    // Off, the option is stored and no position is searched; on again, the stored value goes
-    // (it is the default) and the current position is searched at once.
-    void WarningOptionIsStoredAndObeyed()
-    {
-        BoardBench bench(SolvedQuickly);
-        ImmediatePositionSolver solver(bench.Geometry);
-        bench.Solver = &solver;
-        bench.StoreGame(StackedPairDeal(bench.Deal.Faces));
-        QVERIFY(bench.Open());
-        QVERIFY(bench.Action("mnuOptionWarnLost")->isChecked());
-        bench.Action("mnuOptionWarnLost")->trigger();
-        QCOMPARE(bench.Store.Values().at({"Board", "WarnLost"}), std::string("0"));
-        const int searches = solver.Searches;
-        bench.Move(88, 114);
-        QCOMPARE(solver.Searches, searches);
-        QVERIFY(!bench.Label("lblGameLost")->isVisible());
-
-        bench.Action("mnuOptionWarnLost")->trigger();
-        QVERIFY(!bench.Store.Values().count({"Board", "WarnLost"}));
-        QVERIFY(bench.Label("lblGameLost")->isVisible());
-
-        bench.Action("mnuOptionWarnLost")->trigger();
-        bench.Close();
-        QVERIFY(bench.Open());
-        QVERIFY(!bench.Action("mnuOptionWarnLost")->isChecked());
+        QCOMPARE(bench.Companions.Messages.size(), std::size_t(2));
     }
 
     void HintSearchesLongerWhenTheWarningsSearchGaveUp()
     {
         BoardBench bench(SolvedQuickly);
-        ImpatientSolver solver(bench.Deal);
+        ImpatientSolver solver;
+        solver.Found = bench.Deal.Pair(72);  // the last pair placed can always be taken first
         bench.Solver = &solver;
         bench.StoreGame(bench.Deal.Faces);
         QVERIFY(bench.Open());
@@ -186,9 +140,11 @@ private slots:
         QVERIFY(bench.Companions.Messages.empty());
     }
 
-    // The dead end keeps its own text until undo; there, in peek mode and on a board lost from the start,
-    // Hint offers no pair.
-    void DeadEndPeekAndALostStartOfferNoPair()
+    // On a board lost from the start, at a dead end (which keeps its own text until undo) and
+    // in peek mode Hint offers no pair. The warning's option, off, is stored and no position
+    // is searched; on again, the stored value goes (it is the default) and the current
+    // position is searched at once.
+    void DeadEndPeekAndALostStartOfferNoPairAndTheWarningOptionIsObeyed()
     {
         BoardBench bench(SolvedQuickly);
         ImmediatePositionSolver solver(bench.Geometry);
@@ -200,13 +156,22 @@ private slots:
         QCOMPARE(SelectedCount(bench.Board->Model()), 0);
         QCOMPARE(bench.Companions.Messages.back(), std::string("This game cannot be won, not even from its first move."));
 
+        QVERIFY(bench.Action("mnuOptionWarnLost")->isChecked());
+        bench.Action("mnuOptionWarnLost")->trigger();
+        QCOMPARE(bench.Store.Values().at({"Board", "WarnLost"}), std::string("0"));
+        const int searches = solver.Searches;
         bench.Move(88, 114);
+        QCOMPARE(solver.Searches, searches);
+        QVERIFY(!bench.Label("lblGameLost")->isVisible());
+        bench.Action("mnuOptionWarnLost")->trigger();
+        QVERIFY(!bench.Store.Values().count({"Board", "WarnLost"}));
+        QVERIFY(bench.Label("lblGameLost")->isVisible());
+
         bench.Move(89, 101);
         QCOMPARE(bench.Text("lblNoMovePossible"), QString("Bad luck - no further move possible!"));
         QVERIFY(bench.Label("lblNoMovePossible")->isVisible());
         QVERIFY(!bench.Label("lblGameLost")->isVisible());
         QVERIFY(!bench.Action("mnuGameHint")->isEnabled());
-
         bench.Press("cmdUndoLastMove");
         QVERIFY(!bench.Label("lblNoMovePossible")->isVisible());
         QVERIFY(bench.Action("mnuGameHint")->isEnabled());
@@ -215,6 +180,11 @@ private slots:
         QVERIFY(bench.Board->Model().PeekMode());
         QVERIFY(!bench.Action("mnuGameHint")->isEnabled());
         QVERIFY(!bench.Label("lblGameLost")->isVisible());
+
+        bench.Action("mnuOptionWarnLost")->trigger();
+        bench.Close();
+        QVERIFY(bench.Open());
+        QVERIFY(!bench.Action("mnuOptionWarnLost")->isChecked());
     }
 };
 
