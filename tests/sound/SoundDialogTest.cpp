@@ -25,9 +25,9 @@ const QColor Red(255, 0, 0);
 struct DialogBench {
     SoundTestBench Sound;
     FakeFileDialog Files;
+    // Its player is created on first use, so the settings a test stores after this count.
     SharedSoundPlayer Shared{Sound.Media, Sound.Settings, Sound.Texts, Sound.Report.Errors, Sound.ProgramFolder()};
 
-    void Store(const std::string& key, const std::string& value) { Sound.Store.Write("Sound", key, value); }
     std::optional<std::string> Stored(const std::string& key) const { return Sound.Store.Read("Sound", key); }
 
     // Opens the dialog and runs action while it is on screen; a dialog the action left
@@ -40,8 +40,6 @@ struct DialogBench {
         QTimer::singleShot(0, &dialog, [&] {
             ran = dialog.isVisible();
             action(dialog);
-        });
-        QTimer::singleShot(0, &dialog, [&] {
             if (dialog.isVisible())
                 dialog.reject();
         });
@@ -74,48 +72,18 @@ class SoundDialog : public QObject {
     Q_OBJECT
 
 private slots:
-    void UnchangedSettingsLeaveSaveDisabled()
-    {
-        DialogBench bench;
-        bench.Sound.BuiltinSound("Sound00.wav");
-        bench.Sound.BuiltinSound("Sound01.wav");
-        bench.Store("FilePath1", "-");
-        bench.Store("FilePath2", bench.Sound.UserSound("mine.mp3"));
-        bench.Store("FilePath3", bench.Sound.UserSound("gone.mid"));
-        std::filesystem::remove(bench.Sound.UserSound("gone.mid"));
-        bench.Sound.Store.Log.clear();
-        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
-            QVERIFY(bench.Shared.Player().DialogDisplayed());
-            QVERIFY(!Find<QPushButton>(dialog, "cmdSave")->isEnabled());
-            const QColor normal = TextColour(Find<QLabel>(dialog, "lblSound", 0));
-            for (int n = 0; n < SoundCount; ++n) {
-                QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", n)), normal);
-                // Play is offered exactly for the rows whose saved file exists.
-                QCOMPARE(Find<QPushButton>(dialog, "cmdSoundPlay", n)->isEnabled(), n == 0 || n == 2);
-                QVERIFY(!Find<QPushButton>(dialog, "cmdSoundRestore", n)->isEnabled());
-            }
-            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 3)->text(), QString()); // a vanished file shows as none
-            // An empty field offers the built-in sound where there is one.
-            QVERIFY(Find<QPushButton>(dialog, "cmdSoundBuiltin", 1)->isEnabled());
-            QVERIFY(!Find<QPushButton>(dialog, "cmdSoundBuiltin", 3)->isEnabled());
-            QTest::keyClick(&dialog, Qt::Key_Return); // Save is disabled: Enter does nothing
-            QVERIFY(dialog.isVisible());
-        }));
-        QVERIFY(!bench.Shared.Player().DialogDisplayed());
-        QVERIFY(bench.Sound.Store.Log.empty());
-        QVERIFY(bench.Sound.Report.Box.Boxes.empty());
-    }
-
-    void RedForAMissingPathBlueForAChangeAndEnterInAFieldSaves()
+    // Typing, undo, the file dialog and clearing each mark their row: red for a path that
+    // does not exist, which disables Save and play, blue for any other change.
+    void EditsMarkTheirRowAndEnterInAFieldSaves()
     {
         DialogBench bench;
         bench.Sound.BuiltinSound("Sound00.wav");
         const std::string saved = bench.Sound.UserSound("saved.wav");
-        bench.Store("FilePath1", saved);
+        const std::string other = bench.Sound.UserSound("other.rmi");
+        bench.Sound.Choose(1, saved);
         QVERIFY(bench.WhileShown([&](frmSound& dialog) {
             // Another row's valid change alone would allow Save.
             Type(Find<QLineEdit>(dialog, "txtSound", 7), QString::fromStdString(saved));
-            QVERIFY(Find<QPushButton>(dialog, "cmdSoundRestore", 7)->isEnabled());
             QVERIFY(Find<QPushButton>(dialog, "cmdSave")->isEnabled());
 
             Type(Find<QLineEdit>(dialog, "txtSound", 1), QString::fromStdString(saved) + "x.wav");
@@ -131,6 +99,21 @@ private slots:
             QVERIFY(!Find<QPushButton>(dialog, "cmdSoundRestore", 1)->isEnabled());
             QVERIFY(Find<QPushButton>(dialog, "cmdSave")->isEnabled());
 
+            // The file dialog is titled by the row's label and starts at its file; cancelled,
+            // it leaves the field alone.
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundSelect", 1), Qt::LeftButton);
+            QCOMPARE(bench.Files.Requests.size(), std::size_t(1));
+            const FileDialogRequest& request = bench.Files.Requests[0];
+            QCOMPARE(request.Title, std::string("Tile selected:"));
+            QCOMPARE(request.Filter, std::string("Sound files (*.mid;*.mp3;*.rmi;*.wav)|*.mid;*.mp3;*.rmi;*.wav"));
+            QCOMPARE(request.InitialFileName, saved);
+            QVERIFY(request.FileMustExist && request.PathMustExist && !request.Save);
+            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 1)->text(), QString::fromStdString(saved));
+            bench.Files.Choice = FileDialogChoice{other, "other.rmi"};
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundSelect", 1), Qt::LeftButton);
+            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 1)->text(), QString::fromStdString(other));
+            QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 1)), Blue);
+
             // No sound is a valid choice too.
             Type(Find<QLineEdit>(dialog, "txtSound", 0), QString());
             QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 0)), Blue);
@@ -139,19 +122,23 @@ private slots:
             QVERIFY(!dialog.isVisible());
         }));
         QCOMPARE(bench.Stored("FilePath0"), std::optional<std::string>("-"));
+        QCOMPARE(bench.Stored("FilePath1"), std::optional<std::string>(other));
         QCOMPARE(bench.Stored("FilePath7"), std::optional<std::string>(saved));
         QCOMPARE(bench.Shared.Player().FilePathes()[0], std::string());
+        QVERIFY(bench.Sound.Report.Box.Boxes.empty());
     }
 
     // The built-in choice removes the key; a toggled check box allows Save despite a red
-    // row, which is saved as no sound. Also shows that Sound04.mid beats Sound04.wav.
+    // row, which is saved as no sound. Options are on unless stored as "0", and an option
+    // saved on removes its key.
     void BuiltinChoiceAndToggledCheckBoxSaveDespiteARedRow()
     {
         DialogBench bench;
         bench.Sound.BuiltinSound("Sound04.wav");
         const std::string builtin = bench.Sound.BuiltinSound("Sound04.mid");
-        bench.Store("FilePath4", bench.Sound.UserSound("mine.mp3"));
-        bench.Store("FilePath5", bench.Sound.UserSound("lost.mid"));
+        bench.Sound.Choose(4, bench.Sound.UserSound("mine.mp3"));
+        bench.Sound.Choose(5, bench.Sound.UserSound("lost.mid"));
+        bench.Sound.Store.Write("Sound", "SoundActiveGame", "yes");
         QVERIFY(bench.WhileShown([&](frmSound& dialog) {
             auto* useBuiltin = Find<QPushButton>(dialog, "cmdSoundBuiltin", 4);
             QTest::mouseClick(useBuiltin, Qt::LeftButton);
@@ -161,6 +148,7 @@ private slots:
 
             Type(Find<QLineEdit>(dialog, "txtSound", 5), "no such file.mid");
             QVERIFY(!Find<QPushButton>(dialog, "cmdSave")->isEnabled());
+            QVERIFY(Find<QCheckBox>(dialog, "chkSoundActiveGame")->isChecked());
             auto* tileGroup = Find<QCheckBox>(dialog, "chkSoundActiveTile");
             QTest::mouseClick(tileGroup, Qt::LeftButton, {}, QPoint(5, tileGroup->height() / 2));
             QCOMPARE(TextColour(tileGroup), Blue);
@@ -169,40 +157,15 @@ private slots:
         QVERIFY(!bench.Stored("FilePath4"));
         QCOMPARE(bench.Stored("FilePath5"), std::optional<std::string>("-"));
         QCOMPARE(bench.Stored("SoundActiveTile"), std::optional<std::string>("0"));
+        QVERIFY(!bench.Stored("SoundActiveGame"));
         QVERIFY(!bench.Shared.Player().SoundActiveTile());
         QCOMPARE(bench.Sound.MakePlayer()->FilePathes()[4], builtin);
-    }
-
-    void FileDialogIsTitledByTheRowLabelAndItsCancelKeepsTheField()
-    {
-        DialogBench bench;
-        const std::string saved = bench.Sound.UserSound("saved.wav");
-        bench.Store("FilePath0", saved);
-        const std::string other = bench.Sound.UserSound("other.rmi");
-        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
-            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundSelect", 0), Qt::LeftButton);
-            QCOMPARE(bench.Files.Requests.size(), std::size_t(1));
-            const FileDialogRequest& request = bench.Files.Requests[0];
-            QCOMPARE(request.Title, std::string("Tile locked:"));
-            QCOMPARE(request.Filter, std::string("Sound files (*.mid;*.mp3;*.rmi;*.wav)|*.mid;*.mp3;*.rmi;*.wav"));
-            QCOMPARE(request.InitialFileName, saved);
-            QVERIFY(request.FileMustExist && request.PathMustExist && !request.Save);
-            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 0)->text(), QString::fromStdString(saved));
-
-            bench.Files.Choice = FileDialogChoice{other, "other.rmi"};
-            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundSelect", 0), Qt::LeftButton);
-            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 0)->text(), QString::fromStdString(other));
-            QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 0)), Blue);
-        }));
-        QVERIFY(bench.Sound.Report.Box.Boxes.empty());
-        QCOMPARE(bench.Shared.Player().FilePathes()[0], saved); // cancelled: nothing saved
     }
 
     void UnsavedFastStartBoxDecidesTestPlaybacks()
     {
         DialogBench bench;
-        const std::string click = bench.Sound.UserSound("click.wav");
-        bench.Store("FilePath1", click);
+        bench.Sound.Choose(1, bench.Sound.UserSound("click.wav"));
         FakeMultimedia& media = bench.Sound.Media;
         QVERIFY(bench.WhileShown([&](frmSound& dialog) {
             auto* fastStart = Find<QCheckBox>(dialog, "chkUsePlaySound");
@@ -233,6 +196,10 @@ private slots:
         QTest::newRow("check box") << "chkUsePlaySound" << "cmdSave";
     }
 
+    // Rows 0 and 1 have a built-in sound, row 1 is switched off, row 2 has the player's own
+    // file and row 3's has vanished. Until something changes Save stays disabled, and Enter
+    // with it; then Enter presses the focused button, or Save from any other control. Only
+    // Save stores anything, and only the rows that changed: the vanished file stays stored.
     void EnterPressesTheFocusedButtonElseSave()
     {
         QFETCH(QString, focus);
@@ -240,16 +207,40 @@ private slots:
         DialogBench bench;
         bench.Sound.BuiltinSound("Sound00.wav");
         bench.Sound.BuiltinSound("Sound01.wav");
-        bench.Store("FilePath1", "-");
-        bench.Store("FilePath2", bench.Sound.UserSound("mine.mp3"));
+        const std::string vanished = (bench.Sound.Folder.Path() / "gone.mid").string();
+        bench.Sound.Choose(1, "-");
+        const std::string mine = bench.Sound.UserSound("mine.mp3");
+        bench.Sound.Choose(2, mine);
+        bench.Sound.Choose(3, vanished);
         QStringList acted;
+        QVERIFY(!bench.Shared.Created());
         QVERIFY(bench.WhileShown([&](frmSound& dialog) {
+            QVERIFY(bench.Shared.Player().DialogDisplayed());
+            QVERIFY(!Find<QPushButton>(dialog, "cmdSave")->isEnabled());
+            const QColor normal = TextColour(Find<QLabel>(dialog, "lblSound", 0));
+            for (int n = 0; n < SoundCount; ++n) {
+                QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", n)), normal);
+                // Play is offered exactly for the rows whose saved file exists.
+                QCOMPARE(Find<QPushButton>(dialog, "cmdSoundPlay", n)->isEnabled(), n == 0 || n == 2);
+                QVERIFY(!Find<QPushButton>(dialog, "cmdSoundRestore", n)->isEnabled());
+            }
+            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 3)->text(), QString());
+            // An empty field offers the built-in sound where there is one.
+            QVERIFY(Find<QPushButton>(dialog, "cmdSoundBuiltin", 1)->isEnabled());
+            QVERIFY(!Find<QPushButton>(dialog, "cmdSoundBuiltin", 3)->isEnabled());
+            QTest::keyClick(&dialog, Qt::Key_Return);
+            QVERIFY(dialog.isVisible());
+
             // Every kind of button enabled: Stop after a play, undo and Save after an edit.
             QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundPlay", 0), Qt::LeftButton);
             Type(Find<QLineEdit>(dialog, "txtSound", 2), QString());
             acted = ButtonsPressedByEnterOn(dialog, dialog.findChild<QWidget*>(focus));
         }));
         QCOMPARE(acted, QStringList{pressed});
+        QVERIFY(!bench.Shared.Player().DialogDisplayed());
+        QCOMPARE(bench.Stored("FilePath2"), std::optional<std::string>(pressed == "cmdSave" ? "-" : mine));
+        QCOMPARE(bench.Stored("FilePath3"), std::optional<std::string>(vanished));
+        QVERIFY(bench.Sound.Report.Box.Boxes.empty());
     }
 
     void GroupCheckBoxesTitleTheirFramesAndHoldTheirCaptions()
