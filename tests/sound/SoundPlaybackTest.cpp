@@ -85,35 +85,45 @@ TEST_F(SoundPlayback, OnlyWavTakesTheFastPathAndOnlyWhileTheOptionAllows)
     }
 }
 
-// A file that cannot be opened is reported, and its event stays silent until a changed
-// file is saved. An audio system that cannot start says nothing and blames no file: the
-// event plays at a later occasion, once the layer finds audio again.
-TEST_F(SoundPlayback, FailedEventStaysSilentUntilAChangedFileIsSavedButMissingAudioIsTriedAgain)
+// An event whose file cannot be opened is reported. It and an event without a file stop
+// the previous sound, then stay silent, leaving any sound alone, until a changed file is
+// saved. An audio system that cannot start says nothing and blames no file: the event
+// plays at a later occasion, once the layer finds audio again.
+TEST_F(SoundPlayback, FailedOrEmptyEventStaysSilentUntilAChangedFileIsSavedButMissingAudioIsTriedAgain)
 {
-    for (const std::uint32_t error : {MediaFormatUndecodable, MediaAudioUnavailable}) {
-        const bool fileFailed = error != MediaAudioUnavailable;
+    struct Case {
+        const char* File;
+        std::uint32_t OpenError;
+        bool Reported;
+        bool Failed;
+    };
+    for (const Case c : {Case{"broken.mp3", MediaFormatUndecodable, true, true},
+                         Case{"start.mid", MediaAudioUnavailable, false, false}, Case{"-", MediaOk, false, true}}) {
         SoundTestBench local;
-        const std::string file = local.UserSound("broken.mp3");
+        const std::string file = c.File == std::string("-") ? "-" : local.UserSound(c.File);
         local.Choose(SoundGameLost, file);
-        local.Media.OpenError = error;
+        local.Media.OpenError = c.OpenError;
         auto player = local.MakePlayer();
+        player->SoundStartFilePath(local.UserSound("before.wav"));
         player->SoundStart(SoundGameLost);
-        const std::vector<std::string> shown(fileFailed ? 1 : 0, "frmSound.SoundStartFilePath (Open)");
-        EXPECT_EQ(local.Report.Titles(), shown) << error;
+        EXPECT_FALSE(local.Media.Audible) << c.File;
+        const std::vector<std::string> shown(c.Reported ? 1 : 0, "frmSound.SoundStartFilePath (Open)");
+        EXPECT_EQ(local.Report.Titles(), shown) << c.File;
         EXPECT_EQ(local.Report.Box.Beeps, int(shown.size())); // a report beeps as it shows
-        EXPECT_EQ(player->SoundStartFailed(SoundGameLost), fileFailed);
+        EXPECT_EQ(player->SoundStartFailed(SoundGameLost), c.Failed) << c.File;
 
         local.Media.OpenError = MediaOk;
+        player->SoundStartFilePath(local.UserSound("other.wav"));
         SoundFilePathes fields = player->FilePathes();
         player->SaveFilePathes(fields); // nothing changed
         player->SoundStart(SoundGameLost);
-        EXPECT_EQ(local.Media.Audible, fileFailed ? std::nullopt : std::optional(file)) << error;
+        EXPECT_EQ(local.Media.Audible, c.Failed ? local.UserSound("other.wav") : file) << c.File;
 
         fields[SoundGameLost] = local.UserSound("better.mid");
         player->SaveFilePathes(fields);
         player->SoundStart(SoundGameLost);
-        EXPECT_EQ(local.Media.Audible, local.UserSound("better.mid"));
-        EXPECT_EQ(local.Report.Titles(), shown);
+        EXPECT_EQ(local.Media.Audible, local.UserSound("better.mid")) << c.File;
+        EXPECT_EQ(local.Report.Titles(), shown) << c.File;
     }
 }
 
@@ -161,22 +171,11 @@ TEST_F(SoundPlayback, PlayErrorsAreQuietOrShownByTheirCode)
     }
 }
 
-// An event outside the table is a fault of the game and reported; one without a file stops
-// the previous sound once and then plays nothing.
-TEST_F(SoundPlayback, EventWithoutFileStopsThePreviousSoundOnceThenNothing)
+TEST_F(SoundPlayback, EventOutsideTheTableIsReported)
 {
-    bench.Choose(SoundGameWon, "-");
-    auto player = bench.MakePlayer();
-    player->SoundStart(10);
+    bench.MakePlayer()->SoundStart(10);
     EXPECT_EQ(bench.Report.Titles(), std::vector<std::string>{"frmSound.SoundStart"});
     EXPECT_TRUE(bench.Media.Calls.empty());
-    player->SoundStartFilePath(bench.UserSound("a.wav"));
-    player->SoundStart(SoundGameWon);
-    EXPECT_FALSE(bench.Media.Audible);
-    EXPECT_TRUE(player->SoundStartFailed(SoundGameWon));
-    player->SoundStartFilePath(bench.UserSound("b.wav"));
-    player->SoundStart(SoundGameWon);
-    EXPECT_EQ(bench.Media.Audible, bench.UserSound("b.wav"));
 }
 
 } // namespace
