@@ -51,12 +51,7 @@ protected:
         SDL_setenv("SDL_AUDIODRIVER", "disk", 1);
         SDL_setenv("SDL_DISKAUDIODELAY", "0", 1);
         SDL_setenv("SDL_DISKAUDIOFILE", (bench.Folder.Path() / "output.raw").string().c_str(), 1);
-        layer = MakeLayer("/");
-    }
-
-    std::unique_ptr<SdlMultimediaLayer> MakeLayer(const std::filesystem::path& soundFontRoot)
-    {
-        return std::make_unique<SdlMultimediaLayer>(bench.Texts, time, soundFontRoot);
+        layer = std::make_unique<SdlMultimediaLayer>(bench.Texts, time, "/");
     }
 
     // Opens a file, makes sure that opening alone stays silent, and plays it to its end:
@@ -187,13 +182,13 @@ TEST_F(SdlAudio, MidiNeedsASoundFontFromAnyPackage)
     SDL_setenv("SDL_SOUNDFONTS", "", 1); // a font named there would win
     const std::string midi = WriteFile("notes.mid");
     TempFolder root;
-    layer = MakeLayer(root.Path());
+    layer = std::make_unique<SdlMultimediaLayer>(bench.Texts, time, root.Path());
     EXPECT_EQ(layer->Open(midi).Error, MediaSynthesizerMissing);
 
     // The font of an ".sf3" package, reached through its alternative.
     std::filesystem::create_directories(root.Path() / "usr/share/sounds/sf3");
     std::filesystem::create_symlink(installed, root.Path() / "usr/share/sounds/sf3/MuseScore_General.sf3");
-    layer = MakeLayer(root.Path());
+    layer = std::make_unique<SdlMultimediaLayer>(bench.Texts, time, root.Path());
     EXPECT_GT(OpenAndPlayToEnd(midi), Audible);
 }
 

@@ -72,15 +72,21 @@ class SoundDialog : public QObject {
     Q_OBJECT
 
 private slots:
-    // Typing, undo, the file dialog and clearing each mark their row: red for a path that
-    // does not exist, which disables Save and play, blue for any other change.
+    // Typing, undo, the file dialog, clearing and the built-in choice each mark their row:
+    // red for a path that does not exist, which disables Save and play, blue for any other
+    // change. A toggled check box allows Save despite a red row, which is saved as no sound;
+    // a row or option equal to its default removes its key.
     void EditsMarkTheirRowAndEnterInAFieldSaves()
     {
         DialogBench bench;
         bench.Sound.BuiltinSound("Sound00.wav");
+        const std::string builtin = bench.Sound.BuiltinSound("Sound04.mid");
         const std::string saved = bench.Sound.UserSound("saved.wav");
         const std::string other = bench.Sound.UserSound("other.rmi");
         bench.Sound.Choose(1, saved);
+        bench.Sound.Choose(4, bench.Sound.UserSound("mine.mp3"));
+        bench.Sound.Choose(5, bench.Sound.UserSound("lost.mid"));
+        bench.Sound.Store.Write("Sound", "SoundActiveGame", "yes"); // anything but "0" is on
         QVERIFY(bench.WhileShown([&](frmSound& dialog) {
             // Another row's valid change alone would allow Save.
             Type(Find<QLineEdit>(dialog, "txtSound", 7), QString::fromStdString(saved));
@@ -115,28 +121,6 @@ private slots:
             // No sound is a valid choice too.
             Type(Find<QLineEdit>(dialog, "txtSound", 0), QString());
             QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 0)), Blue);
-            QTest::keyClick(Find<QLineEdit>(dialog, "txtSound", 0), Qt::Key_Return);
-            QVERIFY(!dialog.isVisible());
-        }));
-        QCOMPARE(bench.Stored("FilePath0"), std::optional<std::string>("-"));
-        QCOMPARE(bench.Stored("FilePath1"), std::optional<std::string>(other));
-        QCOMPARE(bench.Stored("FilePath7"), std::optional<std::string>(saved));
-        QCOMPARE(bench.Shared.Player().FilePathes()[0], std::string());
-        QVERIFY(bench.Sound.Report.Box.Boxes.empty());
-    }
-
-    // The built-in choice removes the key; a toggled check box allows Save despite a red
-    // row, which is saved as no sound. Options are on unless stored as "0", and an option
-    // saved on removes its key.
-    void BuiltinChoiceAndToggledCheckBoxSaveDespiteARedRow()
-    {
-        DialogBench bench;
-        bench.Sound.BuiltinSound("Sound04.wav");
-        const std::string builtin = bench.Sound.BuiltinSound("Sound04.mid");
-        bench.Sound.Choose(4, bench.Sound.UserSound("mine.mp3"));
-        bench.Sound.Choose(5, bench.Sound.UserSound("lost.mid"));
-        bench.Sound.Store.Write("Sound", "SoundActiveGame", "yes");
-        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
             auto* useBuiltin = Find<QPushButton>(dialog, "cmdSoundBuiltin", 4);
             QTest::mouseClick(useBuiltin, Qt::LeftButton);
             QVERIFY(!useBuiltin->isEnabled());
@@ -148,37 +132,20 @@ private slots:
             auto* tileGroup = Find<QCheckBox>(dialog, "chkSoundActiveTile");
             QTest::mouseClick(tileGroup, Qt::LeftButton, {}, QPoint(5, tileGroup->height() / 2));
             QCOMPARE(TextColour(tileGroup), Blue);
-            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSave"), Qt::LeftButton);
+            QTest::keyClick(Find<QLineEdit>(dialog, "txtSound", 0), Qt::Key_Return);
+            QVERIFY(!dialog.isVisible());
         }));
+        QCOMPARE(bench.Stored("FilePath0"), std::optional<std::string>("-"));
+        QCOMPARE(bench.Stored("FilePath1"), std::optional<std::string>(other));
         QVERIFY(!bench.Stored("FilePath4"));
         QCOMPARE(bench.Stored("FilePath5"), std::optional<std::string>("-"));
+        QCOMPARE(bench.Stored("FilePath7"), std::optional<std::string>(saved));
         QCOMPARE(bench.Stored("SoundActiveTile"), std::optional<std::string>("0"));
         QVERIFY(!bench.Stored("SoundActiveGame"));
+        QCOMPARE(bench.Shared.Player().FilePathes()[0], std::string());
         QVERIFY(!bench.Shared.Player().SoundActiveTile());
         QCOMPARE(bench.Sound.MakePlayer()->FilePathes()[4], builtin);
-    }
-
-    void UnsavedFastStartBoxDecidesTestPlaybacks()
-    {
-        DialogBench bench;
-        bench.Sound.Choose(1, bench.Sound.UserSound("click.wav"));
-        FakeMultimedia& media = bench.Sound.Media;
-        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
-            auto* fastStart = Find<QCheckBox>(dialog, "chkUsePlaySound");
-            QVERIFY(fastStart->isChecked());
-            fastStart->click();
-            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundPlay", 1), Qt::LeftButton);
-            QCOMPARE(media.Calls.back(), std::string("Play 1")); // a fast start would have been accepted
-            auto* stop = Find<QPushButton>(dialog, "cmdSoundStop");
-            QVERIFY(stop->isEnabled());
-            QTest::mouseClick(stop, Qt::LeftButton);
-            QVERIFY(!stop->isEnabled());
-            QVERIFY(!media.Audible);
-            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundPlay", 1), Qt::LeftButton);
-        }));
-        QVERIFY(!media.Audible); // closing the dialog stops its test playback
-        QVERIFY(bench.Shared.Player().UsePlaySound());
-        QVERIFY(!bench.Stored("UsePlaySound"));
+        QVERIFY(bench.Sound.Report.Box.Boxes.empty());
     }
 
     void EnterPressesTheFocusedButtonElseSave_data()
@@ -195,7 +162,8 @@ private slots:
     // Rows 0 and 1 have a built-in sound, row 1 is switched off, row 2 has the player's own
     // file and row 3's has vanished. Until something changes Save stays disabled, and Enter
     // with it; then Enter presses the focused button, or Save from any other control. Only
-    // Save stores anything, and only the rows that changed: the vanished file stays stored.
+    // Save stores anything, the fast-start box too, and only the rows that changed: the
+    // vanished file stays stored.
     void EnterPressesTheFocusedButtonElseSave()
     {
         QFETCH(QString, focus);
@@ -227,6 +195,16 @@ private slots:
             QTest::keyClick(&dialog, Qt::Key_Return);
             QVERIFY(dialog.isVisible());
 
+            // The unsaved fast-start box decides test playbacks; a fast start would be accepted.
+            auto* fastStart = Find<QCheckBox>(dialog, "chkUsePlaySound");
+            QVERIFY(fastStart->isChecked());
+            fastStart->click();
+            auto* stop = Find<QPushButton>(dialog, "cmdSoundStop");
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundPlay", 0), Qt::LeftButton);
+            QCOMPARE(bench.Sound.Media.Calls.back(), std::string("Play 1"));
+            QTest::mouseClick(stop, Qt::LeftButton);
+            QVERIFY(!stop->isEnabled() && !bench.Sound.Media.Audible);
+
             // Every kind of button enabled: Stop after a play, undo and Save after an edit.
             QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundPlay", 0), Qt::LeftButton);
             Type(Find<QLineEdit>(dialog, "txtSound", 2), QString());
@@ -234,6 +212,8 @@ private slots:
         }));
         QCOMPARE(acted, QStringList{pressed});
         QVERIFY(!bench.Shared.Player().DialogDisplayed());
+        QVERIFY(!bench.Sound.Media.Audible); // closing the dialog stops its test playback
+        QCOMPARE(bench.Stored("UsePlaySound").has_value(), pressed == "cmdSave");
         QCOMPARE(bench.Stored("FilePath2"), std::optional<std::string>(pressed == "cmdSave" ? "-" : mine));
         QCOMPARE(bench.Stored("FilePath3"), std::optional<std::string>(vanished));
         QVERIFY(bench.Sound.Report.Box.Boxes.empty());
