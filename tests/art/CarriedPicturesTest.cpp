@@ -100,9 +100,7 @@ double Luminance(QRgb colour)
 TEST(CarriedPictures, BackgroundIsOpaqueAndTheLabelColoursStandOutOnIt)
 {
     const QImage background = LoadCarried(BackgroundPath());
-    for (int y = 0; y < background.height(); y += 7)
-        for (int x = 0; x < background.width(); x += 7)
-            ASSERT_EQ(qAlpha(background.pixel(x, y)), 255) << x << "," << y;
+    EXPECT_EQ(background, background.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32));
     double lightest = 0;
     for (const QRect& strip : {QRect(24, 1, 532, 23), QRect(24, 450, 532, 24)})
         for (int y = strip.top(); y <= strip.bottom(); ++y)

@@ -27,8 +27,6 @@ class MixerPeak {
 public:
     MixerPeak() { Mix_SetPostMix(&MixerPeak::Listen, this); }
     ~MixerPeak() { Mix_SetPostMix(nullptr, nullptr); }
-    MixerPeak(const MixerPeak&) = delete;
-    MixerPeak& operator=(const MixerPeak&) = delete;
     int Loudest() const { return loudest_; }
 
 private:

@@ -50,11 +50,10 @@ struct DialogBench {
 
 template <class Widget> Widget* Find(const QWidget& dialog, const char* name, int index = -1)
 {
-    const QString full = index < 0 ? QString::fromLatin1(name) : QString::fromLatin1(name) + QString::number(index);
-    Widget* widget = dialog.findChild<Widget*>(full);
-    if (!widget)
-        qFatal("no control %s", qPrintable(full));
-    return widget;
+    const QString full = QString::fromLatin1(name) + (index < 0 ? QString() : QString::number(index));
+    if (auto* widget = dialog.findChild<Widget*>(full))
+        return widget;
+    qFatal("no control %s", qPrintable(full));
 }
 
 QColor TextColour(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
