@@ -26,24 +26,6 @@ struct Carried {
     QSize Units;
 };
 
-std::vector<Carried> EveryPicture()
-{
-    std::vector<Carried> pictures;
-    for (bool bright : {false, true})
-        for (int face = 1; face <= TileFaceCount; ++face)
-            pictures.push_back({TileFacePath(bright, face), QSize(TileFaceWidth, TileFaceHeight)});
-    pictures.push_back({BackgroundPath(), QSize(BackgroundWidth, BackgroundHeight)});
-    for (int language = 0; language < LanguageCount; ++language) {
-        pictures.push_back({WonBannerPath(language), QSize(WonBannerWidth[language], WonBannerHeight[language])});
-        pictures.push_back({HallOfFameTitlePath(language), QSize(HallOfFameTitleWidth, HallOfFameTitleHeight)});
-    }
-    for (ButtonIcon icon : ButtonIcons)
-        for (ButtonLook look : ButtonLooks)
-            pictures.push_back({ButtonIconPath(icon, look), QSize(ButtonIconSize, ButtonIconSize)});
-    for (int size : ProgramIconSizes) pictures.push_back({ProgramIconPath(size), QSize(size, size)});
-    return pictures;
-}
-
 // Mean difference per channel between two pictures of one size.
 double MeanDifference(const QImage& a, const QImage& b)
 {
@@ -63,7 +45,20 @@ double MeanDifference(const QImage& a, const QImage& b)
 // every face, look and title tells itself apart.
 TEST(CarriedPictures, EveryPictureIsItsOwnAndComesAtEachScaleDrawnAtItsResolution)
 {
-    const std::vector<Carried> pictures = EveryPicture();
+    std::vector<Carried> pictures;
+    for (bool bright : {false, true})
+        for (int face = 1; face <= TileFaceCount; ++face)
+            pictures.push_back({TileFacePath(bright, face), QSize(TileFaceWidth, TileFaceHeight)});
+    pictures.push_back({BackgroundPath(), QSize(BackgroundWidth, BackgroundHeight)});
+    for (int language = 0; language < LanguageCount; ++language) {
+        pictures.push_back({WonBannerPath(language), QSize(WonBannerWidth[language], WonBannerHeight[language])});
+        pictures.push_back({HallOfFameTitlePath(language), QSize(HallOfFameTitleWidth, HallOfFameTitleHeight)});
+    }
+    for (ButtonIcon icon : ButtonIcons)
+        for (ButtonLook look : ButtonLooks)
+            pictures.push_back({ButtonIconPath(icon, look), QSize(ButtonIconSize, ButtonIconSize)});
+    for (int size : ProgramIconSizes) pictures.push_back({ProgramIconPath(size), QSize(size, size)});
+
     std::vector<QImage> singles;
     for (const Carried& picture : pictures) {
         singles.push_back(LoadCarried(picture.Path));
@@ -122,11 +117,10 @@ TEST(CarriedPictures, TileFacesAreOpenAtTwoCornersAndTheSelectedLookTintsTheGrou
         const QImage bright = LoadCarried(TileFacePath(true, face));
         for (const QImage* tile : {&dark, &bright}) {
             const auto alpha = [&](int x, int y) { return qAlpha(tile->pixel(x, y)); };
-            EXPECT_EQ(alpha(0, 0) + alpha(TileFaceWidth - 1, TileFaceHeight - 1), 0) << "face " << face;
-            EXPECT_EQ(alpha(0, TileFaceHeight / 2), 255) << "left edge of face " << face;
-            EXPECT_EQ(alpha(TileFaceWidth / 2, TileFaceHeight - 1), 255) << "bottom edge of face " << face;
-            EXPECT_EQ(alpha(TileFaceWidth - 1, TileFaceHeight / 2) + alpha(TileFaceWidth / 2, 0), 510)
-                << "plate of face " << face;
+            EXPECT_EQ(alpha(0, 0) + alpha(TileFaceWidth - 1, TileFaceHeight - 1), 0) << "corners of face " << face;
+            EXPECT_EQ(alpha(0, TileFaceHeight / 2) + alpha(TileFaceWidth / 2, TileFaceHeight - 1) +
+                          alpha(TileFaceWidth - 1, TileFaceHeight / 2) + alpha(TileFaceWidth / 2, 0), 4 * 255)
+                << "edges and plate of face " << face;
         }
         int ground = 0;
         int warm = 0;
@@ -136,8 +130,7 @@ TEST(CarriedPictures, TileFacesAreOpenAtTwoCornersAndTheSelectedLookTintsTheGrou
                 if (std::min({qRed(before), qGreen(before), qBlue(before)}) < 200 || qRed(before) - qBlue(before) >= 40)
                     continue;
                 ++ground;
-                const QRgb after = bright.pixel(x, y);
-                warm += qRed(after) - qBlue(after) >= 60 ? 1 : 0;
+                warm += qRed(bright.pixel(x, y)) - qBlue(bright.pixel(x, y)) >= 60 ? 1 : 0;
             }
         }
         EXPECT_GT(ground, plateArea / 4) << "face " << face;

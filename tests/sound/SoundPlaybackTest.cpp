@@ -5,32 +5,28 @@
 namespace tessaron {
 namespace {
 
-class SoundPlayback : public ::testing::Test {
-protected:
-    SoundTestBench bench;
-};
-
 // Only one sound plays: the second event's start stops the first, whatever path each took.
-TEST_F(SoundPlayback, SecondEventStopsTheFirstOnEitherPath)
+TEST(SoundPlayback, SecondEventStopsTheFirstOnEitherPath)
 {
     for (const std::string first : {"one.wav", "one.mid"}) {
         for (const std::string second : {"two.wav", "two.mp3"}) {
-            SoundTestBench local;
-            local.Choose(SoundTileSelected, local.UserSound(first));
-            local.Choose(SoundTileRemoval, local.UserSound(second));
-            auto player = local.MakePlayer();
+            SoundTestBench bench;
+            bench.Choose(SoundTileSelected, bench.UserSound(first));
+            bench.Choose(SoundTileRemoval, bench.UserSound(second));
+            auto player = bench.MakePlayer();
             player->SoundStart(SoundTileSelected);
-            ASSERT_EQ(local.Media.Audible, local.UserSound(first));
+            ASSERT_EQ(bench.Media.Audible, bench.UserSound(first));
             player->SoundStart(SoundTileRemoval);
-            EXPECT_EQ(local.Media.Audible, local.UserSound(second)) << first << " then " << second;
-            EXPECT_EQ(local.Media.OpenDeviceCount(), second.ends_with(".wav") ? 0u : 1u);
-            EXPECT_TRUE(local.Report.Box.Boxes.empty());
+            EXPECT_EQ(bench.Media.Audible, bench.UserSound(second)) << first << " then " << second;
+            EXPECT_EQ(bench.Media.OpenDeviceCount(), second.ends_with(".wav") ? 0u : 1u);
+            EXPECT_TRUE(bench.Report.Box.Boxes.empty());
         }
     }
 }
 
-TEST_F(SoundPlayback, SwitchedOffGroupLeavesAPlayingSoundAlone)
+TEST(SoundPlayback, SwitchedOffGroupLeavesAPlayingSoundAlone)
 {
+    SoundTestBench bench;
     for (int n = 0; n < SoundCount; ++n)
         bench.Choose(n, bench.UserSound("event" + std::to_string(n) + ".mid"));
     bench.Store.Write("Sound", "SoundActiveTile", "0");
@@ -54,7 +50,7 @@ TEST_F(SoundPlayback, SwitchedOffGroupLeavesAPlayingSoundAlone)
 // Only a ".wav" name, in any case, takes the fast start, and only while the option allows
 // it: the saved one, or while the dialog is open its unsaved check box. A refused fast
 // start falls back to a device and counts as success.
-TEST_F(SoundPlayback, OnlyWavTakesTheFastPathAndOnlyWhileTheOptionAllows)
+TEST(SoundPlayback, OnlyWavTakesTheFastPathAndOnlyWhileTheOptionAllows)
 {
     struct Case {
         const char* Name;
@@ -68,19 +64,19 @@ TEST_F(SoundPlayback, OnlyWavTakesTheFastPathAndOnlyWhileTheOptionAllows)
                          Case{"g.mp3", true, -1, false}, Case{"h.rmi", true, -1, false},
                          Case{"a.wav", false, -1, false}, Case{"a.wav", true, 0, false}, Case{"a.wav", false, 1, true},
                          Case{"a.wav", true, -1, true, false}}) {
-        SoundTestBench local;
-        local.Media.AcceptFastStart = c.Accepted;
-        if (!c.Saved) local.Store.Write("Sound", "UsePlaySound", "0");
-        auto player = local.MakePlayer();
+        SoundTestBench bench;
+        bench.Media.AcceptFastStart = c.Accepted;
+        if (!c.Saved) bench.Store.Write("Sound", "UsePlaySound", "0");
+        auto player = bench.MakePlayer();
         player->SetDialogDisplayed(c.DialogBox >= 0);
         if (c.DialogBox >= 0) player->SetDialogUsePlaySound(c.DialogBox == 1);
-        const std::string file = local.UserSound(c.Name);
+        const std::string file = bench.UserSound(c.Name);
         EXPECT_TRUE(player->SoundStartFilePath(file));
         const bool fast = c.Tried && c.Accepted;
         EXPECT_EQ(player->PlaySoundActive(), fast) << c.Name << c.Saved << c.DialogBox << c.Accepted;
-        EXPECT_EQ(local.Media.Calls.front().starts_with("PlayWaveFast"), c.Tried) << c.Name;
-        EXPECT_EQ(local.Media.Audible, file) << c.Name;
-        EXPECT_TRUE(local.Report.Box.Boxes.empty());
+        EXPECT_EQ(bench.Media.Calls.front().starts_with("PlayWaveFast"), c.Tried) << c.Name;
+        EXPECT_EQ(bench.Media.Audible, file) << c.Name;
+        EXPECT_TRUE(bench.Report.Box.Boxes.empty());
     }
 }
 
@@ -88,7 +84,7 @@ TEST_F(SoundPlayback, OnlyWavTakesTheFastPathAndOnlyWhileTheOptionAllows)
 // the previous sound, then stay silent, leaving any sound alone, until a changed file is
 // saved. An audio system that cannot start says nothing and blames no file: the event
 // plays at a later occasion, once the layer finds audio again.
-TEST_F(SoundPlayback, FailedOrEmptyEventStaysSilentUntilAChangedFileIsSavedButMissingAudioIsTriedAgain)
+TEST(SoundPlayback, FailedOrEmptyEventStaysSilentUntilAChangedFileIsSavedButMissingAudioIsTriedAgain)
 {
     struct Case {
         const char* File;
@@ -98,37 +94,38 @@ TEST_F(SoundPlayback, FailedOrEmptyEventStaysSilentUntilAChangedFileIsSavedButMi
     };
     for (const Case c : {Case{"broken.mp3", MediaFormatUndecodable, true, true},
                          Case{"start.mid", MediaAudioUnavailable, false, false}, Case{"-", MediaOk, false, true}}) {
-        SoundTestBench local;
-        const std::string file = c.File == std::string("-") ? "-" : local.UserSound(c.File);
-        local.Choose(SoundGameLost, file);
-        local.Media.OpenError = c.OpenError;
-        auto player = local.MakePlayer();
-        player->SoundStartFilePath(local.UserSound("before.wav"));
+        SoundTestBench bench;
+        const std::string file = c.File == std::string("-") ? "-" : bench.UserSound(c.File);
+        bench.Choose(SoundGameLost, file);
+        bench.Media.OpenError = c.OpenError;
+        auto player = bench.MakePlayer();
+        player->SoundStartFilePath(bench.UserSound("before.wav"));
         player->SoundStart(SoundGameLost);
-        EXPECT_FALSE(local.Media.Audible) << c.File;
+        EXPECT_FALSE(bench.Media.Audible) << c.File;
         const std::vector<std::string> shown(c.Reported ? 1 : 0, "frmSound.SoundStartFilePath (Open)");
-        EXPECT_EQ(local.Report.Titles(), shown) << c.File;
-        EXPECT_EQ(local.Report.Box.Beeps, int(shown.size())); // a report beeps as it shows
+        EXPECT_EQ(bench.Report.Titles(), shown) << c.File;
+        EXPECT_EQ(bench.Report.Box.Beeps, int(shown.size())); // a report beeps as it shows
         EXPECT_EQ(player->SoundStartFailed(SoundGameLost), c.Failed) << c.File;
 
-        local.Media.OpenError = MediaOk;
-        player->SoundStartFilePath(local.UserSound("other.wav"));
+        bench.Media.OpenError = MediaOk;
+        player->SoundStartFilePath(bench.UserSound("other.wav"));
         SoundFilePathes fields = player->FilePathes();
         player->SaveFilePathes(fields); // nothing changed
         player->SoundStart(SoundGameLost);
-        EXPECT_EQ(local.Media.Audible, c.Failed ? local.UserSound("other.wav") : file) << c.File;
+        EXPECT_EQ(bench.Media.Audible, c.Failed ? bench.UserSound("other.wav") : file) << c.File;
 
-        fields[SoundGameLost] = local.UserSound("better.mid");
+        fields[SoundGameLost] = bench.UserSound("better.mid");
         player->SaveFilePathes(fields);
         player->SoundStart(SoundGameLost);
-        EXPECT_EQ(local.Media.Audible, local.UserSound("better.mid")) << c.File;
-        EXPECT_EQ(local.Report.Titles(), shown) << c.File;
+        EXPECT_EQ(bench.Media.Audible, bench.UserSound("better.mid")) << c.File;
+        EXPECT_EQ(bench.Report.Titles(), shown) << c.File;
     }
 }
 
 // A code the layer has no text for falls back to the game's own, in its language.
-TEST_F(SoundPlayback, CloseFailureIsReportedInUpperCaseHexAndTheDeviceForgottenForGood)
+TEST(SoundPlayback, CloseFailureIsReportedInUpperCaseHexAndTheDeviceForgottenForGood)
 {
+    SoundTestBench bench;
     bench.Media.ErrorTexts[0xBEEF] = "The device jammed.";
     auto player = bench.MakePlayer();
     player->SoundStartFilePath(bench.UserSound("a.mid"));
@@ -147,7 +144,7 @@ TEST_F(SoundPlayback, CloseFailureIsReportedInUpperCaseHexAndTheDeviceForgottenF
     EXPECT_EQ(player->MciErrorText(0xABC), "MCI-Fehler (0xABC)");
 }
 
-TEST_F(SoundPlayback, PlayErrorsAreQuietOrShownByTheirCode)
+TEST(SoundPlayback, PlayErrorsAreQuietOrShownByTheirCode)
 {
     struct Case {
         std::uint32_t Code;
@@ -157,19 +154,20 @@ TEST_F(SoundPlayback, PlayErrorsAreQuietOrShownByTheirCode)
     for (const Case c : {Case{MediaDeviceNotOpen, true, false}, Case{MediaOutputUnsuitable, true, false},
                          Case{MediaOutputsBusy, false, false}, Case{MediaOutputsBusy, true, true},
                          Case{MediaFileUnreadable, false, true}}) {
-        SoundTestBench local;
-        local.Media.PlayError = c.Code;
-        auto player = local.MakePlayer();
+        SoundTestBench bench;
+        bench.Media.PlayError = c.Code;
+        auto player = bench.MakePlayer();
         player->SetDialogDisplayed(c.DialogDisplayed);
-        EXPECT_FALSE(player->SoundStartFilePath(local.UserSound("a.mid")));
+        EXPECT_FALSE(player->SoundStartFilePath(bench.UserSound("a.mid")));
         const std::vector<std::string> shown(c.Shown ? 1 : 0, "frmSound.SoundStartFilePath (Play)");
-        EXPECT_EQ(local.Report.Titles(), shown) << c.Code;
-        EXPECT_EQ(local.Media.OpenDeviceCount(), 0u); // the device opened for it was closed again
+        EXPECT_EQ(bench.Report.Titles(), shown) << c.Code;
+        EXPECT_EQ(bench.Media.OpenDeviceCount(), 0u); // the device opened for it was closed again
     }
 }
 
-TEST_F(SoundPlayback, EventOutsideTheTableIsReported)
+TEST(SoundPlayback, EventOutsideTheTableIsReported)
 {
+    SoundTestBench bench;
     bench.MakePlayer()->SoundStart(10);
     EXPECT_EQ(bench.Report.Titles(), std::vector<std::string>{"frmSound.SoundStart"});
     EXPECT_TRUE(bench.Media.Calls.empty());
