@@ -115,8 +115,7 @@ TEST_F(SdlAudio, EveryFormatPlaysAndMidiByItsContentsWhateverItsName)
     EXPECT_GT(peak.Loudest(), Audible);
 }
 
-// Each failure has its own code, and each code its text in both languages, in the language
-// of the moment the text is asked for.
+// A text is in the language of the moment it is asked for.
 TEST_F(SdlAudio, EachFailureHasItsOwnCodeAndTextInTheGamesLanguage)
 {
     EXPECT_EQ(layer->Open((bench.Folder.Path() / "missing.wav").string()).Error, MediaFileUnreadable);

@@ -30,9 +30,8 @@ struct DialogBench {
 
     std::optional<std::string> Stored(const std::string& key) const { return Sound.Store.Read("Sound", key); }
 
-    // Opens the dialog and runs action while it is on screen; a dialog the action left
-    // open is cancelled afterwards, so a failed check never hangs the test.
-    // Returns whether the action ran at all.
+    // Runs action while the dialog is on screen, then cancels a dialog left open, so a failed
+    // check never hangs the test. Returns whether the action ran at all.
     [[nodiscard]] bool WhileShown(const std::function<void(frmSound&)>& action)
     {
         bool ran = false;

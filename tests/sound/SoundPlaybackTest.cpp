@@ -47,9 +47,8 @@ TEST(SoundPlayback, SwitchedOffGroupLeavesAPlayingSoundAlone)
     EXPECT_EQ(bench.Media.Audible, bench.UserSound("event0.mid"));
 }
 
-// Only a ".wav" name, in any case, takes the fast start, and only while the option allows
-// it: the saved one, or while the dialog is open its unsaved check box. A refused fast
-// start falls back to a device and counts as success.
+// ".wav" in any case; the option is the saved one, or while the dialog is open its unsaved
+// check box. A refused fast start falls back to a device and counts as success.
 TEST(SoundPlayback, OnlyWavTakesTheFastPathAndOnlyWhileTheOptionAllows)
 {
     struct Case {
