@@ -1,18 +1,85 @@
-#include "ArtTestSupport.h"
+// The carried pictures: present under their resource names, at their sizes and at each of
+// the three resolutions, telling the faces and looks apart.
 #include "ResourceNames.h"
 
 #include <QColor>
+#include <QImage>
 #include <QRect>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace tessaron::resources {
 namespace {
 
-using testing::LoadCarried;
+QImage LoadCarried(const std::string& resourcePath)
+{
+    return QImage(QString::fromStdString(resourcePath)).convertToFormat(QImage::Format_ARGB32);
+}
+
+struct Carried {
+    std::string Path;
+    QSize Units;
+};
+
+// Mean difference per channel between two pictures of one size.
+double MeanDifference(const QImage& a, const QImage& b)
+{
+    long long sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* left = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* right = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x)
+            sum += std::abs(qRed(left[x]) - qRed(right[x])) + std::abs(qGreen(left[x]) - qGreen(right[x])) +
+                   std::abs(qBlue(left[x]) - qBlue(right[x])) + std::abs(qAlpha(left[x]) - qAlpha(right[x]));
+    }
+    return double(sum) / (4.0 * a.width() * a.height());
+}
+
+// Each scale has the size multiplied, and the larger ones differ clearly from both ways
+// of enlarging the 1x picture, smooth and pixel by pixel. No two pictures are alike:
+// every face, look and title tells itself apart.
+TEST(CarriedPictures, EveryPictureIsItsOwnAndComesAtEachScaleDrawnAtItsResolution)
+{
+    std::vector<Carried> pictures;
+    for (bool bright : {false, true})
+        for (int face = 1; face <= TileFaceCount; ++face)
+            pictures.push_back({TileFacePath(bright, face), QSize(TileFaceWidth, TileFaceHeight)});
+    pictures.push_back({BackgroundPath(), QSize(BackgroundWidth, BackgroundHeight)});
+    for (int language = 0; language < LanguageCount; ++language) {
+        pictures.push_back({WonBannerPath(language), QSize(WonBannerWidth[language], WonBannerHeight[language])});
+        pictures.push_back({HallOfFameTitlePath(language), QSize(HallOfFameTitleWidth, HallOfFameTitleHeight)});
+    }
+    for (ButtonIcon icon : ButtonIcons)
+        for (ButtonLook look : ButtonLooks)
+            pictures.push_back({ButtonIconPath(icon, look), QSize(ButtonIconSize, ButtonIconSize)});
+    for (int size : ProgramIconSizes) pictures.push_back({ProgramIconPath(size), QSize(size, size)});
+
+    std::vector<QImage> singles;
+    for (const Carried& picture : pictures) {
+        singles.push_back(LoadCarried(picture.Path));
+        for (int scale : PictureScales) {
+            const std::string path = ScaledPath(picture.Path, scale);
+            const QImage drawn = LoadCarried(path);
+            ASSERT_FALSE(drawn.isNull()) << path;
+            EXPECT_EQ(drawn.size(), picture.Units * scale) << path;
+            if (scale == 1 || drawn.size() != picture.Units * scale) continue;
+            for (const auto mode : {Qt::FastTransformation, Qt::SmoothTransformation}) {
+                const QImage enlarged = singles.back().scaled(drawn.size(), Qt::IgnoreAspectRatio, mode);
+                EXPECT_GT(MeanDifference(drawn, enlarged.convertToFormat(QImage::Format_ARGB32)), 0.5) << path << mode;
+            }
+        }
+    }
+    for (std::size_t a = 0; a < singles.size(); ++a)
+        for (std::size_t b = a + 1; b < singles.size(); ++b)
+            EXPECT_NE(singles[a], singles[b]) << pictures[a].Path << " and " << pictures[b].Path;
+    // A desktop entry asks for these sizes.
+    EXPECT_TRUE(std::ranges::includes(ProgramIconSizes, std::array{16, 22, 24, 32, 48, 64, 128, 256}));
+}
 
 double Luminance(QRgb colour)
 {
@@ -23,45 +90,52 @@ double Luminance(QRgb colour)
     return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) + 0.0722 * linear(qBlue(colour));
 }
 
-TEST(CarriedPictures, BackgroundFillsTheClientAreaOpaquely)
-{
-    const QImage background = LoadCarried(BackgroundPath());
-    for (int y = 0; y < background.height(); y += 7)
-        for (int x = 0; x < background.width(); x += 7)
-            ASSERT_EQ(qAlpha(background.pixel(x, y)), 255) << x << "," << y;
-}
-
 // The labels stand straight on the background: even its lightest pixel under a label
 // leaves the label colours a readable contrast (4.5:1, the usual bar for small text).
-TEST(CarriedPictures, LabelColoursStandOutOnTheBackground)
+TEST(CarriedPictures, BackgroundIsOpaqueAndTheLabelColoursStandOutOnIt)
 {
     const QImage background = LoadCarried(BackgroundPath());
-    const QRgb labelColours[] = {qRgb(255, 255, 192), qRgb(255, 224, 192), qRgb(255, 128, 255)};
-    const QRect labelStrips[] = {QRect(24, 1, 532, 23), QRect(24, 450, 532, 24)};
+    EXPECT_EQ(background, background.convertToFormat(QImage::Format_RGB32).convertToFormat(QImage::Format_ARGB32));
     double lightest = 0;
-    for (const QRect& strip : labelStrips)
+    for (const QRect& strip : {QRect(24, 1, 532, 23), QRect(24, 450, 532, 24)})
         for (int y = strip.top(); y <= strip.bottom(); ++y)
             for (int x = strip.left(); x <= strip.right(); ++x)
                 lightest = std::max(lightest, Luminance(background.pixel(x, y)));
-    for (QRgb colour : labelColours)
+    for (QRgb colour : {qRgb(255, 255, 192), qRgb(255, 224, 192), qRgb(255, 128, 255)})
         EXPECT_GE((Luminance(colour) + 0.05) / (lightest + 0.05), 4.5) << QColor(colour).name().toStdString();
 }
 
-// Sizes are checked with the scaled copies; here the pictures must also tell things apart.
-TEST(CarriedPictures, ButtonLooksAndHallOfFameTitlesAreDistinct)
+// A selected tile must stand out at a glance: of the plate's ivory ground (in the normal
+// look) the selected look turns the whole warm, not just a line; symbols keep their colours.
+// The plate sits at the top right; the edge shows on the left and at the bottom, so the
+// top-left and bottom-right corners stay open and the board behind shows through.
+TEST(CarriedPictures, TileFacesAreOpenAtTwoCornersAndTheSelectedLookTintsTheGroundWarm)
 {
-    std::vector<QImage> icons;
-    for (ButtonIcon icon : ButtonIcons)
-        for (ButtonLook look : ButtonLooks) icons.push_back(LoadCarried(ButtonIconPath(icon, look)));
-    for (std::size_t a = 0; a < icons.size(); ++a)
-        for (std::size_t b = a + 1; b < icons.size(); ++b) EXPECT_NE(icons[a], icons[b]) << a << " and " << b;
-    EXPECT_NE(LoadCarried(HallOfFameTitlePath(0)), LoadCarried(HallOfFameTitlePath(1)));
-}
-
-TEST(CarriedPictures, ProgramIconComesInEveryDesktopSize)
-{
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        EXPECT_NE(std::find(ProgramIconSizes.begin(), ProgramIconSizes.end(), size), ProgramIconSizes.end()) << size;
+    const int plateArea = (TileFaceWidth - TileEdge - 4) * (TileFaceHeight - TileEdge - 4);
+    for (int face = 1; face <= TileFaceCount; ++face) {
+        const QImage dark = LoadCarried(TileFacePath(false, face));
+        const QImage bright = LoadCarried(TileFacePath(true, face));
+        for (const QImage* tile : {&dark, &bright}) {
+            const auto alpha = [&](int x, int y) { return qAlpha(tile->pixel(x, y)); };
+            EXPECT_EQ(alpha(0, 0) + alpha(TileFaceWidth - 1, TileFaceHeight - 1), 0) << "corners of face " << face;
+            EXPECT_EQ(alpha(0, TileFaceHeight / 2) + alpha(TileFaceWidth / 2, TileFaceHeight - 1) +
+                          alpha(TileFaceWidth - 1, TileFaceHeight / 2) + alpha(TileFaceWidth / 2, 0), 4 * 255)
+                << "edges and plate of face " << face;
+        }
+        int ground = 0;
+        int warm = 0;
+        for (int y = 2; y < TileFaceHeight - TileEdge - 2; ++y) {
+            for (int x = TileEdge + 2; x < TileFaceWidth - 2; ++x) {
+                const QRgb before = dark.pixel(x, y);
+                if (std::min({qRed(before), qGreen(before), qBlue(before)}) < 200 || qRed(before) - qBlue(before) >= 40)
+                    continue;
+                ++ground;
+                warm += qRed(bright.pixel(x, y)) - qBlue(bright.pixel(x, y)) >= 60 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(ground, plateArea / 4) << "face " << face;
+        EXPECT_GE(warm, ground * 95 / 100) << "face " << face;
+    }
 }
 
 } // namespace

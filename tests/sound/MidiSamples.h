@@ -6,11 +6,6 @@
 
 namespace tessaron {
 
-inline std::string BigEndian32(std::uint32_t value)
-{
-    return {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
-}
-
 inline std::string LittleEndian32(std::uint32_t value)
 {
     return {char(value), char(value >> 8), char(value >> 16), char(value >> 24)};
@@ -26,8 +21,9 @@ inline std::string TinyMidiFile()
         track += std::string("\x30\x80", 2) + note + '\x40';
     }
     track += std::string("\x00\xFF\x2F\x00", 4);
-    return std::string("MThd\x00\x00\x00\x06\x00\x00\x00\x01\x00\x60", 14) + "MTrk" +
-           BigEndian32(std::uint32_t(track.size())) + track;
+    // The track is shorter than 256 bytes: its big-endian size is one byte after three zeros.
+    return std::string("MThd\x00\x00\x00\x06\x00\x00\x00\x01\x00\x60" "MTrk\x00\x00\x00", 21) + char(track.size()) +
+           track;
 }
 
 // chunksBefore: complete chunks placed ahead of the "data" chunk.

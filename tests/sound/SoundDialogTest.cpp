@@ -25,14 +25,13 @@ const QColor Red(255, 0, 0);
 struct DialogBench {
     SoundTestBench Sound;
     FakeFileDialog Files;
+    // Its player is created on first use, so the settings a test stores after this count.
     SharedSoundPlayer Shared{Sound.Media, Sound.Settings, Sound.Texts, Sound.Report.Errors, Sound.ProgramFolder()};
 
-    void Store(const std::string& key, const std::string& value) { Sound.Store.Write("Sound", key, value); }
     std::optional<std::string> Stored(const std::string& key) const { return Sound.Store.Read("Sound", key); }
 
-    // Opens the dialog and runs action while it is on screen; a dialog the action left
-    // open is cancelled afterwards, so a failed check never hangs the test.
-    // Returns whether the action ran at all.
+    // Runs action while the dialog is on screen, then cancels a dialog left open, so a failed
+    // check never hangs the test. Returns whether the action ran at all.
     [[nodiscard]] bool WhileShown(const std::function<void(frmSound&)>& action)
     {
         bool ran = false;
@@ -40,8 +39,6 @@ struct DialogBench {
         QTimer::singleShot(0, &dialog, [&] {
             ran = dialog.isVisible();
             action(dialog);
-        });
-        QTimer::singleShot(0, &dialog, [&] {
             if (dialog.isVisible())
                 dialog.reject();
         });
@@ -52,11 +49,10 @@ struct DialogBench {
 
 template <class Widget> Widget* Find(const QWidget& dialog, const char* name, int index = -1)
 {
-    const QString full = index < 0 ? QString::fromLatin1(name) : QString::fromLatin1(name) + QString::number(index);
-    Widget* widget = dialog.findChild<Widget*>(full);
-    if (!widget)
-        qFatal("no control %s", qPrintable(full));
-    return widget;
+    const QString full = QString::fromLatin1(name) + (index < 0 ? QString() : QString::number(index));
+    if (auto* widget = dialog.findChild<Widget*>(full))
+        return widget;
+    qFatal("no control %s", qPrintable(full));
 }
 
 QColor TextColour(const QWidget* widget) { return widget->palette().color(QPalette::WindowText); }
@@ -74,48 +70,24 @@ class SoundDialog : public QObject {
     Q_OBJECT
 
 private slots:
-    void UnchangedSettingsLeaveSaveDisabled()
+    // Typing, undo, the file dialog, clearing and the built-in choice each mark their row:
+    // red for a path that does not exist, which disables Save and play, blue for any other
+    // change. A toggled check box allows Save despite a red row, which is saved as no sound;
+    // a row or option equal to its default removes its key.
+    void EditsMarkTheirRowAndEnterInAFieldSaves()
     {
         DialogBench bench;
         bench.Sound.BuiltinSound("Sound00.wav");
-        bench.Sound.BuiltinSound("Sound01.wav");
-        bench.Store("FilePath1", "-");
-        bench.Store("FilePath2", bench.Sound.UserSound("mine.mp3"));
-        bench.Store("FilePath3", bench.Sound.UserSound("gone.mid"));
-        std::filesystem::remove(bench.Sound.UserSound("gone.mid"));
-        bench.Sound.Store.Log.clear();
-        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
-            QVERIFY(bench.Shared.Player().DialogDisplayed());
-            QVERIFY(!Find<QPushButton>(dialog, "cmdSave")->isEnabled());
-            const QColor normal = TextColour(Find<QLabel>(dialog, "lblSound", 0));
-            for (int n = 0; n < SoundCount; ++n) {
-                QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", n)), normal);
-                // Play is offered exactly for the rows whose saved file exists.
-                QCOMPARE(Find<QPushButton>(dialog, "cmdSoundPlay", n)->isEnabled(), n == 0 || n == 2);
-                QVERIFY(!Find<QPushButton>(dialog, "cmdSoundRestore", n)->isEnabled());
-            }
-            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 3)->text(), QString()); // a vanished file shows as none
-            // An empty field offers the built-in sound where there is one.
-            QVERIFY(Find<QPushButton>(dialog, "cmdSoundBuiltin", 1)->isEnabled());
-            QVERIFY(!Find<QPushButton>(dialog, "cmdSoundBuiltin", 3)->isEnabled());
-            QTest::keyClick(&dialog, Qt::Key_Return); // Save is disabled: Enter does nothing
-            QVERIFY(dialog.isVisible());
-        }));
-        QVERIFY(!bench.Shared.Player().DialogDisplayed());
-        QVERIFY(bench.Sound.Store.Log.empty());
-        QVERIFY(bench.Sound.Report.Box.Boxes.empty());
-    }
-
-    void RedForAMissingPathBlueForAChangeAndEnterInAFieldSaves()
-    {
-        DialogBench bench;
-        bench.Sound.BuiltinSound("Sound00.wav");
+        const std::string builtin = bench.Sound.BuiltinSound("Sound04.mid");
         const std::string saved = bench.Sound.UserSound("saved.wav");
-        bench.Store("FilePath1", saved);
+        const std::string other = bench.Sound.UserSound("other.rmi");
+        bench.Sound.Choose(1, saved);
+        bench.Sound.Choose(4, bench.Sound.UserSound("mine.mp3"));
+        bench.Sound.Choose(5, bench.Sound.UserSound("lost.mid"));
+        bench.Sound.Store.Write("Sound", "SoundActiveGame", "yes"); // anything but "0" is on
         QVERIFY(bench.WhileShown([&](frmSound& dialog) {
             // Another row's valid change alone would allow Save.
             Type(Find<QLineEdit>(dialog, "txtSound", 7), QString::fromStdString(saved));
-            QVERIFY(Find<QPushButton>(dialog, "cmdSoundRestore", 7)->isEnabled());
             QVERIFY(Find<QPushButton>(dialog, "cmdSave")->isEnabled());
 
             Type(Find<QLineEdit>(dialog, "txtSound", 1), QString::fromStdString(saved) + "x.wav");
@@ -126,36 +98,28 @@ private slots:
 
             // Undo puts the saved file back: normal colour, Save follows the other row again.
             QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundRestore", 1), Qt::LeftButton);
-            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 1)->text(), QString::fromStdString(saved));
             QVERIFY(TextColour(Find<QLabel>(dialog, "lblSound", 1)) != Red);
-            QVERIFY(!Find<QPushButton>(dialog, "cmdSoundRestore", 1)->isEnabled());
             QVERIFY(Find<QPushButton>(dialog, "cmdSave")->isEnabled());
+
+            // The file dialog is titled by the row's label and starts at its file; cancelled,
+            // it leaves the field alone.
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundSelect", 1), Qt::LeftButton);
+            QCOMPARE(bench.Files.Requests.size(), std::size_t(1));
+            const FileDialogRequest& request = bench.Files.Requests[0];
+            QCOMPARE(request.Title, std::string("Tile selected:"));
+            QCOMPARE(request.Filter, std::string("Sound files (*.mid;*.mp3;*.rmi;*.wav)|*.mid;*.mp3;*.rmi;*.wav"));
+            QCOMPARE(request.InitialFileName, saved);
+            QVERIFY(request.FileMustExist && request.PathMustExist && !request.Save);
+            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 1)->text(), QString::fromStdString(saved));
+            bench.Files.Choice = FileDialogChoice{other, "other.rmi"};
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundSelect", 1), Qt::LeftButton);
+            QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 1)), Blue);
 
             // No sound is a valid choice too.
             Type(Find<QLineEdit>(dialog, "txtSound", 0), QString());
             QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 0)), Blue);
-            QVERIFY(!Find<QPushButton>(dialog, "cmdSoundPlay", 0)->isEnabled());
-            QTest::keyClick(Find<QLineEdit>(dialog, "txtSound", 0), Qt::Key_Return);
-            QVERIFY(!dialog.isVisible());
-        }));
-        QCOMPARE(bench.Stored("FilePath0"), std::optional<std::string>("-"));
-        QCOMPARE(bench.Stored("FilePath7"), std::optional<std::string>(saved));
-        QCOMPARE(bench.Shared.Player().FilePathes()[0], std::string());
-    }
-
-    // The built-in choice removes the key; a toggled check box allows Save despite a red
-    // row, which is saved as no sound. Also shows that Sound04.mid beats Sound04.wav.
-    void BuiltinChoiceAndToggledCheckBoxSaveDespiteARedRow()
-    {
-        DialogBench bench;
-        bench.Sound.BuiltinSound("Sound04.wav");
-        const std::string builtin = bench.Sound.BuiltinSound("Sound04.mid");
-        bench.Store("FilePath4", bench.Sound.UserSound("mine.mp3"));
-        bench.Store("FilePath5", bench.Sound.UserSound("lost.mid"));
-        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
             auto* useBuiltin = Find<QPushButton>(dialog, "cmdSoundBuiltin", 4);
             QTest::mouseClick(useBuiltin, Qt::LeftButton);
-            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 4)->text(), QString::fromStdString(builtin));
             QVERIFY(!useBuiltin->isEnabled());
             QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 4)), Blue);
 
@@ -164,62 +128,19 @@ private slots:
             auto* tileGroup = Find<QCheckBox>(dialog, "chkSoundActiveTile");
             QTest::mouseClick(tileGroup, Qt::LeftButton, {}, QPoint(5, tileGroup->height() / 2));
             QCOMPARE(TextColour(tileGroup), Blue);
-            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSave"), Qt::LeftButton);
+            QTest::keyClick(Find<QLineEdit>(dialog, "txtSound", 0), Qt::Key_Return);
+            QVERIFY(!dialog.isVisible());
         }));
+        QCOMPARE(bench.Stored("FilePath0"), std::optional<std::string>("-"));
+        QCOMPARE(bench.Stored("FilePath1"), std::optional<std::string>(other));
         QVERIFY(!bench.Stored("FilePath4"));
         QCOMPARE(bench.Stored("FilePath5"), std::optional<std::string>("-"));
+        QCOMPARE(bench.Stored("FilePath7"), std::optional<std::string>(saved));
         QCOMPARE(bench.Stored("SoundActiveTile"), std::optional<std::string>("0"));
+        QVERIFY(!bench.Stored("SoundActiveGame"));
         QVERIFY(!bench.Shared.Player().SoundActiveTile());
         QCOMPARE(bench.Sound.MakePlayer()->FilePathes()[4], builtin);
-    }
-
-    void FileDialogIsTitledByTheRowLabelAndItsCancelKeepsTheField()
-    {
-        DialogBench bench;
-        const std::string saved = bench.Sound.UserSound("saved.wav");
-        bench.Store("FilePath0", saved);
-        const std::string other = bench.Sound.UserSound("other.rmi");
-        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
-            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundSelect", 0), Qt::LeftButton);
-            QCOMPARE(bench.Files.Requests.size(), std::size_t(1));
-            const FileDialogRequest& request = bench.Files.Requests[0];
-            QCOMPARE(request.Title, std::string("Tile locked:"));
-            QCOMPARE(request.Filter, std::string("Sound files (*.mid;*.mp3;*.rmi;*.wav)|*.mid;*.mp3;*.rmi;*.wav"));
-            QCOMPARE(request.InitialFileName, saved);
-            QVERIFY(request.FileMustExist && request.PathMustExist && !request.Save);
-            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 0)->text(), QString::fromStdString(saved));
-
-            bench.Files.Choice = FileDialogChoice{other, "other.rmi"};
-            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundSelect", 0), Qt::LeftButton);
-            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 0)->text(), QString::fromStdString(other));
-            QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 0)), Blue);
-        }));
         QVERIFY(bench.Sound.Report.Box.Boxes.empty());
-        QCOMPARE(bench.Shared.Player().FilePathes()[0], saved); // cancelled: nothing saved
-    }
-
-    void UnsavedFastStartBoxDecidesTestPlaybacks()
-    {
-        DialogBench bench;
-        const std::string click = bench.Sound.UserSound("click.wav");
-        bench.Store("FilePath1", click);
-        FakeMultimedia& media = bench.Sound.Media;
-        QVERIFY(bench.WhileShown([&](frmSound& dialog) {
-            auto* fastStart = Find<QCheckBox>(dialog, "chkUsePlaySound");
-            QVERIFY(fastStart->isChecked());
-            fastStart->click();
-            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundPlay", 1), Qt::LeftButton);
-            QCOMPARE(media.Calls.back(), std::string("Play 1")); // a fast start would have been accepted
-            auto* stop = Find<QPushButton>(dialog, "cmdSoundStop");
-            QVERIFY(stop->isEnabled());
-            QTest::mouseClick(stop, Qt::LeftButton);
-            QVERIFY(!stop->isEnabled());
-            QVERIFY(!media.Audible);
-            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundPlay", 1), Qt::LeftButton);
-        }));
-        QVERIFY(!media.Audible); // closing the dialog stops its test playback
-        QVERIFY(bench.Shared.Player().UsePlaySound());
-        QVERIFY(!bench.Stored("UsePlaySound"));
     }
 
     void EnterPressesTheFocusedButtonElseSave_data()
@@ -233,6 +154,11 @@ private slots:
         QTest::newRow("check box") << "chkUsePlaySound" << "cmdSave";
     }
 
+    // Rows 0 and 1 have a built-in sound, row 1 is switched off, row 2 has the player's own
+    // file and row 3's has vanished. Until something changes Save stays disabled, and Enter
+    // with it; then Enter presses the focused button, or Save from any other control. Only
+    // Save stores anything, the fast-start box too, and only the rows that changed: the
+    // vanished file stays stored.
     void EnterPressesTheFocusedButtonElseSave()
     {
         QFETCH(QString, focus);
@@ -240,16 +166,52 @@ private slots:
         DialogBench bench;
         bench.Sound.BuiltinSound("Sound00.wav");
         bench.Sound.BuiltinSound("Sound01.wav");
-        bench.Store("FilePath1", "-");
-        bench.Store("FilePath2", bench.Sound.UserSound("mine.mp3"));
+        const std::string vanished = (bench.Sound.Folder.Path() / "gone.mid").string();
+        bench.Sound.Choose(1, "-");
+        const std::string mine = bench.Sound.UserSound("mine.mp3");
+        bench.Sound.Choose(2, mine);
+        bench.Sound.Choose(3, vanished);
         QStringList acted;
+        QVERIFY(!bench.Shared.Created());
         QVERIFY(bench.WhileShown([&](frmSound& dialog) {
+            QVERIFY(bench.Shared.Player().DialogDisplayed());
+            QVERIFY(!Find<QPushButton>(dialog, "cmdSave")->isEnabled());
+            const QColor normal = TextColour(Find<QLabel>(dialog, "lblSound", 0));
+            for (int n = 0; n < SoundCount; ++n) {
+                QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", n)), normal);
+                // Play is offered exactly for the rows whose saved file exists.
+                QCOMPARE(Find<QPushButton>(dialog, "cmdSoundPlay", n)->isEnabled(), n == 0 || n == 2);
+                QVERIFY(!Find<QPushButton>(dialog, "cmdSoundRestore", n)->isEnabled());
+            }
+            QCOMPARE(Find<QLineEdit>(dialog, "txtSound", 3)->text(), QString());
+            // An empty field offers the built-in sound where there is one.
+            QVERIFY(Find<QPushButton>(dialog, "cmdSoundBuiltin", 1)->isEnabled());
+            QVERIFY(!Find<QPushButton>(dialog, "cmdSoundBuiltin", 3)->isEnabled());
+            QTest::keyClick(&dialog, Qt::Key_Return);
+            QVERIFY(dialog.isVisible());
+
+            // The unsaved fast-start box decides test playbacks; a fast start would be accepted.
+            auto* fastStart = Find<QCheckBox>(dialog, "chkUsePlaySound");
+            QVERIFY(fastStart->isChecked());
+            fastStart->click();
+            auto* stop = Find<QPushButton>(dialog, "cmdSoundStop");
+            QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundPlay", 0), Qt::LeftButton);
+            QCOMPARE(bench.Sound.Media.Calls.back(), std::string("Play 1"));
+            QTest::mouseClick(stop, Qt::LeftButton);
+            QVERIFY(!stop->isEnabled() && !bench.Sound.Media.Audible);
+
             // Every kind of button enabled: Stop after a play, undo and Save after an edit.
             QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundPlay", 0), Qt::LeftButton);
             Type(Find<QLineEdit>(dialog, "txtSound", 2), QString());
             acted = ButtonsPressedByEnterOn(dialog, dialog.findChild<QWidget*>(focus));
         }));
         QCOMPARE(acted, QStringList{pressed});
+        QVERIFY(!bench.Shared.Player().DialogDisplayed());
+        QVERIFY(!bench.Sound.Media.Audible); // closing the dialog stops its test playback
+        QCOMPARE(bench.Stored("UsePlaySound").has_value(), pressed == "cmdSave");
+        QCOMPARE(bench.Stored("FilePath2"), std::optional<std::string>(pressed == "cmdSave" ? "-" : mine));
+        QCOMPARE(bench.Stored("FilePath3"), std::optional<std::string>(vanished));
+        QVERIFY(bench.Sound.Report.Box.Boxes.empty());
     }
 
     void GroupCheckBoxesTitleTheirFramesAndHoldTheirCaptions()

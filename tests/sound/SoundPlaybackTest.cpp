@@ -5,37 +5,30 @@
 namespace tessaron {
 namespace {
 
-class SoundPlayback : public ::testing::Test {
-protected:
-    void Choose(int soundId, const std::string& path) { bench.Store.Write("Sound", "FilePath" + std::to_string(soundId), path); }
-
-    SoundTestBench bench;
-};
-
 // Only one sound plays: the second event's start stops the first, whatever path each took.
-TEST_F(SoundPlayback, SecondEventStopsTheFirstOnEitherPath)
+TEST(SoundPlayback, SecondEventStopsTheFirstOnEitherPath)
 {
-    const std::string names[] = {"one.wav", "one.mid", "two.wav", "two.mp3"};
-    for (const std::string& first : {names[0], names[1]}) {
-        for (const std::string& second : {names[2], names[3]}) {
-            SoundTestBench local;
-            local.Store.Write("Sound", "FilePath1", local.UserSound(first));
-            local.Store.Write("Sound", "FilePath2", local.UserSound(second));
-            auto player = local.MakePlayer();
+    for (const std::string first : {"one.wav", "one.mid"}) {
+        for (const std::string second : {"two.wav", "two.mp3"}) {
+            SoundTestBench bench;
+            bench.Choose(SoundTileSelected, bench.UserSound(first));
+            bench.Choose(SoundTileRemoval, bench.UserSound(second));
+            auto player = bench.MakePlayer();
             player->SoundStart(SoundTileSelected);
-            ASSERT_EQ(local.Media.Audible, local.UserSound(first));
+            ASSERT_EQ(bench.Media.Audible, bench.UserSound(first));
             player->SoundStart(SoundTileRemoval);
-            EXPECT_EQ(local.Media.Audible, local.UserSound(second)) << first << " then " << second;
-            EXPECT_EQ(local.Media.OpenDeviceCount(), second.ends_with(".wav") ? 0u : 1u);
-            EXPECT_TRUE(local.Report.Box.Boxes.empty());
+            EXPECT_EQ(bench.Media.Audible, bench.UserSound(second)) << first << " then " << second;
+            EXPECT_EQ(bench.Media.OpenDeviceCount(), second.ends_with(".wav") ? 0u : 1u);
+            EXPECT_TRUE(bench.Report.Box.Boxes.empty());
         }
     }
 }
 
-TEST_F(SoundPlayback, SwitchedOffGroupLeavesAPlayingSoundAlone)
+TEST(SoundPlayback, SwitchedOffGroupLeavesAPlayingSoundAlone)
 {
+    SoundTestBench bench;
     for (int n = 0; n < SoundCount; ++n)
-        Choose(n, bench.UserSound("event" + std::to_string(n) + ".mid"));
+        bench.Choose(n, bench.UserSound("event" + std::to_string(n) + ".mid"));
     bench.Store.Write("Sound", "SoundActiveTile", "0");
     auto player = bench.MakePlayer();
     player->SoundStart(SoundNewGame);
@@ -54,115 +47,103 @@ TEST_F(SoundPlayback, SwitchedOffGroupLeavesAPlayingSoundAlone)
     EXPECT_EQ(bench.Media.Audible, bench.UserSound("event0.mid"));
 }
 
-// Only a ".wav" name, in any case, takes the fast start, and only while the option allows
-// it: the saved one, or while the dialog is open its unsaved check box.
-TEST_F(SoundPlayback, OnlyWavTakesTheFastPathAndOnlyWhileTheOptionAllows)
+// ".wav" in any case; the option is the saved one, or while the dialog is open its unsaved
+// check box. A refused fast start falls back to a device and counts as success.
+TEST(SoundPlayback, OnlyWavTakesTheFastPathAndOnlyWhileTheOptionAllows)
 {
     struct Case {
         const char* Name;
         bool Saved;
         int DialogBox; // -1: the dialog is closed
-        bool Fast;
+        bool Tried;
+        bool Accepted = true;
     };
     for (const Case c : {Case{"a.wav", true, -1, true}, Case{"b.WAV", true, -1, true}, Case{"c.wAv", true, -1, true},
-                         Case{"e.wave", true, -1, false}, Case{"f.mid", true, -1, false}, Case{"g.mp3", true, -1, false},
-                         Case{"h.rmi", true, -1, false}, Case{"a.wav", false, -1, false}, Case{"a.wav", true, 0, false},
-                         Case{"a.wav", false, 1, true}}) {
-        SoundTestBench local;
-        if (!c.Saved) local.Store.Write("Sound", "UsePlaySound", "0");
-        auto player = local.MakePlayer();
+                         Case{"e.wave", true, -1, false}, Case{"f.mid", true, -1, false},
+                         Case{"g.mp3", true, -1, false}, Case{"h.rmi", true, -1, false},
+                         Case{"a.wav", false, -1, false}, Case{"a.wav", true, 0, false}, Case{"a.wav", false, 1, true},
+                         Case{"a.wav", true, -1, true, false}}) {
+        SoundTestBench bench;
+        bench.Media.AcceptFastStart = c.Accepted;
+        if (!c.Saved) bench.Store.Write("Sound", "UsePlaySound", "0");
+        auto player = bench.MakePlayer();
         player->SetDialogDisplayed(c.DialogBox >= 0);
         if (c.DialogBox >= 0) player->SetDialogUsePlaySound(c.DialogBox == 1);
-        EXPECT_TRUE(player->SoundStartFilePath(local.UserSound(c.Name)));
-        EXPECT_EQ(player->PlaySoundActive(), c.Fast) << c.Name << c.Saved << c.DialogBox;
-        EXPECT_EQ(local.Media.Calls.front().starts_with("PlayWaveFast"), c.Fast) << c.Name;
-        EXPECT_EQ(player->MciDeviceID() != 0u, !c.Fast) << c.Name;
+        const std::string file = bench.UserSound(c.Name);
+        EXPECT_TRUE(player->SoundStartFilePath(file));
+        const bool fast = c.Tried && c.Accepted;
+        EXPECT_EQ(player->PlaySoundActive(), fast) << c.Name << c.Saved << c.DialogBox << c.Accepted;
+        EXPECT_EQ(bench.Media.Calls.front().starts_with("PlayWaveFast"), c.Tried) << c.Name;
+        EXPECT_EQ(bench.Media.Audible, file) << c.Name;
+        EXPECT_TRUE(bench.Report.Box.Boxes.empty());
     }
 }
 
-TEST_F(SoundPlayback, RefusedFastStartFallsBackToTheDeviceAndCountsAsSuccess)
+// An event whose file cannot be opened is reported. It and an event without a file stop
+// the previous sound, then stay silent, leaving any sound alone, until a changed file is
+// saved. An audio system that cannot start says nothing and blames no file: the event
+// plays at a later occasion, once the layer finds audio again.
+TEST(SoundPlayback, FailedOrEmptyEventStaysSilentUntilAChangedFileIsSavedButMissingAudioIsTriedAgain)
 {
-    Choose(1, bench.UserSound("click.wav"));
-    bench.Media.AcceptFastStart = false;
-    auto player = bench.MakePlayer();
-    player->SoundStart(SoundTileSelected);
-    const std::string file = bench.UserSound("click.wav");
-    EXPECT_EQ(bench.Media.Calls, (std::vector<std::string>{"PlayWaveFast " + file, "Open " + file, "Play 1"}));
-    EXPECT_FALSE(player->SoundStartFailed(SoundTileSelected));
-    EXPECT_FALSE(player->PlaySoundActive());
-    EXPECT_TRUE(bench.Report.Box.Boxes.empty());
+    struct Case {
+        const char* File;
+        std::uint32_t OpenError;
+        bool Reported;
+        bool Failed;
+    };
+    for (const Case c : {Case{"broken.mp3", MediaFormatUndecodable, true, true},
+                         Case{"start.mid", MediaAudioUnavailable, false, false}, Case{"-", MediaOk, false, true}}) {
+        SoundTestBench bench;
+        const std::string file = c.File == std::string("-") ? "-" : bench.UserSound(c.File);
+        bench.Choose(SoundGameLost, file);
+        bench.Media.OpenError = c.OpenError;
+        auto player = bench.MakePlayer();
+        player->SoundStartFilePath(bench.UserSound("before.wav"));
+        player->SoundStart(SoundGameLost);
+        EXPECT_FALSE(bench.Media.Audible) << c.File;
+        const std::vector<std::string> shown(c.Reported ? 1 : 0, "frmSound.SoundStartFilePath (Open)");
+        EXPECT_EQ(bench.Report.Titles(), shown) << c.File;
+        EXPECT_EQ(bench.Report.Box.Beeps, int(shown.size())); // a report beeps as it shows
+        EXPECT_EQ(player->SoundStartFailed(SoundGameLost), c.Failed) << c.File;
+
+        bench.Media.OpenError = MediaOk;
+        player->SoundStartFilePath(bench.UserSound("other.wav"));
+        SoundFilePathes fields = player->FilePathes();
+        player->SaveFilePathes(fields); // nothing changed
+        player->SoundStart(SoundGameLost);
+        EXPECT_EQ(bench.Media.Audible, c.Failed ? bench.UserSound("other.wav") : file) << c.File;
+
+        fields[SoundGameLost] = bench.UserSound("better.mid");
+        player->SaveFilePathes(fields);
+        player->SoundStart(SoundGameLost);
+        EXPECT_EQ(bench.Media.Audible, bench.UserSound("better.mid")) << c.File;
+        EXPECT_EQ(bench.Report.Titles(), shown) << c.File;
+    }
 }
 
-TEST_F(SoundPlayback, FailedEventStaysSilentUntilAChangedFileIsSaved)
+// A code the layer has no text for falls back to the game's own, in its language.
+TEST(SoundPlayback, CloseFailureIsReportedInUpperCaseHexAndTheDeviceForgottenForGood)
 {
-    const std::string broken = bench.UserSound("broken.mp3");
-    Choose(SoundGameLost, broken);
-    bench.Media.OpenError = MediaFormatUndecodable;
-    auto player = bench.MakePlayer();
-    player->SoundStart(SoundGameLost);
-    ASSERT_EQ(bench.Report.Box.Boxes.size(), 1u);
-    EXPECT_EQ(bench.Report.Box.Boxes[0].Title, "frmSound.SoundStartFilePath (Open)");
-    EXPECT_TRUE(player->SoundStartFailed(SoundGameLost));
-
-    bench.Media.OpenError = MediaOk;
-    bench.Media.Calls.clear();
-    player->SoundStart(SoundGameLost);
-    SoundFilePathes fields = player->FilePathes();
-    player->SaveFilePathes(fields); // nothing changed: still failed
-    player->SoundStart(SoundGameLost);
-    EXPECT_TRUE(bench.Media.Calls.empty());
-
-    fields[SoundGameLost] = bench.UserSound("better.mid");
-    player->SaveFilePathes(fields);
-    player->SoundStart(SoundGameLost);
-    EXPECT_EQ(bench.Media.Audible, bench.UserSound("better.mid"));
-    EXPECT_EQ(bench.Report.Box.Boxes.size(), 1u);
-}
-
-// An audio system that cannot start says nothing and blames no file: the event plays at a
-// later occasion, once the layer finds audio again.
-TEST_F(SoundPlayback, NoAudioDeviceOnOpenIsSilentAndTheEventIsTriedAgain)
-{
-    const std::string start = bench.UserSound("start.mid");
-    Choose(SoundNewGame, start);
-    bench.Media.OpenError = MediaAudioUnavailable;
-    auto player = bench.MakePlayer();
-    player->SoundStart(SoundNewGame);
-    EXPECT_TRUE(bench.Report.Box.Boxes.empty());
-    EXPECT_EQ(bench.Report.Box.Beeps, 0);
-    EXPECT_FALSE(bench.Media.Audible);
-
-    bench.Media.OpenError = MediaOk;
-    player->SoundStart(SoundNewGame);
-    EXPECT_EQ(bench.Media.Audible, start);
-}
-
-TEST_F(SoundPlayback, CloseFailureIsReportedInUpperCaseHexAndTheDeviceForgottenForGood)
-{
+    SoundTestBench bench;
     bench.Media.ErrorTexts[0xBEEF] = "The device jammed.";
     auto player = bench.MakePlayer();
     player->SoundStartFilePath(bench.UserSound("a.mid"));
     bench.Media.CloseError = 0xBEEF;
     player->SoundStop();
-    ASSERT_EQ(bench.Report.Box.Boxes.size(), 1u);
-    EXPECT_EQ(bench.Report.Box.Boxes[0].Title, "frmSound.SoundStop");
+    ASSERT_EQ(bench.Report.Titles(), std::vector<std::string>{"frmSound.SoundStop"});
     EXPECT_EQ(bench.Report.Box.Boxes[0].Text, "The device jammed. (0xBEEF)");
     EXPECT_EQ(player->MciDeviceID(), 0u);
     const auto calls = bench.Media.Calls;
     player->SoundStop(); // nothing left to stop
     EXPECT_EQ(bench.Media.Calls, calls);
     EXPECT_EQ(bench.Report.Box.Boxes.size(), 1u);
-}
 
-TEST_F(SoundPlayback, UnknownCodeFallsBackToTheLocalisedText)
-{
-    auto player = bench.MakePlayer();
     EXPECT_EQ(player->MciErrorText(277), "MCI-Error (0x115)");
     bench.Texts.SaveLocale(1);
     EXPECT_EQ(player->MciErrorText(0xABC), "MCI-Fehler (0xABC)");
 }
 
-TEST_F(SoundPlayback, PlayErrorsAreQuietOrShownByTheirCode)
+TEST(SoundPlayback, PlayErrorsAreQuietOrShownByTheirCode)
 {
     struct Case {
         std::uint32_t Code;
@@ -172,38 +153,22 @@ TEST_F(SoundPlayback, PlayErrorsAreQuietOrShownByTheirCode)
     for (const Case c : {Case{MediaDeviceNotOpen, true, false}, Case{MediaOutputUnsuitable, true, false},
                          Case{MediaOutputsBusy, false, false}, Case{MediaOutputsBusy, true, true},
                          Case{MediaFileUnreadable, false, true}}) {
-        SoundTestBench local;
-        local.Media.PlayError = c.Code;
-        auto player = local.MakePlayer();
+        SoundTestBench bench;
+        bench.Media.PlayError = c.Code;
+        auto player = bench.MakePlayer();
         player->SetDialogDisplayed(c.DialogDisplayed);
-        EXPECT_FALSE(player->SoundStartFilePath(local.UserSound("a.mid")));
-        EXPECT_EQ(local.Report.Box.Boxes.size(), c.Shown ? 1u : 0u) << c.Code;
-        if (c.Shown) {
-            EXPECT_EQ(local.Report.Box.Boxes[0].Title, "frmSound.SoundStartFilePath (Play)");
-        }
-        EXPECT_EQ(player->MciDeviceID(), 0u); // the device opened for it was closed again
-        EXPECT_EQ(local.Media.OpenDeviceCount(), 0u);
+        EXPECT_FALSE(player->SoundStartFilePath(bench.UserSound("a.mid")));
+        const std::vector<std::string> shown(c.Shown ? 1 : 0, "frmSound.SoundStartFilePath (Play)");
+        EXPECT_EQ(bench.Report.Titles(), shown) << c.Code;
+        EXPECT_EQ(bench.Media.OpenDeviceCount(), 0u); // the device opened for it was closed again
     }
 }
 
-TEST_F(SoundPlayback, EventWithoutFileStopsThePreviousSoundOnceThenNothing)
+TEST(SoundPlayback, EventOutsideTheTableIsReported)
 {
-    Choose(SoundGameWon, "-");
-    auto player = bench.MakePlayer();
-    player->SoundStartFilePath(bench.UserSound("a.wav"));
-    player->SoundStart(SoundGameWon);
-    EXPECT_FALSE(bench.Media.Audible);
-    EXPECT_TRUE(player->SoundStartFailed(SoundGameWon));
-    player->SoundStartFilePath(bench.UserSound("b.wav"));
-    player->SoundStart(SoundGameWon);
-    EXPECT_EQ(bench.Media.Audible, bench.UserSound("b.wav"));
-}
-
-TEST_F(SoundPlayback, EventOutsideTheTableIsReported)
-{
-    auto player = bench.MakePlayer();
-    player->SoundStart(10);
-    ASSERT_EQ(bench.Report.Titles(), std::vector<std::string>{"frmSound.SoundStart"});
+    SoundTestBench bench;
+    bench.MakePlayer()->SoundStart(10);
+    EXPECT_EQ(bench.Report.Titles(), std::vector<std::string>{"frmSound.SoundStart"});
     EXPECT_TRUE(bench.Media.Calls.empty());
 }
 

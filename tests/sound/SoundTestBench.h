@@ -28,6 +28,7 @@ struct SoundTestBench {
     // A file in the program's built-in "Sounds" folder.
     std::string BuiltinSound(const std::string& name) const { return Folder.Write("bin/Sounds/" + name); }
     std::string UserSound(const std::string& name) const { return Folder.Write("user/" + name); }
+    void Choose(int id, const std::string& path) { Store.Write("Sound", "FilePath" + std::to_string(id), path); }
 
     std::unique_ptr<SoundPlayer> MakePlayer()
     {
