@@ -3,10 +3,16 @@
 #include "HallOfFameTestKit.h"
 #include "ModalDriver.h"
 #include "doubles/EnterKey.h"
+#include "doubles/FakeMultimedia.h"
 #include "halloffame/frmHallOfFame.h"
+#include "halloffame/frmPlayer.h"
+#include "sound/SharedSoundPlayer.h"
+#include "window/BoardBench.h"
+#include "window/GameCompanions.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -22,7 +28,7 @@ struct WindowBench {
     {
         services.Texts.LocaleIndex = language;
         services.Texts.SetLocale();
-        for (int i = 1; i <= count; ++i) services.SeedEntry(i, "Player" + std::to_string(i), 10 * i, Deal(i));
+        services.SeedPlayers(count);
         hallOfFame = services.MakeHallOfFame();
         window = std::make_unique<frmHallOfFame>(*hallOfFame, services.Texts, services.Sound,
                                                  services.Report.Errors, "Tessaron", nullptr);
@@ -34,7 +40,6 @@ struct WindowBench {
         return window->findChild<Widget*>(QString::fromLatin1(name));
     }
     QFrame* Row(int index) const { return window->findChild<QFrame*>(QStringLiteral("picItem%1").arg(index)); }
-    QPushButton* Button(const char* name) const { return Find<QPushButton>(name); }
 
     // Shows the window without waiting, as ShowAsDialog does after Prepare.
     bool Show()
@@ -53,14 +58,19 @@ QColor TextColour(QWidget* widget) { return widget->palette().color(QPalette::Wi
 
 } // namespace
 
-// Rows beyond the list stay hidden; without a selection there is nothing to challenge.
-void HallOfFameWindow::RowsShowEntriesInRankColoursAndTheLanguage()
+// Rows beyond the list stay hidden. Without a selection there is nothing to challenge, and a
+// double click on the header row does nothing.
+void HallOfFameWindow::RowsShowEntriesInRankColoursAndTheSelection()
 {
     WindowBench bench(5);
     QVERIFY(bench.Show());
     QVERIFY(bench.Row(5)->isVisible());
     QVERIFY(!bench.Row(6)->isVisible());
-    QVERIFY(!bench.Button("cmdReplayGame")->isEnabled());
+    QVERIFY(!bench.Find("cmdReplayGame")->isEnabled());
+    QTest::mouseDClick(bench.Row(0), Qt::LeftButton);
+    QVERIFY(bench.window->isVisible());
+    QCOMPARE(bench.window->DialogResult(), int(HallOfFameClosed));
+    QCOMPARE(bench.hallOfFame->SelectedIndex(), 0);
     QCOMPARE(bench.Find<QLabel>("lblStamp0")->text(), QStringLiteral("Date & Time"));
     QCOMPARE(bench.Find<QLabel>("lblRanking3")->text(), QStringLiteral("3."));
     QCOMPARE(bench.Find<QLabel>("lblPlayer3")->text(), QStringLiteral("Player3"));
@@ -70,45 +80,34 @@ void HallOfFameWindow::RowsShowEntriesInRankColoursAndTheLanguage()
     QCOMPARE(TextColour(bench.Find("lblPlayer5")), QColor(0, 0, 255));
     QVERIFY(!bench.Find("shpSelection")->isVisible());
 
+    // The selection of an earlier showing is framed again with the focus on Close; a click or
+    // an arrow key moves it, Enter challenges it.
+    WindowBench selected(4);
+    QVERIFY(selected.hallOfFame->Select(2));
+    QVERIFY(selected.Show());
+    QWidget* frame = selected.Find("shpSelection");
+    QVERIFY(frame->isVisible());
+    QVERIFY(frame->geometry().contains(selected.Row(2)->geometry()));
+    QVERIFY(selected.Find("cmdReplayGame")->isEnabled());
+    QCOMPARE(selected.window->focusWidget(), selected.Find("cmdClose"));
+
+    QTest::mouseClick(selected.Row(4), Qt::LeftButton, {}, QPoint(300, 5));
+    QCOMPARE(selected.hallOfFame->SelectedIndex(), 4);
+    QVERIFY(frame->geometry().contains(selected.Row(4)->geometry()));
+    QTest::keyClick(selected.Row(4), Qt::Key_Up);
+    QCOMPARE(selected.hallOfFame->SelectedGameOrigin(), std::string("Player3 03/05/2004 07:08 (30s)"));
+    selected.Row(3)->setFocus();
+    QTest::keyClick(selected.Row(3), Qt::Key_Return);
+    QCOMPARE(selected.window->DialogResult(), int(HallOfFameChallenge));
+
     WindowBench german(1, 1);
     QVERIFY(german.Show());
-    QCOMPARE(german.Button("cmdReplayGame")->text(), QStringLiteral("&Herausfordern"));
+    QCOMPARE(german.Find<QPushButton>("cmdReplayGame")->text(), QStringLiteral("&Herausfordern"));
     QCOMPARE(german.Find<QLabel>("lblRanking0")->text(), QStringLiteral("Rang"));
     QCOMPARE(german.Find<QLabel>("lblStamp1")->text(), QStringLiteral("05.03.2004 07:08"));
     const QImage germanTitle = german.Find<QLabel>("imgHallOfFame")->pixmap().toImage();
     QVERIFY(!germanTitle.isNull());
     QVERIFY(germanTitle != bench.Find<QLabel>("imgHallOfFame")->pixmap().toImage());
-}
-
-// Without a selection a double click on the header row does nothing. The selection of an
-// earlier showing is framed again with the focus on Close; a click or an arrow key moves
-// it, Enter challenges it.
-void HallOfFameWindow::SelectionFollowsClicksAndKeys()
-{
-    WindowBench unselected(4);
-    QVERIFY(unselected.Show());
-    QTest::mouseDClick(unselected.Row(0), Qt::LeftButton);
-    QVERIFY(unselected.window->isVisible());
-    QCOMPARE(unselected.window->DialogResult(), int(HallOfFameClosed));
-    QCOMPARE(unselected.hallOfFame->SelectedIndex(), 0);
-
-    WindowBench bench(4);
-    QVERIFY(bench.hallOfFame->Select(2));
-    QVERIFY(bench.Show());
-    QWidget* frame = bench.Find("shpSelection");
-    QVERIFY(frame->isVisible());
-    QVERIFY(frame->geometry().contains(bench.Row(2)->geometry()));
-    QVERIFY(bench.Button("cmdReplayGame")->isEnabled());
-    QCOMPARE(bench.window->focusWidget(), bench.Button("cmdClose"));
-
-    QTest::mouseClick(bench.Row(4), Qt::LeftButton, {}, QPoint(300, 5));
-    QCOMPARE(bench.hallOfFame->SelectedIndex(), 4);
-    QVERIFY(frame->geometry().contains(bench.Row(4)->geometry()));
-    QTest::keyClick(bench.Row(4), Qt::Key_Up);
-    QCOMPARE(bench.hallOfFame->SelectedGameOrigin(), std::string("Player3 03/05/2004 07:08 (30s)"));
-    bench.Row(3)->setFocus();
-    QTest::keyClick(bench.Row(3), Qt::Key_Return);
-    QCOMPARE(bench.window->DialogResult(), int(HallOfFameChallenge));
 }
 
 void HallOfFameWindow::EnterPressesTheFocusedButton_data()
@@ -136,6 +135,55 @@ void HallOfFameWindow::EnterPressesTheFocusedButton()
     QCOMPARE(acted, QStringList{button});
     // Any sound still playing stops when the window goes.
     QCOMPARE(bench.services.Sound.Calls, std::vector<std::int32_t>{RecordingSound::Stop});
+}
+
+// A real board won against the clock through the real companions: the name dialog, the
+// hall of fame window with the new entry on light cyan and the focus on New game, and a
+// double click on another entry that replays its deal.
+void HallOfFameWindow::BoardWonAgainstTheClockReplaysTheChallengedDeal()
+{
+    BoardBench bench;
+    FakeMultimedia media;
+    SharedSoundPlayer player(media, bench.Settings, bench.Texts, bench.Report.Errors, bench.Program.ProgramFolder);
+    GameCompanions companions(bench.Wiring, player);
+    // Another seed than the board's own generator (99), so a new deal cannot pass for the replay.
+    const TileArray challenged = GenerateDeal(bench.Geometry, bench.Report.Errors, 98).Faces;
+    bench.Store.Write("HallOfFame\\01", "Player", "Ben");
+    bench.Store.Write("HallOfFame\\01", "Result", "000010");
+    bench.Store.Write("HallOfFame\\01", "Tiles", ConvertTilesToString(challenged, bench.Report.Errors));
+    bench.Store.Write("HallOfFame\\01", "Stamp", "20040305070809");
+    bench.Store.Write("Board", "TimingActive", "1");
+    bench.StoreGame(bench.Deal.Faces);
+    QVERIFY(bench.Open(&companions));
+
+    for (int k = 72; k >= 2; --k) {
+        bench.Time.AdvanceSeconds(2);
+        bench.MovePair(k);
+    }
+    QColor newEntry;
+    bool focusOnNewGame = false;
+    WhenShown<frmPlayer>([](frmPlayer& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("txtPlayer"));
+        QTest::keyClicks(name, QStringLiteral("Anna"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    WhenShown<frmHallOfFame>([&](frmHallOfFame& window) {
+        newEntry = window.findChild<QWidget*>(QStringLiteral("picItem2"))->palette().color(QPalette::Window);
+        focusOnNewGame = window.focusWidget() == window.findChild<QWidget*>(QStringLiteral("cmdNewGame"));
+        QTest::mouseDClick(window.findChild<QWidget*>(QStringLiteral("picItem1")), Qt::LeftButton);
+    });
+    bench.Time.AdvanceSeconds(2);
+    bench.MovePair(1);
+
+    QCOMPARE(newEntry, QColor(192, 255, 255));
+    QVERIFY(focusOnNewGame);
+    QCOMPARE(bench.Settings.LoadRegistryString("HallOfFame\\02", "Player", ""), std::string("Anna"));
+    QCOMPARE(bench.Settings.LoadRegistryString("HallOfFame\\02", "Result", ""), std::string("000222"));
+    QCOMPARE(bench.Board->Model().TileFaces(), challenged);
+    QCOMPARE(bench.VisibleTiles(), 144);
+    QVERIFY(bench.Text("lblGameOrigin").startsWith(QStringLiteral("Ben 03/05/2004 07:08")));
+    QVERIFY(!bench.Label("imgGameWon_0")->isVisible());
+    QVERIFY(bench.Report.Box.Boxes.empty());
 }
 
 } // namespace tessaron

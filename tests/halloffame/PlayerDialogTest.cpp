@@ -3,6 +3,7 @@
 #include "HallOfFameTestKit.h"
 #include "ModalDriver.h"
 #include "doubles/EnterKey.h"
+#include "halloffame/frmMessage.h"
 #include "halloffame/frmPlayer.h"
 
 #include <QGroupBox>
@@ -17,11 +18,9 @@ namespace {
 
 using namespace testkit;
 
-const char* const FourLines = "First line\nSecond line\nThird line\nFourth line";
-
-std::string Request(HallOfFameServices& services, const std::string& message = "You made it!")
+std::string Request(HallOfFameServices& services)
 {
-    return frmPlayer::RequestPlayerName(nullptr, message, services.Settings, services.Texts,
+    return frmPlayer::RequestPlayerName(nullptr, "You made it!", services.Settings, services.Texts,
                                         services.Report.Errors, "Tessaron");
 }
 
@@ -30,28 +29,9 @@ QPushButton* Ok(QDialog& dialog) { return dialog.findChild<QPushButton*>(QString
 
 } // namespace
 
-void PlayerDialog::BlankNameCannotBeConfirmed()
-{
-    HallOfFameServices services;
-    services.Settings.SaveRegistryString("General", "Player", "Anna", "N.N.");
-    bool okEnabledForBlanks = true;
-    bool openAfterEnter = false;
-    WhenShown<frmPlayer>([&](frmPlayer& dialog) {
-        QTest::keyClicks(NameBox(dialog), "   ");  // replaces the selected offer
-        okEnabledForBlanks = Ok(dialog)->isEnabled();
-        QTest::keyClick(NameBox(dialog), Qt::Key_Return);
-        openAfterEnter = dialog.isVisible();
-        dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
-    });
-
-    QCOMPARE(Request(services), std::string());
-    QVERIFY(!okEnabledForBlanks);
-    QVERIFY(openAfterEnter);
-    QCOMPARE(services.Settings.LoadRegistryString("General", "Player", ""), std::string("Anna"));
-}
-
-// The typed name replaces the offer, which is therefore fully selected; the name confirmed
-// is offered next time, and confirming N.N. removes it again.
+// The typed name replaces the offer, which is therefore fully selected; it is trimmed, stored
+// and offered next time. A blank name cannot be confirmed, and confirming N.N. removes the
+// stored name again.
 void PlayerDialog::ConfirmedNameIsTrimmedAndOfferedNextTime()
 {
     HallOfFameServices services;
@@ -63,13 +43,22 @@ void PlayerDialog::ConfirmedNameIsTrimmedAndOfferedNextTime()
     QCOMPARE(services.Settings.LoadRegistryString("General", "Player", ""), std::string("Anna Berg"));
 
     QString offeredNextTime;
+    bool okEnabledForBlanks = true;
+    bool openAfterEnter = false;
     WhenShown<frmPlayer>([&](frmPlayer& dialog) {
         offeredNextTime = NameBox(dialog)->selectedText();
+        QTest::keyClicks(NameBox(dialog), "   ");
+        okEnabledForBlanks = Ok(dialog)->isEnabled();
+        QTest::keyClick(NameBox(dialog), Qt::Key_Return);
+        openAfterEnter = dialog.isVisible();
+        NameBox(dialog)->clear();
         QTest::keyClicks(NameBox(dialog), "N.N.");
         QTest::mouseClick(Ok(dialog), Qt::LeftButton);
     });
     QCOMPARE(Request(services), std::string("N.N."));
     QCOMPARE(offeredNextTime, QStringLiteral("Anna Berg"));
+    QVERIFY(!okEnabledForBlanks);
+    QVERIFY(openAfterEnter);
     QVERIFY(!services.Memory.Read("General", "Player").has_value());
 }
 
@@ -104,7 +93,7 @@ void PlayerDialog::FourLineMessageGrowsTheDialogByTheLabel()
     frmPlayer oneLine(nullptr, services.Texts, "Tessaron");
     frmPlayer fourLines(nullptr, services.Texts, "Tessaron");
     oneLine.Prepare("One line", "N.N.");
-    fourLines.Prepare(FourLines, "N.N.");
+    fourLines.Prepare("First line\nSecond line\nThird line\nFourth line", "N.N.");
     oneLine.show();
     fourLines.show();
 
@@ -116,6 +105,21 @@ void PlayerDialog::FourLineMessageGrowsTheDialogByTheLabel()
     QCOMPARE(fourLines.width(), oneLine.width());
     auto* frame = fourLines.findChild<QGroupBox*>(QStringLiteral("fraPlayer"));
     QVERIFY(frame->geometry().top() > tallLabel->geometry().bottom());
+}
+
+// The message dialog is shown modal with the message; Enter presses OK.
+void PlayerDialog::MessageDialogShowsTheMessageAndEnterClosesIt()
+{
+    HallOfFameServices services;
+    QString shownText;
+    WhenShown<frmMessage>([&](frmMessage& dialog) {
+        shownText = dialog.findChild<QLabel*>(QStringLiteral("lblPrompt"))->text();
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+
+    frmMessage::ShowMessage(nullptr, "Sorry.", services.Texts, services.Report.Errors, "Tessaron");
+
+    QCOMPARE(shownText, QStringLiteral("Sorry."));
 }
 
 } // namespace tessaron

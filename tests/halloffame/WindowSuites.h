@@ -8,32 +8,20 @@ namespace tessaron {
 class HallOfFameWindow : public QObject {
     Q_OBJECT
 private slots:
-    void RowsShowEntriesInRankColoursAndTheLanguage();
-    void SelectionFollowsClicksAndKeys();
+    void RowsShowEntriesInRankColoursAndTheSelection();
     void EnterPressesTheFocusedButton();
     void EnterPressesTheFocusedButton_data();
-};
-
-class HallOfFameWindowsFlow : public QObject {
-    Q_OBJECT
-private slots:
     void BoardWonAgainstTheClockReplaysTheChallengedDeal();
 };
 
 class PlayerDialog : public QObject {
     Q_OBJECT
 private slots:
-    void BlankNameCannotBeConfirmed();
     void ConfirmedNameIsTrimmedAndOfferedNextTime();
     void EnterPressesTheFocusedButtonElseOk();
     void EnterPressesTheFocusedButtonElseOk_data();
     void FourLineMessageGrowsTheDialogByTheLabel();
-};
-
-class MessageDialog : public QObject {
-    Q_OBJECT
-private slots:
-    void EnterClosesItWithTheMessageShown();
+    void MessageDialogShowsTheMessageAndEnterClosesIt();
 };
 
 } // namespace tessaron

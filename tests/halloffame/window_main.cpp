@@ -8,8 +8,6 @@ int main(int argc, char** argv)
     using namespace tessaron;
     return RunQtSuites({
         QtSuite<HallOfFameWindow>("HallOfFameWindow"),
-        QtSuite<HallOfFameWindowsFlow>("HallOfFameWindowsFlow"),
         QtSuite<PlayerDialog>("PlayerDialog"),
-        QtSuite<MessageDialog>("MessageDialog"),
     });
 }

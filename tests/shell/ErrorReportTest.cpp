@@ -1,37 +1,11 @@
 #include "shell/ErrorReport.h"
 
-#include "doubles/FixedSystemLocale.h"
-#include "doubles/MemorySettingsStore.h"
 #include "doubles/RecordingMessageBox.h"
-#include "shell/Locale.h"
 
 #include <gtest/gtest.h>
 
 namespace tessaron {
 namespace {
-
-// Before the language is loaded the built-in number format is used; then the language's.
-TEST(ErrorReportMessage, TheNumberFormatFollowsTheLanguageOnceItIsLoaded)
-{
-    RecordingErrorReport report;
-    report.Errors.ErrorMessageRunTime(53, "File not found", "GameFileLoad", "frmBoard");
-    MemorySettingsStore store;
-    FixedSystemLocale system;
-    Registry registry(store, report.Errors, system);
-    Locale locale(registry, report.Errors, system);
-    locale.SaveLocale(0);
-    report.Errors.ErrorMessageRunTime(75, "Path/File access error", "GameFileSave", "frmBoard");
-    locale.SaveLocale(1);
-    report.Errors.ErrorMessageRunTime(53, "File not found", "ConvertTimeToDate", "modSubMain");
-    ASSERT_EQ(report.Titles(), (std::vector<std::string>{"frmBoard.GameFileLoad", "frmBoard.GameFileSave",
-                                                         "modSubMain.ConvertTimeToDate"}));
-    EXPECT_EQ(report.Box.Boxes[0].Text, "VB Error 53 (File not found)");
-    EXPECT_EQ(report.Box.Boxes[0].BoxKind, RecordingMessageBox::Kind::CriticalOkCancel);
-    EXPECT_EQ(report.Box.Boxes[1].Text, "Visual Basic Error 75 (Path/File access error)");
-    EXPECT_EQ(report.Box.Boxes[2].Text, "Visual Basic Fehler 53 (File not found)");
-    EXPECT_EQ(report.Box.Beeps, 3);
-    EXPECT_EQ(report.Ended.Count, 0);
-}
 
 TEST(ErrorReportCancel, EndsTheProgramEveryTimeAndStopsTheSoundOnce)
 {
@@ -51,20 +25,6 @@ TEST(ErrorReportCancel, EndsTheProgramEveryTimeAndStopsTheSoundOnce)
     report.Errors.ErrorMessage("third", "SoundStop", "frmSound");
     EXPECT_EQ(report.Ended.Count, 2);
     EXPECT_EQ(report.SoundStops, 1);
-}
-
-TEST(GuardedProcedure, FailureEndsTheBodyAndIsReportedUnderItsName)
-{
-    RecordingErrorReport report;
-    bool afterFailure = false;
-    const bool completed = Guarded(report.Errors, "frmBoard", "GameFileSave", [&] {
-        Fail(ErrPathFileAccess);
-        afterFailure = true;
-    });
-    EXPECT_FALSE(completed);
-    EXPECT_FALSE(afterFailure);
-    EXPECT_EQ(report.Titles(), std::vector<std::string>{"frmBoard.GameFileSave"});
-    EXPECT_TRUE(Guarded(report.Errors, "frmBoard", "GameFileSave", [] {}));
 }
 
 } // namespace

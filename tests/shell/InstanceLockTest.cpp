@@ -19,20 +19,17 @@ TEST(InstanceLock, OnlyALockHeldByARunningInstanceStopsTheStart)
     for (const Place place : {HeldByARunningInstance, FolderInItsPlace, ForeignFileInItsPlace, NoFolderForIt}) {
         QTemporaryDir temporary;
         const QDir folder(temporary.path());
-        QString path = folder.filePath("tessaron.lock");
-        QLockFile holder(path);
+        QLockFile holder(folder.filePath("tessaron.lock"));
+        QFile foreign(folder.filePath(place == NoFolderForIt ? "NotAFolder" : "tessaron.lock"));
         if (place == HeldByARunningInstance) {
             EXPECT_TRUE(holder.tryLock(0));
-        }
-        if (place == FolderInItsPlace) {
+        } else if (place == FolderInItsPlace) {
             EXPECT_TRUE(folder.mkdir("tessaron.lock"));
+        } else {
+            EXPECT_TRUE(foreign.open(QIODevice::WriteOnly));
+            foreign.close();
         }
-        if (place == ForeignFileInItsPlace || place == NoFolderForIt) {
-            QFile file(place == ForeignFileInItsPlace ? path : folder.filePath("NotAFolder"));
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        }
-        if (place == NoFolderForIt) path = folder.filePath("NotAFolder/tessaron.lock");
-        QLockFile lock(path);
+        QLockFile lock(folder.filePath(place == NoFolderForIt ? "NotAFolder/tessaron.lock" : "tessaron.lock"));
         lock.setStaleLockTime(0);
         EXPECT_EQ(AnotherInstanceRuns(lock), place == HeldByARunningInstance) << place;
     }
