@@ -18,19 +18,14 @@ protected:
     std::unique_ptr<HallOfFame> Open()
     {
         auto hallOfFame = services.MakeHallOfFame();
-        services.Memory.Log.clear();
+        services.Store.Log.clear();
         return hallOfFame;
-    }
-
-    std::int32_t Insert(HallOfFame& hallOfFame, int seconds, const TileArray& deal)
-    {
-        return hallOfFame.InsertGame(dialogs, Seconds(seconds), deal, MovesDownward(), SolvedAt);
     }
 
     std::set<std::string> SectionsWritten() const
     {
         std::set<std::string> sections;
-        for (const auto& operation : services.Memory.Log) sections.insert(operation.Section);
+        for (const auto& operation : services.Store.Log) sections.insert(operation.Section);
         return sections;
     }
 
@@ -43,136 +38,110 @@ protected:
     }
 
     HallOfFameServices services;
-    ScriptedDialogs dialogs;
 };
 
-// A time good for the list enters at its place, shown selected, and the window's choice is
-// returned; only the sections from that place to the list's end, or to the deal's old place,
-// are rewritten. An equal time ranks behind; a deal listed faster by another player is warned
-// of and still enters; a deal listed slower moves up and leaves its old place.
-TEST_F(HallOfFameInsert, TimeGoodForTheListEntersAtItsPlace)
+// Every outcome of a won game. A time good for the list enters at its place, shown selected on
+// light cyan; only the sections from there to the list's end, or to the deal's old place, are
+// rewritten. An equal time ranks behind; a deal listed faster by another player is warned of
+// and still enters; a deal listed slower moves up and leaves its old place. The player's own
+// better entry keeps the slower time out and is shown on light grey; a name differing in case
+// is another player's. A cancelled name request stops the sound, a failed one is reported.
+// Nothing enters, and no window shows, for a time not better than the tenth, of 0 or below
+// (stored, it would empty slot 01 and with it the whole list) or of a day or more (which cannot
+// be stored as it is).
+TEST_F(HallOfFameInsert, WonGameEntersWhereItsTimeRanksUnlessTheListHasABetterOne)
 {
     struct Case {
-        bool FullList;
-        int Seconds;
-        unsigned Deal;
-        const char* Request;
-        std::vector<std::int32_t> Sounds;
-        int Place;
-        int LastSectionWritten;
-        const char* Players;
+        const char* What;
+        bool EmptyList = false;
+        bool OwnEntryAtFour = false;  // "Anna" with deal 2 in 40 s
+        const char* Name = "Anna";
+        bool RequestFails = false;
+        double Seconds = 0;
+        unsigned Deal = 50;
+        const char* Request = nullptr;  // a part of the name request; none when null
+        std::vector<std::int32_t> Sounds = {};
+        const char* Message = nullptr;
+        int Shown = 0;  // the place shown selected in the window; no window when 0
+        const char* Players = FullList;
+        std::pair<int, int> Written = {1, 0};  // the sections rewritten, first and last
     };
     const char* const AtFive = "Player1 Player2 Player3 Player4 Anna Player5 Player6 Player7 Player8 Player9";
     const Case cases[] = {
-        {true, 40, 50, "will put you into position #5 ", {SoundHallOfFame}, 5, 10, AtFive},
-        {true, 45, 2,
-         "is good for position #5 in the Hall of Fame. However, as the game is already in the list, you'll be "
-         "granted the entry only if you've not done it earlier with a better time.",
-         {SoundGameWon, SoundHallOfFame}, 5, 10, AtFive},
-        {true, 15, 6, "will put you into position #2 ", {SoundHallOfFame}, 2, 6,
-         "Player1 Anna Player2 Player3 Player4 Player5 Player7 Player8 Player9 Player10"},
-        {false, 95, 50, "The time you needed to solve this game will put you into position #1 in the Hall of Fame!",
-         {SoundHallOfFame}, 1, 10, "Anna"},
+        {.What = "equal time", .Seconds = 40, .Request = "will put you into position #5 ",
+         .Sounds = {SoundHallOfFame}, .Shown = 5, .Players = AtFive, .Written = {5, 10}},
+        {.What = "listed faster by another", .Seconds = 45, .Deal = 2,
+         .Request = "is good for position #5 in the Hall of Fame. However, as the game is already in the list, "
+                    "you'll be granted the entry only if you've not done it earlier with a better time.",
+         .Sounds = {SoundGameWon, SoundHallOfFame}, .Shown = 5, .Players = AtFive, .Written = {5, 10}},
+        {.What = "listed slower", .Seconds = 15, .Deal = 6, .Request = "will put you into position #2 ",
+         .Sounds = {SoundHallOfFame}, .Shown = 2,
+         .Players = "Player1 Anna Player2 Player3 Player4 Player5 Player7 Player8 Player9 Player10",
+         .Written = {2, 6}},
+        {.What = "own better entry", .OwnEntryAtFour = true, .Seconds = 45, .Deal = 2,
+         .Request = "is good for position #5 ", .Sounds = {SoundGameWon},
+         .Message = "Sorry, your current result for this game is not better than the time recorded for you at "
+                    "position #4 in the Hall of Fame (40s).",
+         .Shown = 4, .Players = "Player1 Player2 Player3 Anna Player5 Player6 Player7 Player8 Player9 Player10"},
+        {.What = "another player's better entry", .OwnEntryAtFour = true, .Name = "anna", .Seconds = 45, .Deal = 2,
+         .Request = "is good for position #5 ", .Sounds = {SoundGameWon, SoundHallOfFame}, .Shown = 5,
+         .Players = "Player1 Player2 Player3 Anna anna Player5 Player6 Player7 Player8 Player9", .Written = {5, 10}},
+        {.What = "cancelled name", .Name = "", .Seconds = 15, .Request = "position #2 ",
+         .Sounds = {SoundHallOfFame, RecordingSound::Stop}},
+        {.What = "failed name request", .RequestFails = true, .Seconds = 15, .Request = "position #2 ",
+         .Sounds = {SoundHallOfFame}},
+        {.What = "as slow as the tenth", .Seconds = 100},
+        {.What = "far slower", .Seconds = 3000},
+        {.What = "below 0", .Seconds = -3590},
+        {.What = "0", .Seconds = 0},
+        {.What = "a day and more", .Seconds = 86405},
+        {.What = "first game", .EmptyList = true, .Seconds = 95,
+         .Request = "The time you needed to solve this game will put you into position #1 in the Hall of Fame!",
+         .Sounds = {SoundHallOfFame}, .Shown = 1, .Players = "Anna", .Written = {1, 10}},
     };
     for (const Case& c : cases) {
-        services.Memory.RemoveAll();
-        if (c.FullList) services.SeedPlayers(HallOfFameCapacity);
+        SCOPED_TRACE(c.What);
+        services.Store.RemoveAll();
+        if (!c.EmptyList) services.SeedPlayers(HallOfFameCapacity);
+        if (c.OwnEntryAtFour) services.SeedEntry(4, "Anna", 40, ValidDeal(2));
         auto hallOfFame = Open();
-        dialogs.NameRequests.clear();
-        dialogs.Windows.clear();
         services.Sound.Clear();
-        dialogs.Choice = HallOfFameNewGame;
+        services.Report.Box.Boxes.clear();
+        ScriptedDialogs dialogs;
+        dialogs.Name = c.Name;
+        if (c.RequestFails) dialogs.NameRequestFailure = Failure(ErrInvalidCall, "Invalid procedure call or argument");
+        dialogs.Choice = HallOfFameChallenge;
 
-        EXPECT_EQ(Insert(*hallOfFame, c.Seconds, ValidDeal(c.Deal)), HallOfFameNewGame);
+        EXPECT_EQ(hallOfFame->InsertGame(dialogs, c.Seconds / 86400, ValidDeal(c.Deal), MovesDownward(), SolvedAt),
+                  c.Shown ? HallOfFameChallenge : HallOfFameNotShown);
 
-        EXPECT_NE(dialogs.NameRequests.at(0).find(c.Request), std::string::npos) << dialogs.NameRequests.at(0);
+        ASSERT_EQ(dialogs.NameRequests.size(), c.Request ? 1u : 0u);
+        if (c.Request) {
+            EXPECT_NE(dialogs.NameRequests[0].find(c.Request), std::string::npos) << dialogs.NameRequests[0];
+        }
         EXPECT_EQ(services.Sound.Calls, c.Sounds);
-        ASSERT_EQ(dialogs.Windows.size(), 1u);
-        EXPECT_EQ(dialogs.Windows[0].HighlightIndex, c.Place);
-        EXPECT_EQ(hallOfFame->SelectedIndex(), c.Place);
+        EXPECT_EQ(dialogs.Messages, c.Message ? std::vector<std::string>{c.Message} : std::vector<std::string>{});
+        EXPECT_EQ(services.Report.Titles(), c.RequestFails ? std::vector<std::string>{"frmHallOfFame.InsertGame"}
+                                                           : std::vector<std::string>{});
+        ASSERT_EQ(dialogs.Windows.size(), c.Shown ? 1u : 0u);
+        if (c.Shown) {
+            EXPECT_EQ(dialogs.Windows[0].HighlightIndex, c.Shown);
+            EXPECT_EQ(dialogs.Windows[0].Highlight, (c.Message ? RgbColour{224, 224, 224} : RgbColour{192, 255, 255}));
+            EXPECT_EQ(dialogs.Windows[0].InitialFocusNewGame, !c.Message);
+            EXPECT_EQ(hallOfFame->List().Entry(c.Shown).Tiles, services.ConvertDeal(ValidDeal(c.Deal)));
+        }
+        EXPECT_EQ(hallOfFame->SelectedIndex(), c.Shown);
         EXPECT_EQ(Players(*hallOfFame), c.Players);
-        EXPECT_EQ(hallOfFame->List().Entry(c.Place).Tiles, services.ConvertDeal(ValidDeal(c.Deal)));
         std::set<std::string> sections;
-        for (int i = c.Place; i <= c.LastSectionWritten; ++i) sections.insert(HallOfFameList::SectionName(i));
+        for (int i = c.Written.first; i <= c.Written.second; ++i) sections.insert(HallOfFameList::SectionName(i));
         EXPECT_EQ(SectionsWritten(), sections);
+        if (c.Message) {
+            // Closing the window gives the board the origin of the entry it was shown.
+            EXPECT_EQ(hallOfFame->SelectedGameOrigin(), "Anna 03/05/2004 07:08 (40s)");
+        }
     }
-    EXPECT_TRUE(dialogs.Messages.empty());
     EXPECT_EQ(services.Settings.LoadRegistryString("HallOfFame\\01", "Result", ""), "000135");
     EXPECT_EQ(services.Settings.LoadRegistryString("HallOfFame\\01", "Stamp", ""), "20040305070809");
-}
-
-// A time not better than the tenth stays out. So does one of 0 or below, which would be stored
-// as an empty slot 01 so that the next start found no list at all, and one of a day or more,
-// which cannot be stored as it is.
-TEST_F(HallOfFameInsert, TimeNotBetterThanTheTenthOrThatCannotBeStoredEntersNothing)
-{
-    services.SeedPlayers(HallOfFameCapacity);
-    auto hallOfFame = Open();
-
-    for (double result : {Seconds(100), Seconds(3000), -Seconds(3590), 0.0, 1.0 + Seconds(5)})
-        EXPECT_EQ(hallOfFame->InsertGame(dialogs, result, ValidDeal(50), MovesDownward(), SolvedAt),
-                  HallOfFameNotShown)
-            << result;
-
-    EXPECT_TRUE(dialogs.NameRequests.empty());
-    EXPECT_TRUE(dialogs.Windows.empty());
-    EXPECT_TRUE(services.Sound.Events.empty());
-    EXPECT_TRUE(services.Memory.Log.empty());
-    EXPECT_EQ(Players(*services.MakeHallOfFame()), FullList);
-}
-
-// The player's own entry with a better time keeps the slower one out: a message, the entry
-// shown selected on light grey, and Close gives the board its origin. A name differing in
-// case belongs to another player.
-TEST_F(HallOfFameInsert, OwnBetterEntryKeepsTheSlowerTimeOutAndIsShownSelected)
-{
-    services.SeedPlayers(HallOfFameCapacity);
-    services.SeedEntry(4, "Anna", 40, ValidDeal(2));
-    auto hallOfFame = Open();
-    dialogs.Choice = HallOfFameChallenge;
-
-    EXPECT_EQ(Insert(*hallOfFame, 45, ValidDeal(2)), HallOfFameChallenge);
-
-    EXPECT_EQ(dialogs.Messages, std::vector<std::string>{"Sorry, your current result for this game is not better "
-                                                         "than the time recorded for you at position #4 in the Hall "
-                                                         "of Fame (40s)."});
-    ASSERT_EQ(dialogs.Windows.size(), 1u);
-    EXPECT_EQ(dialogs.Windows[0].HighlightIndex, 4);
-    EXPECT_EQ(dialogs.Windows[0].Highlight, (RgbColour{224, 224, 224}));
-    EXPECT_FALSE(dialogs.Windows[0].InitialFocusNewGame);
-    EXPECT_EQ(services.Sound.Calls, std::vector<std::int32_t>{SoundGameWon});
-    EXPECT_TRUE(services.Memory.Log.empty());
-    EXPECT_EQ(hallOfFame->SelectedIndex(), 4);
-    EXPECT_EQ(hallOfFame->SelectedGameOrigin(), "Anna 03/05/2004 07:08 (40s)");
-
-    dialogs.Name = "anna";
-    Insert(*hallOfFame, 45, ValidDeal(2));
-    EXPECT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_EQ(Players(*hallOfFame), "Player1 Player2 Player3 Anna anna Player5 Player6 Player7 Player8 Player9");
-}
-
-// A cancelled name request stops the sound; a failure is reported. Neither enters anything.
-TEST_F(HallOfFameInsert, CancelledOrFailedNameRequestChangesNothing)
-{
-    services.SeedPlayers(HallOfFameCapacity);
-    for (const bool fails : {false, true}) {
-        auto hallOfFame = Open();
-        services.Sound.Clear();
-        dialogs.Name = "";
-        if (fails) dialogs.NameRequestFailure = Failure(ErrInvalidCall, "Invalid procedure call or argument");
-
-        EXPECT_EQ(Insert(*hallOfFame, 15, ValidDeal(50)), HallOfFameNotShown);
-
-        EXPECT_EQ(services.Report.Titles(),
-                  fails ? std::vector<std::string>{"frmHallOfFame.InsertGame"} : std::vector<std::string>{});
-        if (!fails) {
-            EXPECT_EQ(services.Sound.Calls, (std::vector<std::int32_t>{SoundHallOfFame, RecordingSound::Stop}));
-        }
-        EXPECT_TRUE(dialogs.Windows.empty());
-        EXPECT_TRUE(services.Memory.Log.empty());
-        EXPECT_EQ(Players(*hallOfFame), FullList);
-        EXPECT_EQ(hallOfFame->SelectedIndex(), 0);
-    }
 }
 
 TEST_F(HallOfFameInsert, ChallengeNeedsASelectedEntry)
@@ -192,11 +161,13 @@ TEST_F(HallOfFameInsert, ChallengeNeedsASelectedEntry)
 TEST_F(HallOfFameInsert, StoreAlwaysMatchesTheListAfterAnyInsertions)
 {
     auto hallOfFame = Open();
+    ScriptedDialogs dialogs;
     std::mt19937 random(12345);
     const std::vector<std::string> players{"Anna", "Ben", "anna"};
     for (int game = 0; game < 150; ++game) {
         dialogs.Name = players[random() % 3];
-        Insert(*hallOfFame, 20 + static_cast<int>(random() % 200), ValidDeal(random() % 6));
+        hallOfFame->InsertGame(dialogs, Seconds(20 + static_cast<int>(random() % 200)), ValidDeal(random() % 6),
+                               MovesDownward(), SolvedAt);
 
         const HallOfFameList& list = hallOfFame->List();
         auto reloaded = services.MakeHallOfFame();
@@ -232,7 +203,7 @@ TEST(HallOfFameStorage, ListEndsAtTheFirstSlotWithoutATimeThatCanBeStoredAgain)
         EXPECT_NEAR(list.Entry(2).Stamp, SolvedAt, Seconds(1) / 100);
 
         list.SaveList(1, 0);
-        EXPECT_EQ(services.Memory.Count(), 10u) << damaged;  // five values for each entry
+        EXPECT_EQ(services.Store.Count(), 10u) << damaged;  // five values for each entry
     }
 }
 

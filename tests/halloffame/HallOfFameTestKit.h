@@ -8,12 +8,7 @@
 #include "records/ValidDeal.h"
 #include "shell/Failure.h"
 #include "shell/FormatPatterns.h"
-#include "shell/Locale.h"
-#include "shell/Registry.h"
-#include "doubles/FixedSystemLocale.h"
-#include "doubles/MemorySettingsStore.h"
-#include "doubles/RecordingMessageBox.h"
-#include "doubles/RecordingSound.h"
+#include "doubles/DoubleServices.h"
 
 #include <cmath>
 #include <memory>
@@ -70,8 +65,8 @@ public:
 };
 
 // The services of the hall of fame over an in-memory store, in English.
-struct HallOfFameServices {
-    HallOfFameServices() { Texts.SetLocale(); }
+struct HallOfFameServices : DoubleServices {
+    HallOfFameServices() : DoubleServices(1) {}
 
     // Puts an entry into slot index of the store as the program writes it.
     void SeedEntry(int index, const std::string& player, int seconds, const TileArray& deal)
@@ -96,13 +91,6 @@ struct HallOfFameServices {
     {
         return std::make_unique<HallOfFame>(Settings, Texts, Sound, Report.Errors, SecondsText);
     }
-
-    MemorySettingsStore Memory;
-    RecordingErrorReport Report;
-    FixedSystemLocale SystemLanguage;
-    Registry Settings{Memory, Report.Errors, SystemLanguage};
-    Locale Texts{Settings, Report.Errors, SystemLanguage};
-    RecordingSound Sound;
 };
 
 } // namespace tessaron::testkit

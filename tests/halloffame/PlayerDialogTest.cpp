@@ -59,7 +59,7 @@ void PlayerDialog::ConfirmedNameIsTrimmedAndOfferedNextTime()
     QCOMPARE(offeredNextTime, QStringLiteral("Anna Berg"));
     QVERIFY(!okEnabledForBlanks);
     QVERIFY(openAfterEnter);
-    QVERIFY(!services.Memory.Read("General", "Player").has_value());
+    QVERIFY(!services.Store.Read("General", "Player").has_value());
 }
 
 void PlayerDialog::EnterPressesTheFocusedButtonElseOk_data()
@@ -84,7 +84,7 @@ void PlayerDialog::EnterPressesTheFocusedButtonElseOk()
     });
     QCOMPARE(QString::fromStdString(Request(services)), name);
     QCOMPARE(acted, QStringList{pressed});
-    QCOMPARE(services.Memory.Count(), std::size_t{0});  // N.N. is offered, never stored
+    QCOMPARE(services.Store.Count(), std::size_t{0});  // N.N. is offered, never stored
 }
 
 void PlayerDialog::FourLineMessageGrowsTheDialogByTheLabel()
