@@ -1,4 +1,4 @@
-#include "WindowSuites.h"
+#include "WindowSuite.h"
 
 #include "HallOfFameTestKit.h"
 #include "ModalDriver.h"
@@ -60,7 +60,7 @@ QColor TextColour(QWidget* widget) { return widget->palette().color(QPalette::Wi
 
 // Rows beyond the list stay hidden. Without a selection there is nothing to challenge, and a
 // double click on the header row does nothing.
-void HallOfFameWindow::RowsShowEntriesInRankColoursAndTheSelection()
+void HallOfFameWindows::RowsShowEntriesInRankColoursAndTheSelection()
 {
     WindowBench bench(5);
     QVERIFY(bench.Show());
@@ -110,7 +110,7 @@ void HallOfFameWindow::RowsShowEntriesInRankColoursAndTheSelection()
     QVERIFY(germanTitle != bench.Find<QLabel>("imgHallOfFame")->pixmap().toImage());
 }
 
-void HallOfFameWindow::EnterPressesTheFocusedButton_data()
+void HallOfFameWindows::EnterPressesTheFocusedButton_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("choice");
@@ -120,7 +120,7 @@ void HallOfFameWindow::EnterPressesTheFocusedButton_data()
 }
 
 // Tab to a button and Enter: that button acts and gives its choice, whichever is the default.
-void HallOfFameWindow::EnterPressesTheFocusedButton()
+void HallOfFameWindows::EnterPressesTheFocusedButton()
 {
     QFETCH(QString, button);
     QFETCH(int, choice);
@@ -140,7 +140,7 @@ void HallOfFameWindow::EnterPressesTheFocusedButton()
 // A real board won against the clock through the real companions: the name dialog, the
 // hall of fame window with the new entry on light cyan and the focus on New game, and a
 // double click on another entry that replays its deal.
-void HallOfFameWindow::BoardWonAgainstTheClockReplaysTheChallengedDeal()
+void HallOfFameWindows::BoardWonAgainstTheClockReplaysTheChallengedDeal()
 {
     BoardBench bench;
     FakeMultimedia media;
@@ -187,3 +187,5 @@ void HallOfFameWindow::BoardWonAgainstTheClockReplaysTheChallengedDeal()
 }
 
 } // namespace tessaron
+
+QTEST_MAIN(tessaron::HallOfFameWindows)

@@ -1,4 +1,4 @@
-#include "WindowSuites.h"
+#include "WindowSuite.h"
 
 #include "HallOfFameTestKit.h"
 #include "ModalDriver.h"
@@ -32,7 +32,7 @@ QPushButton* Ok(QDialog& dialog) { return dialog.findChild<QPushButton*>(QString
 // The typed name replaces the offer, which is therefore fully selected; it is trimmed, stored
 // and offered next time. A blank name cannot be confirmed, and confirming N.N. removes the
 // stored name again.
-void PlayerDialog::ConfirmedNameIsTrimmedAndOfferedNextTime()
+void HallOfFameWindows::PlayerNameIsTrimmedAndOfferedNextTime()
 {
     HallOfFameServices services;
     WhenShown<frmPlayer>([](frmPlayer& dialog) {
@@ -62,7 +62,7 @@ void PlayerDialog::ConfirmedNameIsTrimmedAndOfferedNextTime()
     QVERIFY(!services.Store.Read("General", "Player").has_value());
 }
 
-void PlayerDialog::EnterPressesTheFocusedButtonElseOk_data()
+void HallOfFameWindows::PlayerDialogEnterPressesTheFocusedButtonElseOk_data()
 {
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("pressed");
@@ -72,7 +72,7 @@ void PlayerDialog::EnterPressesTheFocusedButtonElseOk_data()
     QTest::newRow("Cancel") << "cmdCancel" << "cmdCancel" << "";
 }
 
-void PlayerDialog::EnterPressesTheFocusedButtonElseOk()
+void HallOfFameWindows::PlayerDialogEnterPressesTheFocusedButtonElseOk()
 {
     QFETCH(QString, focus);
     QFETCH(QString, pressed);
@@ -87,7 +87,7 @@ void PlayerDialog::EnterPressesTheFocusedButtonElseOk()
     QCOMPARE(services.Store.Count(), std::size_t{0});  // N.N. is offered, never stored
 }
 
-void PlayerDialog::FourLineMessageGrowsTheDialogByTheLabel()
+void HallOfFameWindows::FourLineMessageGrowsThePlayerDialogByTheLabel()
 {
     HallOfFameServices services;
     frmPlayer oneLine(nullptr, services.Texts, "Tessaron");
@@ -108,7 +108,7 @@ void PlayerDialog::FourLineMessageGrowsTheDialogByTheLabel()
 }
 
 // The message dialog is shown modal with the message; Enter presses OK.
-void PlayerDialog::MessageDialogShowsTheMessageAndEnterClosesIt()
+void HallOfFameWindows::MessageDialogShowsTheMessageAndEnterClosesIt()
 {
     HallOfFameServices services;
     QString shownText;
