@@ -1,5 +1,5 @@
 // The settings store's semantics, the same for the in-memory double and the real QSettings
-// store; the registry's conversions over it, and the language stored there.
+// store; the registry's conversions over it, the language stored there, and error reports.
 #include "shell/Locale.h"
 #include "shell/QtSettingsStore.h"
 #include "shell/Registry.h"
@@ -214,6 +214,26 @@ TEST_F(LocaleRule, EveryLanguageAppliedSwitchesTheTextsTheErrorReportsAndThePlat
     EXPECT_EQ(report.Box.Boxes[2].Text, "Visual Basic Fehler 53 (File not found)");
     EXPECT_EQ(report.Box.Beeps, 3);
     EXPECT_EQ(report.Ended.Count, 0);
+}
+
+TEST(ErrorReportCancel, EndsTheProgramEveryTimeAndStopsTheSoundOnce)
+{
+    RecordingErrorReport report;
+    report.Box.Answers = {MessageBoxAnswer::Cancel, MessageBoxAnswer::Ok, MessageBoxAnswer::Cancel};
+    // Even a failing sound stop does not keep the program from ending.
+    report.Errors.SetStopSound([&report] {
+        ++report.SoundStops;
+        throw Failure(5, "Invalid procedure call or argument");
+    });
+    report.Errors.ErrorMessage("first", "SoundStop", "frmSound");
+    EXPECT_TRUE(report.Errors.ErrorCancelled);
+    EXPECT_EQ(report.Ended.Count, 1);
+    EXPECT_EQ(report.SoundStops, 1);
+    report.Errors.ErrorMessage("second", "SoundStop", "frmSound");
+    EXPECT_EQ(report.Ended.Count, 1);
+    report.Errors.ErrorMessage("third", "SoundStop", "frmSound");
+    EXPECT_EQ(report.Ended.Count, 2);
+    EXPECT_EQ(report.SoundStops, 1);
 }
 
 TEST_F(LocaleRule, MissingStringAndSixteenBitOverflowAreReportedAndGiveEmptyText)
