@@ -13,33 +13,6 @@ using namespace testkit;
 const double SolvedAt = DateSerial(2004, 3, 5) + TimeSerial(7, 8, 9);
 const char* const FullList = "Player1 Player2 Player3 Player4 Player5 Player6 Player7 Player8 Player9 Player10";
 
-class HallOfFameInsert : public ::testing::Test {
-protected:
-    std::unique_ptr<HallOfFame> Open()
-    {
-        auto hallOfFame = services.MakeHallOfFame();
-        services.Store.Log.clear();
-        return hallOfFame;
-    }
-
-    std::set<std::string> SectionsWritten() const
-    {
-        std::set<std::string> sections;
-        for (const auto& operation : services.Store.Log) sections.insert(operation.Section);
-        return sections;
-    }
-
-    static std::string Players(const HallOfFame& hallOfFame)
-    {
-        std::string players;
-        for (int i = 1; i <= hallOfFame.List().Count(); ++i)
-            players += (i > 1 ? " " : "") + hallOfFame.List().Entry(i).Player;
-        return players;
-    }
-
-    HallOfFameServices services;
-};
-
 // Every outcome of a won game. A time good for the list enters at its place, shown selected on
 // light cyan; only the sections from there to the list's end, or to the deal's old place, are
 // rewritten. An equal time ranks behind; a deal listed faster by another player is warned of
@@ -49,8 +22,9 @@ protected:
 // Nothing enters, and no window shows, for a time not better than the tenth, of 0 or below
 // (stored, it would empty slot 01 and with it the whole list) or of a day or more (which cannot
 // be stored as it is).
-TEST_F(HallOfFameInsert, WonGameEntersWhereItsTimeRanksUnlessTheListHasABetterOne)
+TEST(HallOfFameInsert, WonGameEntersWhereItsTimeRanksUnlessTheListHasABetterOne)
 {
+    HallOfFameServices services;
     struct Case {
         const char* What;
         bool EmptyList = false;
@@ -104,7 +78,8 @@ TEST_F(HallOfFameInsert, WonGameEntersWhereItsTimeRanksUnlessTheListHasABetterOn
         services.Store.RemoveAll();
         if (!c.EmptyList) services.SeedPlayers(HallOfFameCapacity);
         if (c.OwnEntryAtFour) services.SeedEntry(4, "Anna", 40, ValidDeal(2));
-        auto hallOfFame = Open();
+        auto hallOfFame = services.MakeHallOfFame();
+        services.Store.Log.clear();
         services.Sound.Clear();
         services.Report.Box.Boxes.clear();
         ScriptedDialogs dialogs;
@@ -131,10 +106,15 @@ TEST_F(HallOfFameInsert, WonGameEntersWhereItsTimeRanksUnlessTheListHasABetterOn
             EXPECT_EQ(hallOfFame->List().Entry(c.Shown).Tiles, services.ConvertDeal(ValidDeal(c.Deal)));
         }
         EXPECT_EQ(hallOfFame->SelectedIndex(), c.Shown);
-        EXPECT_EQ(Players(*hallOfFame), c.Players);
-        std::set<std::string> sections;
-        for (int i = c.Written.first; i <= c.Written.second; ++i) sections.insert(HallOfFameList::SectionName(i));
-        EXPECT_EQ(SectionsWritten(), sections);
+        std::string players;
+        for (int i = 1; i <= hallOfFame->List().Count(); ++i)
+            players += (i > 1 ? " " : "") + hallOfFame->List().Entry(i).Player;
+        EXPECT_EQ(players, c.Players);
+        std::set<std::string> written;
+        std::set<std::string> expected;
+        for (const auto& operation : services.Store.Log) written.insert(operation.Section);
+        for (int i = c.Written.first; i <= c.Written.second; ++i) expected.insert(HallOfFameList::SectionName(i));
+        EXPECT_EQ(written, expected);
         if (c.Message) {
             // Closing the window gives the board the origin of the entry it was shown.
             EXPECT_EQ(hallOfFame->SelectedGameOrigin(), "Anna 03/05/2004 07:08 (40s)");
@@ -144,10 +124,11 @@ TEST_F(HallOfFameInsert, WonGameEntersWhereItsTimeRanksUnlessTheListHasABetterOn
     EXPECT_EQ(services.Settings.LoadRegistryString("HallOfFame\\01", "Stamp", ""), "20040305070809");
 }
 
-TEST_F(HallOfFameInsert, ChallengeNeedsASelectedEntry)
+TEST(HallOfFameInsert, ChallengeNeedsASelectedEntry)
 {
+    HallOfFameServices services;
     services.SeedPlayers(HallOfFameCapacity);
-    auto hallOfFame = Open();
+    auto hallOfFame = services.MakeHallOfFame();
     EXPECT_EQ(hallOfFame->AcceptChoice(HallOfFameChallenge), HallOfFameClosed);
     EXPECT_EQ(hallOfFame->SelectedGameTiles(), "");
     ASSERT_TRUE(hallOfFame->Select(3));
@@ -158,9 +139,10 @@ TEST_F(HallOfFameInsert, ChallengeNeedsASelectedEntry)
 
 // Whatever games are entered, the list stays ranked and the store always holds exactly the
 // list in effect: a fresh load gives the same entries.
-TEST_F(HallOfFameInsert, StoreAlwaysMatchesTheListAfterAnyInsertions)
+TEST(HallOfFameInsert, StoreAlwaysMatchesTheListAfterAnyInsertions)
 {
-    auto hallOfFame = Open();
+    HallOfFameServices services;
+    auto hallOfFame = services.MakeHallOfFame();
     ScriptedDialogs dialogs;
     std::mt19937 random(12345);
     const std::vector<std::string> players{"Anna", "Ben", "anna"};
