@@ -50,9 +50,8 @@ TEST(SecondInstance, EndsAtOnceWhileTheFirstKeepsRunning)
     environment.insert("SDL_AUDIODRIVER", "dummy");
     environment.insert("HOME", home.path());
     environment.insert("XDG_RUNTIME_DIR", runtime);
-    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    environment.insert("XDG_DATA_HOME", home.filePath("data"));
-    environment.insert("XDG_CACHE_HOME", home.filePath("cache"));
+    for (const QString kind : {"config", "data", "cache"})
+        environment.insert("XDG_" + kind.toUpper() + "_HOME", home.filePath(kind));
     // Under the sanitizers the exit code must tell of the start only, not of leaks at exit.
     const QString sanitizer = environment.value("ASAN_OPTIONS");
     environment.insert("ASAN_OPTIONS", (sanitizer.isEmpty() ? "" : sanitizer + ":") + "detect_leaks=0");
