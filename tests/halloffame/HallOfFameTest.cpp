@@ -11,7 +11,6 @@ namespace {
 using namespace testkit;
 
 const double SolvedAt = DateSerial(2004, 3, 5) + TimeSerial(7, 8, 9);
-const char* const FullList = "Player1 Player2 Player3 Player4 Player5 Player6 Player7 Player8 Player9 Player10";
 
 // Every outcome of a won game. A time good for the list enters at its place, shown selected on
 // light cyan; only the sections from there to the list's end, or to the deal's old place, are
@@ -37,7 +36,7 @@ TEST(HallOfFameInsert, WonGameEntersWhereItsTimeRanksUnlessTheListHasABetterOne)
         std::vector<std::int32_t> Sounds = {};
         const char* Message = nullptr;
         int Shown = 0;  // the place shown selected in the window; no window when 0
-        const char* Players = FullList;
+        const char* Players = "Player1 Player2 Player3 Player4 Player5 Player6 Player7 Player8 Player9 Player10";
         std::pair<int, int> Written = {1, 0};  // the sections rewritten, first and last
     };
     const char* const AtFive = "Player1 Player2 Player3 Player4 Anna Player5 Player6 Player7 Player8 Player9";

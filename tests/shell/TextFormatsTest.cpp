@@ -38,7 +38,8 @@ TEST(DateSerial, PartsOutOfRangeRollOver)
     EXPECT_DOUBLE_EQ(TimeSerial(25, 0, 0), 1 + 1.0 / 24);
 }
 
-TEST(SplitDate, PropertyDateSerialAndSplitDateAgreeOverManyDays)
+// DateSerial and SplitDate agree; before the epoch the time of day stays positive.
+TEST(SplitDate, AgreesWithDateSerialAndKeepsThePartsInRange)
 {
     for (int day = 0; day < 50000; day += 37) {
         const DateParts parts = SplitDate(day + TimeSerial(day % 24, day % 60, day % 59));
@@ -46,10 +47,6 @@ TEST(SplitDate, PropertyDateSerialAndSplitDateAgreeOverManyDays)
         EXPECT_EQ(parts.Hour * 3600 + parts.Minute * 60 + parts.Second,
                   day % 24 * 3600 + day % 60 * 60 + day % 59);
     }
-}
-
-TEST(SplitDate, DatesBeforeTheEpochKeepAPositiveTimeOfDay)
-{
     const DateParts parts = SplitDate(-1.25);
     EXPECT_EQ(parts.Day, 29);
     EXPECT_EQ(parts.Hour, 6);
@@ -65,7 +62,7 @@ TEST(ReplaceSubString, ReplacesEveryOccurrenceLeftToRightWithoutRescanning)
     EXPECT_EQ(ReplaceSubString("Ab ab", "ab", "x"), "Ab x");
 }
 
-TEST(NumberText, ReadsSinglesWithEitherDecimalSeparator)
+TEST(NumberText, ReadsSinglesWithEitherDecimalSeparatorAndSixteenBitIntegers)
 {
     EXPECT_FLOAT_EQ(TextToSingle(" -12,5 ", ','), -12.5f);
     EXPECT_FLOAT_EQ(TextToSingle("12.5", ','), 12.5f);
@@ -79,10 +76,7 @@ TEST(NumberText, ReadsSinglesWithEitherDecimalSeparator)
         }
     }
     EXPECT_THROW(TextToSingle("1e60", '.'), Failure);
-}
-
-TEST(NumberText, SixteenBitIntegersRoundHalvesToEvenAndOverflow)
-{
+    // Sixteen-bit integers round halves to even.
     EXPECT_EQ(TextToInteger16("2.5"), 2);
     EXPECT_EQ(TextToInteger16("-32768"), -32768);
     try {
