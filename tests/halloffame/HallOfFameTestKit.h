@@ -1,18 +1,14 @@
 #pragma once
 // What the hall of fame tests share: the services over recording doubles, a formatter of
-// solving times, deals and move lists, and a store seeded with listed entries.
-#include "board/TileTypes.h"
+// solving times, a move list, and a store seeded with listed entries.
 #include "halloffame/HallOfFame.h"
 #include "halloffame/HallOfFameDialogs.h"
+#include "records/DateTimeText.h"
 #include "records/GameRecord.h"
+#include "records/ValidDeal.h"
 #include "shell/Failure.h"
 #include "shell/FormatPatterns.h"
-#include "shell/Locale.h"
-#include "shell/Registry.h"
-#include "doubles/FixedSystemLocale.h"
-#include "doubles/MemorySettingsStore.h"
-#include "doubles/RecordingMessageBox.h"
-#include "doubles/RecordingSound.h"
+#include "doubles/DoubleServices.h"
 
 #include <cmath>
 #include <memory>
@@ -28,17 +24,6 @@ inline double Seconds(int seconds) { return seconds / 86400.0; }
 inline std::string SecondsText(double timeGone)
 {
     return std::to_string(static_cast<long>(std::lround(timeGone * 86400.0))) + "s";
-}
-
-// A valid deal: four of each face 1..34 and one of each 35..42, rotated by variant.
-inline TileArray Deal(int variant)
-{
-    TileArray faces{};
-    for (int k = 1; k <= TileCount; ++k) {
-        const int slot = (k - 1 + variant) % TileCount;
-        faces[k] = slot < 136 ? slot / 4 + 1 : 35 + (slot - 136);
-    }
-    return faces;
 }
 
 // The positions 144 down to 1: a moves record with every code from 33 to 176.
@@ -79,28 +64,25 @@ public:
     std::vector<WindowShown> Windows;
 };
 
-// The services of the hall of fame over an in-memory store (or the given one), in English.
-struct HallOfFameServices {
-    explicit HallOfFameServices(SettingsStore* store = nullptr) : Store(store ? *store : Memory)
-    {
-        Texts.SetLocale();
-    }
+// The services of the hall of fame over an in-memory store, in English.
+struct HallOfFameServices : DoubleServices {
+    HallOfFameServices() : DoubleServices(1) {}
 
     // Puts an entry into slot index of the store as the program writes it.
     void SeedEntry(int index, const std::string& player, int seconds, const TileArray& deal)
     {
         const std::string section = FormatNumber(index, "\"HallOfFame\\\"00");
         Settings.SaveRegistryString(section, "Player", player, "");
-        Settings.SaveRegistryString(section, "Result", TimeText(seconds), "");
+        Settings.SaveRegistryString(section, "Result", ConvertTimeToString(Seconds(seconds)), "");
         Settings.SaveRegistryString(section, "Tiles", ConvertDeal(deal), "");
         Settings.SaveRegistryString(section, "Moves", ConvertDeal(MovesDownward()), "");
         Settings.SaveRegistryString(section, "Stamp", "20040305070809", "");
     }
 
-    static std::string TimeText(int seconds)
+    // Place i holds "Player<i>" with deal i in 10 * i seconds.
+    void SeedPlayers(int count)
     {
-        auto two = [](int value) { return FormatNumber(value, "00"); };
-        return two(seconds / 3600) + two(seconds / 60 % 60) + two(seconds % 60);
+        for (int i = 1; i <= count; ++i) SeedEntry(i, "Player" + std::to_string(i), 10 * i, ValidDeal(i));
     }
 
     std::string ConvertDeal(const TileArray& deal) { return ConvertTilesToString(deal, Report.Errors); }
@@ -109,14 +91,6 @@ struct HallOfFameServices {
     {
         return std::make_unique<HallOfFame>(Settings, Texts, Sound, Report.Errors, SecondsText);
     }
-
-    MemorySettingsStore Memory;
-    SettingsStore& Store;
-    RecordingErrorReport Report;
-    FixedSystemLocale SystemLanguage;
-    Registry Settings{Store, Report.Errors, SystemLanguage};
-    Locale Texts{Settings, Report.Errors, SystemLanguage};
-    RecordingSound Sound;
 };
 
 } // namespace tessaron::testkit

@@ -19,20 +19,17 @@ TEST(InstanceLock, OnlyALockHeldByARunningInstanceStopsTheStart)
     for (const Place place : {HeldByARunningInstance, FolderInItsPlace, ForeignFileInItsPlace, NoFolderForIt}) {
         QTemporaryDir temporary;
         const QDir folder(temporary.path());
-        QString path = folder.filePath("tessaron.lock");
-        QLockFile holder(path);
+        QLockFile holder(folder.filePath("tessaron.lock"));
+        QFile foreign(folder.filePath(place == NoFolderForIt ? "NotAFolder" : "tessaron.lock"));
         if (place == HeldByARunningInstance) {
             EXPECT_TRUE(holder.tryLock(0));
-        }
-        if (place == FolderInItsPlace) {
+        } else if (place == FolderInItsPlace) {
             EXPECT_TRUE(folder.mkdir("tessaron.lock"));
+        } else {
+            EXPECT_TRUE(foreign.open(QIODevice::WriteOnly));
+            foreign.close();
         }
-        if (place == ForeignFileInItsPlace || place == NoFolderForIt) {
-            QFile file(place == ForeignFileInItsPlace ? path : folder.filePath("NotAFolder"));
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        }
-        if (place == NoFolderForIt) path = folder.filePath("NotAFolder/tessaron.lock");
-        QLockFile lock(path);
+        QLockFile lock(folder.filePath(place == NoFolderForIt ? "NotAFolder/tessaron.lock" : "tessaron.lock"));
         lock.setStaleLockTime(0);
         EXPECT_EQ(AnotherInstanceRuns(lock), place == HeldByARunningInstance) << place;
     }
@@ -53,9 +50,8 @@ TEST(SecondInstance, EndsAtOnceWhileTheFirstKeepsRunning)
     environment.insert("SDL_AUDIODRIVER", "dummy");
     environment.insert("HOME", home.path());
     environment.insert("XDG_RUNTIME_DIR", runtime);
-    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    environment.insert("XDG_DATA_HOME", home.filePath("data"));
-    environment.insert("XDG_CACHE_HOME", home.filePath("cache"));
+    for (const QString kind : {"config", "data", "cache"})
+        environment.insert("XDG_" + kind.toUpper() + "_HOME", home.filePath(kind));
     // Under the sanitizers the exit code must tell of the start only, not of leaks at exit.
     const QString sanitizer = environment.value("ASAN_OPTIONS");
     environment.insert("ASAN_OPTIONS", (sanitizer.isEmpty() ? "" : sanitizer + ":") + "detect_leaks=0");
