@@ -10,14 +10,10 @@
 namespace tessaron {
 namespace {
 
-class BoardLayout : public ::testing::Test {
-protected:
+TEST(BoardLayout, Gives144PositionsInFiveLayersDrawnTopLayerFirstOnTheirGridAndPixelPlaces)
+{
     StandardBoard board;
     const BoardGeometry& geometry = board.Geometry;
-};
-
-TEST_F(BoardLayout, Gives144PositionsInFiveLayersDrawnTopLayerFirst)
-{
     ASSERT_EQ(geometry.PositionCount(), 144);
     EXPECT_TRUE(board.Report.Box.Boxes.empty());
     std::array<int, 5> perLayer{};
@@ -29,18 +25,16 @@ TEST_F(BoardLayout, Gives144PositionsInFiveLayersDrawnTopLayerFirst)
         }
     }
     EXPECT_EQ(perLayer, (std::array<int, 5>{87, 36, 16, 4, 1}));
-}
 
-TEST_F(BoardLayout, KnownPositionsSitOnTheirGridAndPixelPlaces)
-{
     struct Case {
         std::int32_t Tile, X, Y, Layer, Left, Top;
     };
     for (const Case& c : {Case{1, 13, 7, 4, 268, 192}, Case{88, 0, 7, 0, 18, 208}, Case{113, 26, 7, 0, 486, 208},
                           Case{144, 24, 0, 0, 450, 26}}) {
         const TileLocation& at = geometry.Location(c.Tile);
-        EXPECT_EQ((std::array{at.X, at.Y, at.Layer}), (std::array{c.X, c.Y, c.Layer})) << c.Tile;
-        EXPECT_EQ((std::array{geometry.Place(c.Tile).Left, geometry.Place(c.Tile).Top}), (std::array{c.Left, c.Top}))
+        const PixelPlace& place = geometry.Place(c.Tile);
+        EXPECT_EQ((std::array{at.X, at.Y, at.Layer, place.Left, place.Top}),
+                  (std::array{c.X, c.Y, c.Layer, c.Left, c.Top}))
             << c.Tile;
     }
 }

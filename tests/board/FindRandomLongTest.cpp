@@ -1,12 +1,31 @@
 #include "board/GameCreator.h"
-#include "ScriptedRandomSource.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 namespace tessaron {
 namespace {
+
+// Hands out a fixed list of values (the last one repeats) and counts the draws.
+class ScriptedRandomSource final : public RandomSource {
+public:
+    explicit ScriptedRandomSource(std::vector<double> values) : values_(std::move(values)) {}
+    double NextUniform() override
+    {
+        const std::size_t index = std::min(Draws, values_.size() - 1);
+        ++Draws;
+        return values_[index];
+    }
+
+    std::size_t Draws = 0;
+
+private:
+    std::vector<double> values_;
+};
 
 // Up to 100 redraws avoid the excluded value; after that it steps one up, wrapping to lower.
 TEST(FindRandomLong, ScriptedDrawsGiveTheDocumentedValues)

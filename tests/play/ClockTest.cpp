@@ -1,4 +1,5 @@
-// The game clock over a game, the clock option, and the texts of elapsed times.
+// The game clock over a game and the texts of elapsed times. (How the clock option is read
+// and stored is checked by fuzz_settings_board for any stored text.)
 #include "PlayBench.h"
 
 #include "window/TimeGone.h"
@@ -77,25 +78,6 @@ TEST_F(ClockOverAGame, UndoToTheFullBoardLeavesTheClockAloneAndRestartResetsIt)
     bench.Time.AdvanceSeconds(3);
     bench.Timer.Tick();
     EXPECT_EQ(bench.View.TimeGone, "3s");
-}
-
-// Damaged or empty texts count as on; only "0" and nothing stored are off. The toggle
-// stores "1" and removes the value for off.
-TEST(ClockOption, IsOnForAnyStoredTextButZeroAndTheToggleStoresOnlyOn)
-{
-    PlayBench bench;
-    bench.Clock.LoadTimingActive(bench.Settings);
-    EXPECT_FALSE(bench.Clock.TimingActive());
-    for (const auto& [stored, on] : std::vector<std::pair<std::string, bool>>{{"1", true}, {"0", false}, {"", true}, {"x", true}}) {
-        bench.Store.Write("Board", "TimingActive", stored);
-        bench.Clock.LoadTimingActive(bench.Settings);
-        EXPECT_EQ(bench.Clock.TimingActive(), on) << '"' << stored << '"';
-    }
-    bench.Clock.ToggleTimingActive(bench.Settings);
-    EXPECT_FALSE(bench.Clock.TimingActive());
-    EXPECT_EQ(bench.Store.Values().count({"Board", "TimingActive"}), 0u);
-    bench.Clock.ToggleTimingActive(bench.Settings);
-    EXPECT_EQ(bench.Store.Values().at({"Board", "TimingActive"}), "1");
 }
 
 } // namespace

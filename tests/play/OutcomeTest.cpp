@@ -1,4 +1,5 @@
-// The end of a move: a dead end, a win, and the hand-over to the hall of fame.
+// The end of a move: a dead end, a win and the hand-over to the hall of fame; and the game
+// kept between two runs.
 #include "PlayBench.h"
 
 #include "records/GameRecord.h"
@@ -26,7 +27,6 @@ TEST(DeadEnd, StopsTheClockUntilAnUndoAndRedoFindsItAgain)
     bench.Time.AdvanceSeconds(20);
     bench.Model.UndoLastMove();
     EXPECT_FALSE(bench.View.NoMovePossibleShown);
-    EXPECT_TRUE(bench.Timer.IsActive());
     bench.Time.AdvanceSeconds(1);
     bench.Timer.Tick();
     EXPECT_EQ(bench.View.TimeGone, "0m26s");
@@ -35,74 +35,97 @@ TEST(DeadEnd, StopsTheClockUntilAnUndoAndRedoFindsItAgain)
     EXPECT_EQ(bench.Sound.Events.back(), SoundGameLost);
 }
 
-class WinAgainstTheClock : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        bench.Clock.ToggleTimingActive(bench.Settings);
-        bench.Start();
-    }
-    void PlayToTheEnd()
-    {
-        for (int k = 72; k >= 1; --k) {
-            bench.Time.AdvanceSeconds(2);
-            bench.MovePair(k);
-        }
-    }
+// Each game won against the clock goes to the hall of fame once, with its deal and moves
+// (its time is checked in ClockOverAGame); the answer decides what follows, and only a
+// game the hall of fame did not show raises the won sound.
+TEST(WinAgainstTheClock, HallOfFameGetsTheGameAndItsAnswerDecidesWhatFollows)
+{
     PlayBench bench;
-};
-
-TEST_F(WinAgainstTheClock, HandsTheTimeTheDealAndTheMovesToTheHallOfFameOnce)
-{
-    PlayToTheEnd();
-    ASSERT_EQ(bench.HallOfFame.Calls.size(), 1u);
-    const auto& call = bench.HallOfFame.Calls.front();
-    EXPECT_NEAR(call.GameTime * 86400.0, 71 * 2, 1e-3);  // from the first move to the last
-    EXPECT_DOUBLE_EQ(call.GameTimeNow, bench.Time.Now());
-    EXPECT_EQ(call.Faces, bench.Deal.Faces);
-    EXPECT_EQ(call.Removed, bench.Model.RemovedTiles());
-    EXPECT_EQ(bench.View.TimeGone, "2m22s");
-    EXPECT_FALSE(bench.Timer.IsActive());
-    EXPECT_EQ(bench.Sound.Events.back(), SoundGameWon);  // not entered: the usual won sound
-}
-
-// The hall of fame's answer decides what follows the win; answers 1 to 3 raise no won sound.
-TEST_F(WinAgainstTheClock, HallOfFameAnswerDecidesWhatFollows)
-{
+    bench.Clock.ToggleTimingActive(bench.Settings);
     const TileArray other = DeadEndDeal(1);
     const std::string otherRecord = ConvertTilesToString(other, bench.Report.Errors);
     struct Case {
         std::int32_t Answer;
         std::string Tiles;
         bool NewDeal;
-        std::int32_t Sound;
+        std::int32_t Sound;  // 0: anything but the won sound
         OriginKind Kind;
     };
-    for (const Case& c : {Case{HallOfFameClosed, "", false, 0, OriginKind::Origin},
+    std::size_t games = 0;
+    for (const Case& c : {Case{HallOfFameNotShown, "", false, SoundGameWon, OriginKind::NewGame},
+                          Case{HallOfFameClosed, "", false, 0, OriginKind::Origin},
                           Case{HallOfFameNewGame, "", true, SoundNewGame, OriginKind::NewGame},
                           Case{HallOfFameChallenge, otherRecord, false, SoundReplayGame, OriginKind::Origin},
                           Case{HallOfFameChallenge, "damaged", true, SoundNewGame, OriginKind::NewGame}}) {
+        SCOPED_TRACE(testing::Message() << c.Answer << c.Tiles);
         bench.Start();
         bench.HallOfFame.Answer = c.Answer;
         bench.HallOfFame.Tiles = c.Tiles;
         bench.HallOfFame.Origin = "Somebody";
         const int builds = bench.Deals.Builds;
-        PlayToTheEnd();
-        EXPECT_EQ(bench.Deals.Builds, builds + (c.NewDeal ? 1 : 0)) << c.Answer << c.Tiles;
-        EXPECT_EQ(bench.View.Kind, c.Kind) << c.Answer << c.Tiles;
-        if (c.Answer == HallOfFameClosed) {  // the board stays won, under the entry's origin
-            EXPECT_EQ(bench.View.Origin, "Somebody");
-            EXPECT_EQ(bench.Model.RemovedCount(), 144);
-            EXPECT_NE(bench.Sound.Events.back(), SoundGameWon);
-            continue;
+        for (int k = 72; k >= 1; --k) {
+            bench.Time.AdvanceSeconds(2);
+            bench.MovePair(k);
         }
-        EXPECT_EQ(bench.Sound.Events.back(), c.Sound) << c.Answer << c.Tiles;
-        EXPECT_EQ(bench.View.VisibleCount(), 144);
-        EXPECT_FALSE(bench.View.GameWonShown);
+        ASSERT_EQ(bench.HallOfFame.Calls.size(), ++games);
+        EXPECT_EQ(bench.HallOfFame.Calls.back().Faces, bench.Deal.Faces);
+        EXPECT_EQ(bench.Deals.Builds, builds + (c.NewDeal ? 1 : 0));
+        EXPECT_EQ(bench.View.Kind, c.Kind);
+        if (c.Sound == 0) {
+            EXPECT_NE(bench.Sound.Events.back(), SoundGameWon);
+        } else {
+            EXPECT_EQ(bench.Sound.Events.back(), c.Sound);
+        }
+        const bool stays = c.Answer == HallOfFameNotShown || c.Answer == HallOfFameClosed;
+        EXPECT_EQ(bench.View.GameWonShown, stays);
+        EXPECT_EQ(bench.View.VisibleCount(), stays ? 0 : 144);
+        if (stays) {  // the board stays won, the clock stopped
+            EXPECT_EQ(bench.HallOfFame.Calls.back().Removed, bench.Model.RemovedTiles());
+            EXPECT_FALSE(bench.Timer.IsActive());
+        }
+        if (c.Answer == HallOfFameClosed) {
+            EXPECT_EQ(bench.View.Origin, "Somebody");
+        }
         if (c.Tiles == otherRecord) {
             EXPECT_EQ(bench.Model.TileFaces(), other);
         }
     }
+}
+
+// (Origin and sound of a resumed game are checked on the board window.)
+TEST(CurrentGame, ClosingAndStartingAgainResumesTheSameDealFromTheFullBoard)
+{
+    PlayBench bench;
+    bench.Start();
+    bench.MovePair(72);
+    bench.Model.GameSave();
+    const auto& stored = bench.Store.Values();
+    EXPECT_EQ(stored.at({"Board", "Game"}), ConvertTilesToString(bench.Deal.Faces, bench.Report.Errors));
+    EXPECT_EQ(stored.count({"Board", "GameOrigin"}), 0u);
+
+    PlayBench next;  // the next run, on the same store
+    next.Store = bench.Store;
+    next.Model.ResumeSavedGame();
+    EXPECT_EQ(next.Model.TileFaces(), bench.Deal.Faces);
+    EXPECT_EQ(next.Deals.Builds, 0);
+    EXPECT_EQ(next.View.VisibleCount(), 144);
+    EXPECT_EQ(next.View.TileCount, 144);
+    EXPECT_EQ(next.Model.AvailableCommands(), (CommandAvailability{.TimingOption = true, .Hint = true}));
+}
+
+// Closing before the first deal leaves the stored game alone; a solved game is not kept.
+TEST(CurrentGame, OnlyAStartedUnsolvedGameReplacesTheStoredOne)
+{
+    PlayBench bench;
+    bench.Store.Write("Board", "Game", "kept");
+    bench.Store.Write("Board", "GameOrigin", "old");
+    const auto& stored = bench.Store.Values();
+    bench.Model.GameSave();
+    EXPECT_EQ(stored.at({"Board", "Game"}), "kept");
+    bench.Start();
+    for (int k = 72; k >= 1; --k) bench.MovePair(k);
+    bench.Model.GameSave();
+    EXPECT_EQ(stored.count({"Board", "Game"}) + stored.count({"Board", "GameOrigin"}), 0u);
 }
 
 } // namespace

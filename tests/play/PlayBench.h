@@ -13,6 +13,7 @@
 #include "shell/Registry.h"
 #include "window/GameClock.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -39,12 +40,7 @@ public:
     void ShowGameWon(bool shown) override { GameWonShown = shown; }
     void ShowTimeGone(const std::string& text) override { TimeGone = text; }
 
-    int VisibleCount() const
-    {
-        int count = 0;
-        for (std::int32_t tile = 1; tile <= 144; ++tile) count += Visible[tile] ? 1 : 0;
-        return count;
-    }
+    int VisibleCount() const { return int(std::count(Visible.begin(), Visible.end(), true)); }
 
     TilePresence Visible{};
     TilePresence Bright{};
