@@ -1,11 +1,14 @@
 #include "board/GameCreator.h"
+#include "play/KnownDeals.h"
 #include "solver/SolverChecks.h"
 #include "StandardBoard.h"
 #include "shell/Failure.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tessaron {
@@ -33,7 +36,7 @@ protected:
     SeededRandomSource random{20261206};
     GameCreator creator{board.Geometry, random, board.Report.Errors};
     TileArray faces{};
-    SilentObserver silent;
+    SilentProgress silent;
 };
 
 // The generator's promise: 2,000 seeded deals, each with every face as often as the set has
@@ -140,6 +143,41 @@ TEST_F(DealGenerator, FailedBuildsAreReportedAndLeaveTheOldDeal)
     onEmpty.GameCreate(faces, silent, false);
     EXPECT_EQ(faces, oldDeal);
     EXPECT_EQ(board.Report.Titles(), (std::vector<std::string>{"frmBoard.GameCreate", "frmBoard.GameCreate"}));
+}
+
+// Hands out a fixed list of values (the last one repeats) and counts the draws.
+class ScriptedRandomSource final : public RandomSource {
+public:
+    explicit ScriptedRandomSource(std::vector<double> values) : values_(std::move(values)) {}
+    double NextUniform() override
+    {
+        const std::size_t index = std::min(Draws, values_.size() - 1);
+        ++Draws;
+        return values_[index];
+    }
+
+    std::size_t Draws = 0;
+
+private:
+    std::vector<double> values_;
+};
+
+// Up to 100 redraws avoid the excluded value; after that it steps one up, wrapping to lower.
+// A draw of 1.0 still gives the top of the range.
+TEST(FindRandomLong, ScriptedDrawsGiveTheDocumentedValues)
+{
+    struct Case {
+        std::vector<double> Draws;
+        std::int32_t Range, Lower, Excluded, Expected;
+        std::size_t DrawsTaken;
+    };
+    for (const Case& c : {Case{{0.0}, 1, 7, 7, 7, 101}, Case{{0.1, 0.1, 0.5, 0.9}, 3, 5, 5, 6, 3},
+                          Case{{0.99}, 3, 5, 7, 5, 101}, Case{{0.0}, 3, 5, 5, 6, 101},
+                          Case{{1.0}, 3, 5, 5, 7, 1}}) {
+        ScriptedRandomSource random(c.Draws);
+        EXPECT_EQ(FindRandomLong(random, c.Range, c.Lower, c.Excluded), c.Expected) << c.Excluded;
+        EXPECT_EQ(random.Draws, c.DrawsTaken) << c.Excluded;
+    }
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 // The built-in layout with 36 x 52 pixel steps, as the board window builds it, wired to an
 // error report that records instead of ending the test.
 #include "board/BoardGeometry.h"
-#include "board/GameCreator.h"
 #include "doubles/RecordingMessageBox.h"
 
 namespace tessaron {
@@ -14,10 +13,6 @@ struct StandardBoard {
 
     RecordingErrorReport Report;
     BoardGeometry Geometry{Report.Errors};
-};
-
-struct SilentObserver final : GameCreateObserver {
-    void ShowStep(std::int32_t) override {}
 };
 
 inline TilePresence AllPresent()

@@ -110,7 +110,6 @@ TEST(CurrentGame, ClosingAndStartingAgainResumesTheSameDealFromTheFullBoard)
     EXPECT_EQ(next.Deals.Builds, 0);
     EXPECT_EQ(next.View.VisibleCount(), 144);
     EXPECT_EQ(next.View.TileCount, 144);
-    EXPECT_EQ(next.Model.AvailableCommands(), (CommandAvailability{.TimingOption = true, .Hint = true}));
 }
 
 // Closing before the first deal leaves the stored game alone; a solved game is not kept.

@@ -24,10 +24,9 @@ namespace tessaron {
 
 class RecordingPlayView final : public PlayView, public ClockView {
 public:
-    void DrawTile(std::int32_t tile, std::int32_t, bool selected, bool visible) override
+    void DrawTile(std::int32_t tile, std::int32_t, bool, bool visible) override
     {
         Visible.at(tile) = visible;
-        Bright.at(tile) = selected && visible;
         Draws.push_back(tile);
     }
     void ShowTileCount(std::int32_t tilesLeft) override { TileCount = tilesLeft; }
@@ -43,7 +42,6 @@ public:
     int VisibleCount() const { return int(std::count(Visible.begin(), Visible.end(), true)); }
 
     TilePresence Visible{};
-    TilePresence Bright{};
     std::vector<std::int32_t> Draws;
     std::int32_t TileCount = -1;
     OriginKind Kind = OriginKind::NewGame;
