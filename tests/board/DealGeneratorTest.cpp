@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,20 +15,14 @@
 namespace tessaron {
 namespace {
 
-using solverchecks::ReplayFault;
-
-// Everything the generator tells its observer, in order.
+// Everything the generator tells its observer, in order: 'S' a step (its level), 'H' an
+// emptied board, 'D' a drawn tile (its position).
 struct RecordingObserver final : GameCreateObserver {
-    enum class Kind { Step, Hide, Draw };
-    struct Event {
-        Kind What;
-        std::int32_t Value;
-    };
-    void ShowStep(std::int32_t level) override { Events.push_back({Kind::Step, level}); }
-    void HideTiles() override { Events.push_back({Kind::Hide, 0}); }
-    void DrawPlacedTile(std::int32_t tile) override { Events.push_back({Kind::Draw, tile}); }
+    void ShowStep(std::int32_t level) override { Events.emplace_back('S', level); }
+    void HideTiles() override { Events.emplace_back('H', 0); }
+    void DrawPlacedTile(std::int32_t tile) override { Events.emplace_back('D', tile); }
 
-    std::vector<Event> Events;
+    std::vector<std::pair<char, std::int32_t>> Events;
 };
 
 class DealGenerator : public ::testing::Test {
@@ -39,9 +34,8 @@ protected:
     SilentProgress silent;
 };
 
-// The generator's promise: 2,000 seeded deals, each with every face as often as the set has
-// it, and each clearing pair by pair in reverse insertion order with both tiles free and
-// matching every time.
+// 2,000 seeded deals: each face as often as the set has it, and the pairs, taken off in
+// reverse insertion order, free and matching every time.
 TEST_F(DealGenerator, EveryDealIsCompleteAndClearsInReverseInsertionOrder)
 {
     int retried = 0;
@@ -54,16 +48,15 @@ TEST_F(DealGenerator, EveryDealIsCompleteAndClearsInReverseInsertionOrder)
         const TileArray& order = creator.InsertionOrder();
         std::vector<SolverMove> pairs;
         for (std::int32_t k = TileCount - 1; k >= 1; k -= 2) pairs.push_back({order[k], order[k + 1]});
-        ASSERT_EQ(ReplayFault(board.Geometry, faces, AllPresent(), pairs), "") << "deal " << deal;
+        ASSERT_EQ(solverchecks::ReplayFault(board.Geometry, faces, AllPresent(), pairs), "") << "deal " << deal;
         if (creator.LastAttemptCount() > 1) ++retried;
     }
     EXPECT_GT(retried, 0) << "the run never exercised a repeated placement";
     EXPECT_TRUE(board.Report.Box.Boxes.empty());
 }
 
-// Show mode empties the board per attempt and draws exactly the placed tiles of the last
-// one, starting on the table; without it nothing is drawn. (The step counts are checked on
-// the progress window.)
+// Show mode empties the board per attempt and draws exactly the placed tiles of the last one,
+// from the table up; without it nothing is drawn. (The progress window checks the steps.)
 TEST_F(DealGenerator, ShowModeEmptiesTheBoardPerAttemptAndDrawsEveryPlacedTile)
 {
     int attempts = 0;
@@ -75,17 +68,18 @@ TEST_F(DealGenerator, ShowModeEmptiesTheBoardPerAttemptAndDrawsEveryPlacedTile)
         int hides = 0;
         std::vector<std::int32_t> drawnSinceHide;
         for (std::size_t i = 0; i < observer.Events.size(); ++i) {
-            const auto& event = observer.Events[i];
-            if (event.What == RecordingObserver::Kind::Hide) {
+            const auto& [what, value] = observer.Events[i];
+            if (what == 'H') {
                 ++hides;
                 drawnSinceHide.clear();
                 ASSERT_LT(i + 1, observer.Events.size());
-                EXPECT_EQ(observer.Events[i + 1].Value, 2) << "the board empties before the attempt is reported";
-            } else if (event.What == RecordingObserver::Kind::Draw) {
+                EXPECT_EQ(observer.Events[i + 1], std::make_pair('S', 2))
+                    << "the board empties before the attempt is reported";
+            } else if (what == 'D') {
                 if (drawnSinceHide.empty()) {
-                    EXPECT_EQ(board.Geometry.Location(event.Value).Layer, 0) << "an attempt starts on the table";
+                    EXPECT_EQ(board.Geometry.Location(value).Layer, 0) << "an attempt starts on the table";
                 }
-                drawnSinceHide.push_back(event.Value);
+                drawnSinceHide.push_back(value);
             }
         }
         EXPECT_EQ(hides, show ? creator.LastAttemptCount() : 0);

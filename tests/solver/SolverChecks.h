@@ -6,6 +6,7 @@
 #include "board/Rules.h"
 #include "board/Solver.h"
 
+#include <algorithm>
 #include <random>
 #include <set>
 #include <string>
@@ -16,9 +17,7 @@ namespace tessaron::solverchecks {
 
 inline std::int32_t TilesInPlay(const TilePresence& present)
 {
-    std::int32_t count = 0;
-    for (std::int32_t tile = 1; tile <= TileCount; ++tile) count += present[tile] ? 1 : 0;
-    return count;
+    return std::int32_t(std::count(present.begin() + 1, present.end(), true));
 }
 
 // Empty when the moves, made one by one under the game's rules, clear the board; else the
