@@ -140,20 +140,16 @@ TEST_F(DealGenerator, FailedBuildsAreReportedAndLeaveTheOldDeal)
 }
 
 // Hands out a fixed list of values (the last one repeats) and counts the draws.
-class ScriptedRandomSource final : public RandomSource {
-public:
-    explicit ScriptedRandomSource(std::vector<double> values) : values_(std::move(values)) {}
+struct ScriptedRandomSource final : RandomSource {
+    explicit ScriptedRandomSource(const std::vector<double>& values) : Values(values) {}
     double NextUniform() override
     {
-        const std::size_t index = std::min(Draws, values_.size() - 1);
         ++Draws;
-        return values_[index];
+        return Values[std::min(Draws, Values.size()) - 1];
     }
 
+    const std::vector<double>& Values;
     std::size_t Draws = 0;
-
-private:
-    std::vector<double> values_;
 };
 
 // Up to 100 redraws avoid the excluded value; after that it steps one up, wrapping to lower.
