@@ -1,69 +1,29 @@
 #include "board/GameCreator.h"
-#include "board/Rules.h"
+#include "play/KnownDeals.h"
+#include "solver/SolverChecks.h"
 #include "StandardBoard.h"
 #include "shell/Failure.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tessaron {
 namespace {
 
-struct SilentObserver final : GameCreateObserver {
-    void ShowStep(std::int32_t) override {}
-};
-
-// Everything the generator tells its observer, in order.
+// Everything the generator tells its observer, in order: 'S' a step (its level), 'H' an
+// emptied board, 'D' a drawn tile (its position).
 struct RecordingObserver final : GameCreateObserver {
-    enum class Kind { Step, Hide, Draw };
-    struct Event {
-        Kind What;
-        std::int32_t Value;
-    };
-    void ShowStep(std::int32_t level) override { Events.push_back({Kind::Step, level}); }
-    void HideTiles() override { Events.push_back({Kind::Hide, 0}); }
-    void DrawPlacedTile(std::int32_t tile) override { Events.push_back({Kind::Draw, tile}); }
+    void ShowStep(std::int32_t level) override { Events.emplace_back('S', level); }
+    void HideTiles() override { Events.emplace_back('H', 0); }
+    void DrawPlacedTile(std::int32_t tile) override { Events.emplace_back('D', tile); }
 
-    std::vector<Event> Events;
+    std::vector<std::pair<char, std::int32_t>> Events;
 };
-
-std::string Describe(const char* what, std::int32_t at) { return std::string(what) + " at " + std::to_string(at); }
-
-// Empty when the deal is sound, else the first fault found. (A special face twice in a pair
-// breaks the counts; a tile placed before those below it is not free at its turn.)
-std::string DealFault(const BoardGeometry& geometry, const GameCreator& creator, const TileArray& faces)
-{
-    std::array<int, FaceCount + 1> perFace{};
-    for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
-        if (faces[tile] < 1 || faces[tile] > FaceCount) return Describe("face out of range", tile);
-        ++perFace[faces[tile]];
-    }
-    for (std::int32_t face = 1; face <= FaceCount; ++face)
-        if (perFace[face] != (face <= LastOrdinaryFace ? 4 : 1)) return Describe("wrong count of face", face);
-
-    const TileArray& order = creator.InsertionOrder();
-    const TileArray& pairs = creator.PairSequence();
-    std::array<std::int32_t, TileCount + 1> insertedAt{};
-    for (std::int32_t k = 1; k <= TileCount; ++k) {
-        const std::int32_t tile = order[k];
-        if (tile < 1 || tile > TileCount || insertedAt[tile] != 0) return Describe("not a permutation", k);
-        insertedAt[tile] = k;
-        if (faces[tile] != pairs[k]) return Describe("face differs from the pair sequence", k);
-    }
-    for (std::int32_t k = 1; k < TileCount; k += 2)
-        if (TilesAreNotMatching(faces, order[k], order[k + 1])) return Describe("pair does not match", k);
-
-    TilePresence present = AllPresent();
-    for (std::int32_t k = TileCount - 1; k >= 1; k -= 2) {
-        for (std::int32_t tile : {order[k], order[k + 1]})
-            if (!present[tile] || TileIsLocked(geometry, present, tile)) return Describe("pair not free", k);
-        present[order[k]] = present[order[k + 1]] = false;
-    }
-    return {};
-}
 
 class DealGenerator : public ::testing::Test {
 protected:
@@ -71,27 +31,32 @@ protected:
     SeededRandomSource random{20261206};
     GameCreator creator{board.Geometry, random, board.Report.Errors};
     TileArray faces{};
+    SilentProgress silent;
 };
 
-// The generator's promise: 2,000 seeded deals, each complete, each pair matching, and
-// each clearing pair by pair in reverse insertion order with both tiles free every time.
+// 2,000 seeded deals: each face as often as the set has it, and the pairs, taken off in
+// reverse insertion order, free and matching every time.
 TEST_F(DealGenerator, EveryDealIsCompleteAndClearsInReverseInsertionOrder)
 {
-    SilentObserver observer;
     int retried = 0;
     for (int deal = 0; deal < 2000; ++deal) {
-        creator.GameCreate(faces, observer, false);
-        ASSERT_EQ(DealFault(board.Geometry, creator, faces), "") << "deal " << deal;
-        ASSERT_FALSE(NoMovePossible(board.Geometry, AllPresent(), faces)) << "deal " << deal;
+        creator.GameCreate(faces, silent, false);
+        std::array<int, FaceCount + 1> perFace{};
+        for (std::int32_t tile = 1; tile <= TileCount; ++tile) ++perFace.at(faces[tile]);
+        for (std::int32_t face = 1; face <= FaceCount; ++face)
+            ASSERT_EQ(perFace[face], face <= LastOrdinaryFace ? 4 : 1) << "deal " << deal << " face " << face;
+        const TileArray& order = creator.InsertionOrder();
+        std::vector<SolverMove> pairs;
+        for (std::int32_t k = TileCount - 1; k >= 1; k -= 2) pairs.push_back({order[k], order[k + 1]});
+        ASSERT_EQ(solverchecks::ReplayFault(board.Geometry, faces, AllPresent(), pairs), "") << "deal " << deal;
         if (creator.LastAttemptCount() > 1) ++retried;
     }
     EXPECT_GT(retried, 0) << "the run never exercised a repeated placement";
     EXPECT_TRUE(board.Report.Box.Boxes.empty());
 }
 
-// Show mode empties the board per attempt and draws exactly the placed tiles of the last
-// one, starting on the table; without it nothing is drawn. (The step counts are checked on
-// the progress window.)
+// Show mode empties the board per attempt and draws exactly the placed tiles of the last one,
+// from the table up; without it nothing is drawn. (The progress window checks the steps.)
 TEST_F(DealGenerator, ShowModeEmptiesTheBoardPerAttemptAndDrawsEveryPlacedTile)
 {
     int attempts = 0;
@@ -103,17 +68,18 @@ TEST_F(DealGenerator, ShowModeEmptiesTheBoardPerAttemptAndDrawsEveryPlacedTile)
         int hides = 0;
         std::vector<std::int32_t> drawnSinceHide;
         for (std::size_t i = 0; i < observer.Events.size(); ++i) {
-            const auto& event = observer.Events[i];
-            if (event.What == RecordingObserver::Kind::Hide) {
+            const auto& [what, value] = observer.Events[i];
+            if (what == 'H') {
                 ++hides;
                 drawnSinceHide.clear();
                 ASSERT_LT(i + 1, observer.Events.size());
-                EXPECT_EQ(observer.Events[i + 1].Value, 2) << "the board empties before the attempt is reported";
-            } else if (event.What == RecordingObserver::Kind::Draw) {
+                EXPECT_EQ(observer.Events[i + 1], std::make_pair('S', 2))
+                    << "the board empties before the attempt is reported";
+            } else if (what == 'D') {
                 if (drawnSinceHide.empty()) {
-                    EXPECT_EQ(board.Geometry.Location(event.Value).Layer, 0) << "an attempt starts on the table";
+                    EXPECT_EQ(board.Geometry.Location(value).Layer, 0) << "an attempt starts on the table";
                 }
-                drawnSinceHide.push_back(event.Value);
+                drawnSinceHide.push_back(value);
             }
         }
         EXPECT_EQ(hides, show ? creator.LastAttemptCount() : 0);
@@ -127,11 +93,10 @@ TEST_F(DealGenerator, ShowModeEmptiesTheBoardPerAttemptAndDrawsEveryPlacedTile)
 // Pins the deals of one seed: a change to the draws or the placement order changes them.
 TEST_F(DealGenerator, SeededDealsArePinned)
 {
-    SilentObserver observer;
     std::vector<std::string> records;
     std::vector<std::int32_t> attempts;
     for (int deal = 0; deal < 3; ++deal) {
-        creator.GameCreate(faces, observer, false);
+        creator.GameCreate(faces, silent, false);
         std::string record;  // the game record form: face + 32
         for (std::int32_t tile = 1; tile <= TileCount; ++tile) record += char(faces[tile] + 32);
         records.push_back(record);
@@ -159,7 +124,6 @@ struct FailingObserver final : GameCreateObserver {
 // the old deal.
 TEST_F(DealGenerator, FailedBuildsAreReportedAndLeaveTheOldDeal)
 {
-    SilentObserver silent;
     creator.GameCreate(faces, silent, false);
     const TileArray oldDeal = faces;
 
@@ -173,6 +137,37 @@ TEST_F(DealGenerator, FailedBuildsAreReportedAndLeaveTheOldDeal)
     onEmpty.GameCreate(faces, silent, false);
     EXPECT_EQ(faces, oldDeal);
     EXPECT_EQ(board.Report.Titles(), (std::vector<std::string>{"frmBoard.GameCreate", "frmBoard.GameCreate"}));
+}
+
+// Hands out a fixed list of values (the last one repeats) and counts the draws.
+struct ScriptedRandomSource final : RandomSource {
+    explicit ScriptedRandomSource(const std::vector<double>& values) : Values(values) {}
+    double NextUniform() override
+    {
+        ++Draws;
+        return Values[std::min(Draws, Values.size()) - 1];
+    }
+
+    const std::vector<double>& Values;
+    std::size_t Draws = 0;
+};
+
+// Up to 100 redraws avoid the excluded value; after that it steps one up, wrapping to lower.
+// A draw of 1.0 still gives the top of the range.
+TEST(FindRandomLong, ScriptedDrawsGiveTheDocumentedValues)
+{
+    struct Case {
+        std::vector<double> Draws;
+        std::int32_t Range, Lower, Excluded, Expected;
+        std::size_t DrawsTaken;
+    };
+    for (const Case& c : {Case{{0.0}, 1, 7, 7, 7, 101}, Case{{0.1, 0.1, 0.5, 0.9}, 3, 5, 5, 6, 3},
+                          Case{{0.99}, 3, 5, 7, 5, 101}, Case{{0.0}, 3, 5, 5, 6, 101},
+                          Case{{1.0}, 3, 5, 5, 7, 1}}) {
+        ScriptedRandomSource random(c.Draws);
+        EXPECT_EQ(FindRandomLong(random, c.Range, c.Lower, c.Excluded), c.Expected) << c.Excluded;
+        EXPECT_EQ(random.Draws, c.DrawsTaken) << c.Excluded;
+    }
 }
 
 } // namespace

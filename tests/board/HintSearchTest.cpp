@@ -1,27 +1,11 @@
-// The search behind Hint: the undo history solved backwards, and what an earlier answer
-// tells about a later position without a search. A scripted solve stands in for the solver,
-// so each case decides which positions of the history are winnable.
+// The search behind Hint: the undo history solved backwards, and what an earlier answer tells
+// about a later position. A scripted solve decides which positions of the history are winnable.
 #include "board/HintSearch.h"
 
 #include <gtest/gtest.h>
 
 namespace tessaron {
 namespace {
-
-// Tile k was taken off k-th; after m moves tiles 1..2m are gone.
-PositionQuestion HistoryOf(int moves)
-{
-    PositionQuestion question;
-    question.Present.fill(true);
-    question.Present[0] = false;
-    for (std::int32_t tile = 1; tile <= 2 * moves; ++tile) {
-        question.RemovedTiles[tile] = tile;
-        question.Present[tile] = false;
-    }
-    question.RemovedCount = 2 * moves;
-    question.CountUndos = true;
-    return question;
-}
 
 struct HistoryCase {
     int Moves;
@@ -44,8 +28,12 @@ TEST(HintSearch, HistoryIsSolvedBackwardsToTheNearestWinnablePosition)
     };
     for (const HistoryCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "moves " << c.Moves << ", last winnable " << c.LastWinnable);
-        PositionQuestion question = HistoryOf(c.Moves);
-        question.KnownLost = c.KnownLost;
+        // Tile k was taken off k-th; after m moves tiles 1..2m are gone.
+        PositionQuestion question{.RemovedCount = 2 * c.Moves, .CountUndos = true, .KnownLost = c.KnownLost};
+        for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
+            question.RemovedTiles[tile] = tile <= 2 * c.Moves ? tile : 0;
+            question.Present[tile] = tile > 2 * c.Moves;
+        }
         std::vector<int> asked;
         const PositionAnswer answer = AnswerPosition(question, [&](const TilePresence& present) {
             int gone = 0;
@@ -54,11 +42,10 @@ TEST(HintSearch, HistoryIsSolvedBackwardsToTheNearestWinnablePosition)
             for (std::int32_t tile = gone + 1; tile <= TileCount; ++tile) EXPECT_TRUE(present[tile]) << tile;
             const int moves = gone / 2;
             asked.push_back(moves);
-            SolverAnswer solved;
-            solved.Verdict = moves == c.Undecided      ? SolverVerdict::Undecided
-                             : moves <= c.LastWinnable ? SolverVerdict::Winnable
-                                                       : SolverVerdict::Lost;
-            return solved;
+            const SolverVerdict verdict = moves == c.Undecided      ? SolverVerdict::Undecided
+                                          : moves <= c.LastWinnable ? SolverVerdict::Winnable
+                                                                    : SolverVerdict::Lost;
+            return SolverAnswer{.Verdict = verdict, .Moves = {}};
         });
         EXPECT_EQ(answer.Verdict, c.Verdict);
         EXPECT_EQ(answer.Earlier, c.Earlier);
@@ -74,11 +61,8 @@ TEST(HintSearch, LaterPositionsFollowFromAnEarlierAnswerOnlyAfterMoves)
 {
     TilePresence before{};
     before.fill(true);
-    PositionAnswer winnable;
-    winnable.Verdict = SolverVerdict::Winnable;
-    winnable.Moves = {{10, 20}, {30, 40}};
-    PositionAnswer lost;
-    lost.Verdict = SolverVerdict::Lost;
+    const PositionAnswer winnable{.Verdict = SolverVerdict::Winnable, .Moves = {{10, 20}, {30, 40}}};
+    const PositionAnswer lost{.Verdict = SolverVerdict::Lost, .Moves = {}};
 
     auto without = [&](std::initializer_list<std::int32_t> tiles) {
         TilePresence after = before;

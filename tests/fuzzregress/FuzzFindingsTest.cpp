@@ -19,7 +19,6 @@ TEST(StoredMomentRange, MomentOutsideTheCalendarIsReportedAndReadsAsZero)
     RecordingErrorReport report;
     for (const std::string text : {"01000101000000", "99991231235959"})
         EXPECT_EQ(ConvertDateTimeToString(ConvertDateTimeToDate(text, report.Errors)), text);
-    EXPECT_TRUE(report.Box.Boxes.empty());
     EXPECT_EQ(ConvertDateTimeToDate("00000468230486", report.Errors), 0);
     // Month 13 of the year 9999 rolls over into the year 10000.
     EXPECT_EQ(ConvertDateTimeToDate("99991301000000", report.Errors), 0);

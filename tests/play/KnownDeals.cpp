@@ -56,7 +56,6 @@ TileArray DeadEndDeal(int movesBeforeDeadEnd)
 
 TileArray ThreeFreeOfOneFace(TileArray faces)
 {
-    const std::array<std::int32_t, 3> targets{88, 114, 144};
     auto isTarget = [&](std::int32_t tile) { return tile == 88 || tile == 114 || tile == 144; };
     // Swapping faces keeps the deal valid: every face keeps its count.
     auto swapWithFirst = [&](std::int32_t tile, auto wanted) {
@@ -68,7 +67,7 @@ TileArray ThreeFreeOfOneFace(TileArray faces)
     };
     if (faces[88] > LastOrdinaryFace) swapWithFirst(88, [](std::int32_t face) { return face <= LastOrdinaryFace; });
     const std::int32_t face = faces[88];
-    for (std::int32_t tile : targets)
+    for (std::int32_t tile : {88, 114, 144})
         if (faces[tile] != face) swapWithFirst(tile, [face](std::int32_t other) { return other == face; });
     if (faces[1] == face) swapWithFirst(1, [face](std::int32_t other) { return other != face; });
     return faces;

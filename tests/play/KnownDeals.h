@@ -12,8 +12,7 @@
 
 namespace tessaron {
 
-class SilentProgress final : public GameCreateObserver {
-public:
+struct SilentProgress final : GameCreateObserver {
     void ShowStep(std::int32_t) override {}
 };
 

@@ -13,6 +13,7 @@
 #include "shell/Registry.h"
 #include "window/GameClock.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -23,10 +24,9 @@ namespace tessaron {
 
 class RecordingPlayView final : public PlayView, public ClockView {
 public:
-    void DrawTile(std::int32_t tile, std::int32_t, bool selected, bool visible) override
+    void DrawTile(std::int32_t tile, std::int32_t, bool, bool visible) override
     {
         Visible.at(tile) = visible;
-        Bright.at(tile) = selected && visible;
         Draws.push_back(tile);
     }
     void ShowTileCount(std::int32_t tilesLeft) override { TileCount = tilesLeft; }
@@ -39,15 +39,9 @@ public:
     void ShowGameWon(bool shown) override { GameWonShown = shown; }
     void ShowTimeGone(const std::string& text) override { TimeGone = text; }
 
-    int VisibleCount() const
-    {
-        int count = 0;
-        for (std::int32_t tile = 1; tile <= 144; ++tile) count += Visible[tile] ? 1 : 0;
-        return count;
-    }
+    int VisibleCount() const { return int(std::count(Visible.begin(), Visible.end(), true)); }
 
     TilePresence Visible{};
-    TilePresence Bright{};
     std::vector<std::int32_t> Draws;
     std::int32_t TileCount = -1;
     OriginKind Kind = OriginKind::NewGame;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -23,13 +24,11 @@ TEST(GameCreateShowOption, IsFoundInAnyCaseAnywhereOnTheCommandLine)
 
 TEST(GameFileOrigin, IsTheNameWithoutItsGameFileExtension)
 {
-    EXPECT_EQ(GameFileOrigin("Puzzle.tsg"), "Puzzle");
-    EXPECT_EQ(GameFileOrigin("Puzzle.TSG"), "Puzzle");
-    EXPECT_EQ(GameFileOrigin("my.game.tsg"), "my.game");
-    // Names that are not cut so: kept whole instead of failing or losing characters.
-    EXPECT_EQ(GameFileOrigin("Puzzle"), "Puzzle");
-    EXPECT_EQ(GameFileOrigin("ab"), "ab");
-    EXPECT_EQ(GameFileOrigin(".tsg"), ".tsg");
+    // The last three are not cut so: kept whole instead of failing or losing characters.
+    for (const auto& [name, origin] : std::vector<std::pair<std::string, std::string>>{
+             {"Puzzle.tsg", "Puzzle"}, {"Puzzle.TSG", "Puzzle"}, {"my.game.tsg", "my.game"},
+             {"Puzzle", "Puzzle"}, {"ab", "ab"}, {".tsg", ".tsg"}})
+        EXPECT_EQ(GameFileOrigin(name), origin) << name;
 }
 
 // A desktop of two screens, the second left of the main one: from -1920 to 1920. A

@@ -5,11 +5,11 @@
 #include "board/BoardGeometry.h"
 #include "board/Rules.h"
 #include "board/Solver.h"
-#include "board/TileSet.h"
 
+#include <algorithm>
 #include <random>
+#include <set>
 #include <string>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -17,9 +17,7 @@ namespace tessaron::solverchecks {
 
 inline std::int32_t TilesInPlay(const TilePresence& present)
 {
-    std::int32_t count = 0;
-    for (std::int32_t tile = 1; tile <= TileCount; ++tile) count += present[tile] ? 1 : 0;
-    return count;
+    return std::int32_t(std::count(present.begin() + 1, present.end(), true));
 }
 
 // Empty when the moves, made one by one under the game's rules, clear the board; else the
@@ -80,8 +78,7 @@ public:
     bool CanClear(TilePresence& present)
     {
         if (TilesInPlay(present) == 0) return true;
-        const TileSet key = KeyOf(present);
-        if (lost_.contains(key)) return false;
+        if (lost_.contains(present)) return false;
         for (const auto& [first, second] : LegalMoves(geometry_, faces_, present)) {
             present[first] = false;
             present[second] = false;
@@ -90,30 +87,14 @@ public:
             present[second] = true;
             if (cleared) return true;
         }
-        lost_.insert(key);
+        lost_.insert(present);
         return false;
     }
 
 private:
-    struct KeyHash {
-        std::size_t operator()(const TileSet& set) const
-        {
-            std::size_t hash = 0;
-            for (std::uint64_t word : set.Words) hash = hash * 1000003u ^ std::hash<std::uint64_t>{}(word);
-            return hash;
-        }
-    };
-    static TileSet KeyOf(const TilePresence& present)
-    {
-        TileSet key;
-        for (std::int32_t tile = 1; tile <= TileCount; ++tile)
-            if (present[tile]) key.Add(tile);
-        return key;
-    }
-
     const BoardGeometry& geometry_;
     const TileArray& faces_;
-    std::unordered_set<TileSet, KeyHash> lost_;
+    std::set<TilePresence> lost_;
 };
 
 } // namespace tessaron::solverchecks
