@@ -4,8 +4,6 @@
 #include "BoardBench.h"
 
 #include "ResourceNames.h"
-#include "doubles/QtSuiteRunner.h"
-
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -138,13 +136,21 @@ private slots:
 
 } // namespace tessaron
 
+// The first argument names the suite; CTest runs the pixel-ratio one under QT_SCALE_FACTOR=2.
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    return tessaron::RunQtSuites({tessaron::QtSuite<tessaron::BoardScaleTest>("BoardScaleTest"),
-                                  tessaron::QtSuite<tessaron::BoardPixelRatioTest>("BoardPixelRatioTest")}) == 0
-               ? 0
-               : 1;
+    QStringList arguments = QApplication::arguments();
+    const QString suite = arguments.size() > 1 ? arguments.takeAt(1) : QString();
+    if (suite == QLatin1String("BoardScaleTest")) {
+        tessaron::BoardScaleTest test;
+        return QTest::qExec(&test, arguments);
+    }
+    if (suite == QLatin1String("BoardPixelRatioTest")) {
+        tessaron::BoardPixelRatioTest test;
+        return QTest::qExec(&test, arguments);
+    }
+    return 1;
 }
 
 #include "BoardScaleTest.moc"
