@@ -272,15 +272,7 @@ class RobustnessTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The offscreen platform warns at every window resize; QtTest installs its own message
-    // handler when a class starts, so the filter goes in front of it then.
-    void initTestCase()
-    {
-        static QtMessageHandler next = nullptr;
-        next = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (!message.contains(QLatin1String("propagateSizeHints")) && next) next(type, context, message);
-        });
-    }
+    void initTestCase() { QuietResizeWarnings(); }
 
     void GameStartsOnGarbage_data()
     {

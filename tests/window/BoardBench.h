@@ -96,4 +96,14 @@ struct BoardBench : DoubleServices {
     std::unique_ptr<frmBoard> Board;
 };
 
+// The offscreen platform warns at every window resize. QtTest installs its own message
+// handler when a test class starts, so call this from initTestCase to filter in front of it.
+inline void QuietResizeWarnings()
+{
+    static QtMessageHandler next = nullptr;
+    next = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (!message.contains(QLatin1String("propagateSizeHints")) && next) next(type, context, message);
+    });
+}
+
 } // namespace tessaron
