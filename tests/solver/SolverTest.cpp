@@ -22,7 +22,8 @@ constexpr int Shards = 4;
 constexpr int DealsPerShard = 10000 / Shards / SOLVER_TEST_SHARE;
 // Most deals and nearly all positions after random play are decided within it; Undecided is
 // no wrong answer, and a longer budget mostly pays for a few hard deals (speed: benchmark).
-constexpr SolverLimits QuickLimits{std::chrono::milliseconds(10), nullptr};
+// A build that runs a share of the deals is a slower one, so it gets that much more time.
+constexpr SolverLimits QuickLimits{std::chrono::milliseconds(10 * SOLVER_TEST_SHARE), nullptr};
 constexpr int SmallPositions = 2000 / SOLVER_TEST_SHARE;
 constexpr int MovesToThirtyTiles = (TileCount - 30) / 2;
 
