@@ -18,14 +18,19 @@ if(UNIX AND NOT APPLE)
   install(FILES ${PROJECT_BINARY_DIR}/packaging/${TESSARON_APP_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-  # The program icon in every size the art provides: tessaron-<size>.png.
+  # The program icon in every size the art provides: tessaron-<size>.png, and for screens
+  # of double density tessaron-<size>@2x.png in hicolor's <size>x<size>@2 folders (the theme
+  # has no triple-density folders).
   file(GLOB program_icons CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/images/icons/tessaron-*.png)
   foreach(icon ${program_icons})
-    string(REGEX MATCH "tessaron-([0-9]+)\\.png$" matched "${icon}")
+    string(REGEX MATCH "tessaron-([0-9]+)(@2x)?\\.png$" matched "${icon}")
     if(matched)
-      set(size ${CMAKE_MATCH_1})
+      set(folder ${CMAKE_MATCH_1}x${CMAKE_MATCH_1})
+      if(CMAKE_MATCH_2)
+        string(APPEND folder "@2")
+      endif()
       install(FILES ${icon}
-              DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+              DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${folder}/apps
               RENAME ${TESSARON_APP_ID}.png)
     endif()
   endforeach()

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -172,6 +173,9 @@ void frmHallOfFame::Prepare(std::int32_t highlightIndex, RgbColour highlight, bo
         lblPlayer[i]->setText(QString::fromStdString(entry.Player));
         lblResult[i]->setText(QString::fromStdString(hallOfFame_.FormatTimeGone(entry.Result)));
         lblStamp[i]->setText(QString::fromStdString(hallOfFame_.FormatStamp(entry.Stamp)));
+        // A row takes the focus, so a screen reader reads it as one line of its cells.
+        const QStringList cells{lblPlayer[i]->text(), lblResult[i]->text(), lblStamp[i]->text()};
+        row->setAccessibleName(lblRanking[i]->text() + QLatin1Char(' ') + cells.join(QStringLiteral(", ")));
     }
     shpSelection->hide();
     cmdReplayGame->setEnabled(false);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace tessaron {
 namespace {
@@ -109,14 +110,23 @@ void frmSound::SetupLocale()
         controls_.cmdSave->setText(text(TextSave));
         for (int n = 0; n < SoundCount; ++n) {
             const SoundRowControls& row = controls_.Rows[std::size_t(n)];
-            row.cmdSoundBuiltin->setToolTip(text(TextBuiltinTip));
-            row.cmdSoundPlay->setToolTip(text(TextPlayTip));
-            row.cmdSoundRestore->setToolTip(text(TextRestoreTip));
-            row.cmdSoundSelect->setToolTip(text(TextSelectTip));
-            row.lblSound->setText(text(SoundLabelTextNumber(n)));
+            const QString label = text(SoundLabelTextNumber(n));
+            // The buttons show a picture or "..." alone: a screen reader names each by its
+            // row and its tip ("Tile selected: Play sound"); the field is named by its label.
+            const std::pair<QPushButton*, std::int16_t> tipped[] = {{row.cmdSoundBuiltin, TextBuiltinTip},
+                                                                    {row.cmdSoundPlay, TextPlayTip},
+                                                                    {row.cmdSoundRestore, TextRestoreTip},
+                                                                    {row.cmdSoundSelect, TextSelectTip}};
+            for (const auto& [button, tip] : tipped) {
+                button->setToolTip(text(tip));
+                button->setAccessibleName(label + QLatin1Char(' ') + text(tip));
+            }
+            row.lblSound->setText(label);
+            row.lblSound->setBuddy(row.txtSound);
             row.lblSound->resize(row.lblSound->sizeHint().width(), row.lblSound->height());
         }
         controls_.cmdSoundStop->setToolTip(text(TextStopTip));
+        controls_.cmdSoundStop->setAccessibleName(text(TextStopTip));
     });
 }
 

@@ -16,7 +16,8 @@ set(expected
     share/applications/${app_id}.desktop
     share/metainfo/${app_id}.metainfo.xml)
 foreach(size 16 32 48 64 128 256)
-  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${app_id}.png)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${app_id}.png
+                       share/icons/hicolor/${size}x${size}@2/apps/${app_id}.png)
 endforeach()
 
 set(missing)

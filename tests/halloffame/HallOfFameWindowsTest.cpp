@@ -10,6 +10,7 @@
 #include "window/BoardBench.h"
 #include "window/GameCompanions.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -99,6 +100,8 @@ void HallOfFameWindows::RowsShowEntriesInRankColoursAndTheSelection()
     QCOMPARE(bench.Find<QLabel>("lblPlayer3")->text(), QStringLiteral("Player3"));
     QCOMPARE(bench.Find<QLabel>("lblResult3")->text(), QStringLiteral("30s"));
     QCOMPARE(bench.Find<QLabel>("lblStamp3")->text(), QStringLiteral("03/05/2004 07:08"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(bench.Row(3))->text(QAccessible::Name),
+             QStringLiteral("3. Player3, 30s, 03/05/2004 07:08"));
     QCOMPARE(bench.Find("lblPlayer1")->palette().color(QPalette::WindowText), QColor(255, 128, 0));
     QCOMPARE(bench.Find("lblPlayer5")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     QVERIFY(!bench.Find("shpSelection")->isVisible());

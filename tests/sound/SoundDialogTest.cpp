@@ -6,6 +6,7 @@
 #include "sound/SharedSoundPlayer.h"
 #include "sound/frmSound.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -214,7 +215,7 @@ private slots:
         QVERIFY(bench.Sound.Report.Box.Boxes.empty());
     }
 
-    void GroupCheckBoxesTitleTheirFramesAndHoldTheirCaptions()
+    void EachLanguageTitlesTheFramesAndNamesTheControls()
     {
         for (const std::int32_t language : {0, 1}) {
             DialogBench bench;
@@ -230,6 +231,14 @@ private slots:
                 const QCheckBox* box = Find<QCheckBox>(dialog, name);
                 QVERIFY2(box->width() >= box->sizeHint().width(), name);
             }
+            // A picture or "..." is all a button shows, so a screen reader names it by its row.
+            const QString row = language == 0 ? "Tile selected:" : "Stein ausgewählt:";
+            const QString play = language == 0 ? "Play sound" : "Datei abspielen";
+            const auto name = [](QWidget* control) {
+                return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+            };
+            QCOMPARE(name(Find<QPushButton>(dialog, "cmdSoundPlay", 1)), row + ' ' + play);
+            QCOMPARE(name(Find<QLineEdit>(dialog, "txtSound", 1)), row);
         }
     }
 };
