@@ -99,7 +99,7 @@ private slots:
 
             // Undo puts the saved file back: normal colour, Save follows the other row again.
             QTest::mouseClick(Find<QPushButton>(dialog, "cmdSoundRestore", 1), Qt::LeftButton);
-            QVERIFY(TextColour(Find<QLabel>(dialog, "lblSound", 1)) != Red);
+            QCOMPARE(TextColour(Find<QLabel>(dialog, "lblSound", 1)), TextColour(Find<QLabel>(dialog, "lblSound", 2)));
             QVERIFY(Find<QPushButton>(dialog, "cmdSave")->isEnabled());
 
             // The file dialog is titled by the row's label and starts at its file; cancelled,
@@ -232,6 +232,8 @@ private slots:
                 QVERIFY2(box->width() >= box->sizeHint().width(), name);
             }
             // A picture or "..." is all a button shows, so a screen reader names it by its row.
+            QCOMPARE(Find<QCheckBox>(dialog, "chkSoundActiveTile")->text(),
+                     QString(language == 0 ? "Tile selection and movement" : "Spielsteinauswahl und -bewegung"));
             const QString row = language == 0 ? "Tile selected:" : "Stein ausgewählt:";
             const QString play = language == 0 ? "Play sound" : "Datei abspielen";
             const auto name = [](QWidget* control) {

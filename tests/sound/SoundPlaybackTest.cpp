@@ -16,7 +16,10 @@ TEST(SoundPlayback, SecondEventStopsTheFirstOnEitherPath)
             auto player = bench.MakePlayer();
             player->SoundStart(SoundTileSelected);
             ASSERT_EQ(bench.Media.Audible, bench.UserSound(first));
+            const std::size_t callsBefore = bench.Media.Calls.size();
             player->SoundStart(SoundTileRemoval);
+            // The first is stopped on the path it took before the second starts.
+            EXPECT_EQ(bench.Media.Calls.at(callsBefore), first.ends_with(".wav") ? "StopWaveFast" : "Close 1");
             EXPECT_EQ(bench.Media.Audible, bench.UserSound(second)) << first << " then " << second;
             EXPECT_EQ(bench.Media.OpenDeviceCount(), second.ends_with(".wav") ? 0u : 1u);
             EXPECT_TRUE(bench.Report.Box.Boxes.empty());

@@ -157,13 +157,13 @@ private slots:
                 c.Answer(box);
                 leftByAnswer = !box.isVisible();
             });
-            MessageBoxAnswer answer = MessageBoxAnswer::Ok;
-            if (c.OkOnly)
-                messageBox.ShowCriticalOk(title.toStdString(), text.toStdString());
-            else
-                answer = messageBox.ShowCriticalOkCancel(title.toStdString(), text.toStdString());
+            if (c.OkOnly) {
+                messageBox.ShowCriticalOk(title.toStdString(), text.toStdString());  // answers nothing
+            } else {
+                const MessageBoxAnswer answer = messageBox.ShowCriticalOkCancel(title.toStdString(), text.toStdString());
+                QVERIFY2(answer == c.Expected, c.Way);
+            }
             QVERIFY2(leftByAnswer, c.Way);
-            QVERIFY2(answer == c.Expected, c.Way);
             const Buttons buttons = c.OkOnly ? Buttons(QMessageBox::Ok) : Buttons(QMessageBox::Ok | QMessageBox::Cancel);
             QCOMPARE(shown, describe(QMessageBox::Critical, buttons, title, text));
         }
