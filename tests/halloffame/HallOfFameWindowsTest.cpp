@@ -222,6 +222,11 @@ void HallOfFameWindows::PlayerNameIsTrimmedAndOfferedNextTime()
     });
     QCOMPARE(Request(services), std::string("Anna Berg"));
     QCOMPARE(services.Settings.LoadRegistryString("General", "Player", ""), std::string("Anna Berg"));
+    WhenShown<frmPlayer>([](frmPlayer& dialog) {  // a name typed and then cancelled is not kept
+        QTest::keyClicks(NameBox(dialog), "Bob");
+        QTest::keyClick(NameBox(dialog), Qt::Key_Escape);
+    });
+    QCOMPARE(Request(services), std::string());
 
     QString offeredNextTime;
     bool okEnabledForBlanks = true;
