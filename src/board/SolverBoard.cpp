@@ -33,8 +33,14 @@ SolverBoard::SolverBoard(const BoardGeometry& geometry)
     Close(&Neighbours::Above, &Neighbours::AllAbove);
     Close(&Neighbours::LeftHand, &Neighbours::AllLeft);
     Close(&Neighbours::RightHand, &Neighbours::AllRight);
-    for (std::int32_t tile = 1; tile <= TileCount; ++tile)
-        ForEachTile(Around[tile].AllAbove, [&](std::int32_t above) { Around[above].AllBelow.Add(tile); });
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
+        const Neighbours& around = Around[tile];
+        ForEachTile(around.AllAbove, [&](std::int32_t above) { Around[above].AllBelow.Add(tile); });
+        TileSet locks = around.Above;
+        locks |= around.LeftHand;
+        locks |= around.RightHand;
+        ForEachTile(locks, [&](std::int32_t lock) { Around[lock].Unlocks.Add(tile); });
+    }
 }
 
 void SolverBoard::Close(TileSet Neighbours::*step, TileSet Neighbours::*all)

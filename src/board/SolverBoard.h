@@ -27,6 +27,7 @@ struct SolverBoard {
         TileSet AllBelow;
         TileSet AllLeft;   // reached going left again and again
         TileSet AllRight;
+        TileSet Unlocks;   // the tiles that may come free when this one leaves
         TileList Below;
     };
     std::array<Neighbours, TileCount + 1> Around{};
