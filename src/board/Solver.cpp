@@ -275,10 +275,11 @@ private:
     // with none left makes the position lost; one with a single pairing left is settled
     // (Settled). Otherwise picks the group to guess on (Choose), with its pairings in the
     // order to try (Pairing 0 ends the list): the group with the fewest left, as a lost
-    // position shows itself soonest that way; among equals one with free tiles, most of all
-    // three (each pairing takes a pair at once), then the one whose free tiles uncover the
-    // most; pairings that take a free pair at once come first. Lost also when no open group
-    // has two free tiles, as then no move is left.
+    // position shows itself soonest that way; among equals one with fewer than two free
+    // tiles (known pairs deep in the heap tell the dead-lock test the most, free ones mostly
+    // sort themselves out), then one with three (each pairing takes a pair at once), then the
+    // one whose free tiles uncover the most; pairings that take a free pair at once come
+    // first. Lost also when no open group has two free tiles, as then no move is left.
     Look LookAround(std::int32_t& best, std::array<Choice, 4>& choices)
     {
         best = -1;
@@ -309,7 +310,7 @@ private:
                 weight += Weight(tile);
             }
             anyMove = anyMove || freeCount >= 2;
-            const std::int32_t score = (freeCount >= 2 ? 10000 : 0) + (freeCount == 3 ? 1000 : 0) + weight + Shake(64);
+            const std::int32_t score = (freeCount < 2 ? 10000 : 0) + (freeCount == 3 ? 1000 : 0) + weight + Shake(64);
             if (left < bestLeft || (left == bestLeft && score > bestScore)) {
                 best = std::int32_t(group);
                 bestLeft = left;
