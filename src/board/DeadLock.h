@@ -21,22 +21,19 @@ public:
     // groups holds the positions of each group of matching faces, groupPresent how many of
     // them are in play, pairing the pairing settled on for a group of four in play (1 + an
     // index into FourPairings; 0 while open), open the pairings of an open group not ruled
-    // out (bit n for FourPairings[n]). grounded: every tile in play lies on tiles in play
-    // (true in play; pieces lifted by peeking break it).
-    bool IsDeadLocked(const TileSet& present, bool grounded, const std::vector<std::vector<std::int32_t>>& groups,
+    // out (bit n for FourPairings[n]).
+    bool IsDeadLocked(const TileSet& present, const std::vector<std::vector<std::int32_t>>& groups,
                       const std::vector<std::int32_t>& groupPresent, const std::vector<std::int8_t>& pairing,
                       const std::vector<std::uint8_t>& open);
 
 private:
-    TileSet Chain(std::int32_t tile) const;
-    bool FindPairs(const std::vector<std::vector<std::int32_t>>& groups, const std::vector<std::int32_t>& groupPresent,
+    bool FindMates(const std::vector<std::vector<std::int32_t>>& groups, const std::vector<std::int32_t>& groupPresent,
                    const std::vector<std::int8_t>& pairing, const std::vector<std::uint8_t>& open);
     void Join(std::int32_t first, std::int32_t second);
     bool NeverCleared() const;
 
     const SolverBoard& board_;
     TileSet present_;
-    bool grounded_ = true;
     // The tiles each tile in play may still leave with: one once its pair is known.
     std::array<std::array<std::uint8_t, 3>, TileCount + 1> mates_{};
     std::array<std::uint8_t, TileCount + 1> mateCount_{};

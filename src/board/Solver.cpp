@@ -62,12 +62,6 @@ public:
             groupPresent_[group] = std::int32_t(groups_[group].size());
             if (groupPresent_[group] == 4) keySlot_[group] = fours++;
         }
-        // In play a tile leaves only after those on it, so every tile lies on tiles in play;
-        // pieces lifted by peeking can break that.
-        ForEachTile(present_, [&](std::int32_t tile) {
-            const TileList& below = board_.Around[tile].Below;
-            for (std::int32_t i = 0; i < below.Count; ++i) grounded_ = grounded_ && present_.Contains(below.Tile[i]);
-        });
     }
 
     SolverAnswer Run()
@@ -240,7 +234,7 @@ private:
     bool IsKnownLost(const SearchKey& key)
     {
         return lost_.Contains(key) ||
-               deadLock_.IsDeadLocked(present_, grounded_, groups_, groupPresent_, pairing_, open_);
+               deadLock_.IsDeadLocked(present_, groups_, groupPresent_, pairing_, open_);
     }
 
     void Narrow(std::int32_t group, std::uint8_t open)
@@ -393,7 +387,6 @@ private:
     std::vector<std::uint8_t> open_;     // the pairings not yet ruled out, a bit for each
     std::vector<std::int32_t> keySlot_;  // where a group of four keeps its pairing in the key
     TileSet present_;
-    bool grounded_ = true;
     std::int32_t remaining_ = 0;
     std::vector<Taken> taken_;
     struct Step {
