@@ -1,25 +1,32 @@
 #include "board/DeadLock.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace tessaron {
 
 bool DeadLock::IsDeadLocked(const TileSet& present, const std::vector<std::vector<std::int32_t>>& groups,
                             const std::vector<std::int32_t>& groupPresent, const std::vector<std::int8_t>& pairing,
-                            const std::vector<std::uint8_t>& open)
+                            const std::vector<std::uint8_t>& open, bool again)
 {
     present_ = present;
-    return FindMates(groups, groupPresent, pairing, open) || NeverCleared();
+    return FindMates(groups, groupPresent, pairing, open, again) || NeverCleared(again);
 }
 
 // Plays as if a tile could leave with any tile it may still be paired with that could leave
 // then or has left already: every tile true play can clear leaves here too, so a tile left
 // over is never cleared. With every pair known this is true play, which is why it also
-// finds each order that goes round in a circle.
-bool DeadLock::NeverCleared() const
+// finds each order that goes round in a circle. What leaves stays gone in a position with
+// fewer tiles or fewer ways to pair them, until a tile whose ways to pair changed: so a test
+// again replays that much of the order found last without looking.
+bool DeadLock::NeverCleared(bool again)
 {
     TileSet left = present_;
-    TileSet pending = present_;  // the tiles to look at (again)
+    std::int32_t gone = 0;
+    if (again) {
+        for (; gone < std::min(keep_, orderCount_); ++gone) left.Remove(order_[gone]);
+    }
+    TileSet pending = left;  // the tiles to look at (again)
     auto canLeave = [&](std::int32_t mate) { return !left.Contains(mate) || board_.IsFree(mate, left); };
     for (std::int32_t word = 0; word < TileSet::WordCount;) {
         if (pending.Words[word] == 0) {
@@ -35,6 +42,11 @@ bool DeadLock::NeverCleared() const
         for (std::int32_t i = 0; i < count && !leaves; ++i) leaves = canLeave(mates[i]);
         if (!leaves) continue;
         left.Remove(tile);
+        if (!again) {
+            orderIndex_[tile] = std::uint8_t(gone);
+            order_[gone++] = std::uint8_t(tile);
+            orderCount_ = gone;
+        }
         // What may come free now: the tiles it locked, and the tiles waiting for a mate.
         pending |= board_.Around[tile].Unlocks & left;
         for (std::int32_t i = 0; i < count; ++i)
@@ -56,21 +68,35 @@ void DeadLock::Join(std::int32_t first, std::int32_t second)
 // partner in each pairing not ruled out. A group with none left is a dead lock.
 bool DeadLock::FindMates(const std::vector<std::vector<std::int32_t>>& groups,
                          const std::vector<std::int32_t>& groupPresent, const std::vector<std::int8_t>& pairing,
-                         const std::vector<std::uint8_t>& open)
+                         const std::vector<std::uint8_t>& open, bool again)
 {
+    if (!again) {
+        pairings_.assign(groups.size(), 0);
+        orderCount_ = 0;
+    }
+    keep_ = TileCount;
     for (std::size_t group = 0; group < groups.size(); ++group) {
         const std::vector<std::int32_t>& tiles = groups[group];
         const std::int32_t count = groupPresent[group];
+        if (count != 2 && count != 4) continue;
+        // The pairings left of a group of four; a group of two is one pair.
+        std::uint8_t left = TwoLeft;
+        if (count == 4) left = pairing[group] > 0 ? std::uint8_t(1 << (pairing[group] - 1)) : open[group];
+        if (left == 0) return true;
+        if (!again) {
+            pairings_[group] = left;
+        } else if (left != pairings_[group]) {
+            for (std::int32_t tile : tiles)
+                if (present_.Contains(tile)) keep_ = std::min<std::int32_t>(keep_, orderIndex_[tile]);
+        }
         if (count == 2) {
             std::array<std::int32_t, 2> pair{};
             std::int32_t found = 0;
             for (std::int32_t tile : tiles)
                 if (present_.Contains(tile)) pair[found++] = tile;
             Join(pair[0], pair[1]);
+            continue;
         }
-        if (count != 4) continue;
-        const std::uint8_t left = pairing[group] > 0 ? std::uint8_t(1 << (pairing[group] - 1)) : open[group];
-        if (left == 0) return true;
         for (std::int32_t tile : tiles) mateCount_[tile] = 0;
         for (std::int32_t n = 0; n < 3; ++n) {
             if ((left & (1 << n)) == 0) continue;

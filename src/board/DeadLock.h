@@ -21,22 +21,34 @@ public:
     // groups holds the positions of each group of matching faces, groupPresent how many of
     // them are in play, pairing the pairing settled on for a group of four in play (1 + an
     // index into FourPairings; 0 while open), open the pairings of an open group not ruled
-    // out (bit n for FourPairings[n]).
+    // out (bit n for FourPairings[n]). again: the position is the one last tested with again
+    // false and found clearable, but for pairs taken and pairings settled or ruled out since;
+    // the test then starts from what it found there (same answer, sooner).
     bool IsDeadLocked(const TileSet& present, const std::vector<std::vector<std::int32_t>>& groups,
                       const std::vector<std::int32_t>& groupPresent, const std::vector<std::int8_t>& pairing,
-                      const std::vector<std::uint8_t>& open);
+                      const std::vector<std::uint8_t>& open, bool again);
 
 private:
     bool FindMates(const std::vector<std::vector<std::int32_t>>& groups, const std::vector<std::int32_t>& groupPresent,
-                   const std::vector<std::int8_t>& pairing, const std::vector<std::uint8_t>& open);
+                   const std::vector<std::int8_t>& pairing, const std::vector<std::uint8_t>& open, bool again);
     void Join(std::int32_t first, std::int32_t second);
-    bool NeverCleared() const;
+    bool NeverCleared(bool again);
 
     const SolverBoard& board_;
     TileSet present_;
     // The tiles each tile in play may still leave with: one once its pair is known.
     std::array<std::array<std::uint8_t, 3>, TileCount + 1> mates_{};
     std::array<std::uint8_t, TileCount + 1> mateCount_{};
+    // From the last test with again false: the order the tiles left in, where each tile
+    // left in it, and the pairings left in each group.
+    std::array<std::uint8_t, TileCount> order_{};
+    std::int32_t orderCount_ = 0;
+    std::array<std::uint8_t, TileCount + 1> orderIndex_{};
+    static constexpr std::uint8_t TwoLeft = 8;
+    std::vector<std::uint8_t> pairings_;  // TwoLeft for a group of two
+    // With again: how much of that order still holds, up to the first tile of a group
+    // whose pairings changed.
+    std::int32_t keep_ = 0;
 };
 
 } // namespace tessaron

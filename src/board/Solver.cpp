@@ -225,16 +225,17 @@ private:
         pairing_[group] = pairing;
         while (TakeSettledPairs()) {
         }
-        const bool survives = remaining_ == 0 || !IsKnownLost(Key());
+        const bool survives = remaining_ == 0 || !IsKnownLost(Key(), true);
         TakeBackTo(length);
         pairing_[group] = 0;
         return survives;
     }
 
-    bool IsKnownLost(const SearchKey& key)
+    // again: the position grew out of the last one looked at with again false by settling
+    // pairings and taking pairs.
+    bool IsKnownLost(const SearchKey& key, bool again)
     {
-        return lost_.Contains(key) ||
-               deadLock_.IsDeadLocked(present_, groups_, groupPresent_, pairing_, open_);
+        return lost_.Contains(key) || deadLock_.IsDeadLocked(present_, groups_, groupPresent_, pairing_, open_, again);
     }
 
     void Narrow(std::int32_t group, std::uint8_t open)
@@ -347,7 +348,7 @@ private:
             const SearchKey key = Key();
             if (first) entryKey = key;
             // A dead lock is quicker found again than looked up.
-            bool lost = IsKnownLost(key);
+            bool lost = IsKnownLost(key, false);
             bool remember = !first;
             if (!lost) {
                 const Look look = LookAround(group, choices);
