@@ -56,6 +56,7 @@ public:
         groupPresent_.assign(groups_.size(), 0);
         pairing_.assign(groups_.size(), 0);
         open_.assign(groups_.size(), 7);
+        conflicts_.assign(groups_.size(), 0);
         keySlot_.assign(groups_.size(), -1);
         std::int32_t fours = 0;
         for (std::size_t group = 0; group < groups_.size(); ++group) {
@@ -226,6 +227,7 @@ private:
         while (TakeSettledPairs()) {
         }
         const bool survives = remaining_ == 0 || !IsKnownLost(Key(), true);
+        if (!survives) ++conflicts_[group];
         TakeBackTo(length);
         pairing_[group] = 0;
         return survives;
@@ -270,16 +272,18 @@ private:
     // with none left makes the position lost; one with a single pairing left is settled
     // (Settled). Otherwise picks the group to guess on (Choose), with its pairings in the
     // order to try (Pairing 0 ends the list): the group with the fewest left, as a lost
-    // position shows itself soonest that way; among equals one with fewer than two free
-    // tiles (known pairs deep in the heap tell the dead-lock test the most, free ones mostly
-    // sort themselves out), then one with three (each pairing takes a pair at once), then the
-    // one whose free tiles uncover the most; pairings that take a free pair at once come
-    // first. Lost also when no open group has two free tiles, as then no move is left.
+    // position shows itself soonest that way; among equals the one whose pairings were shown
+    // lost most often so far (what makes a position lost tends to lie in a few groups), then
+    // one with fewer than two free tiles (known pairs deep in the heap tell the dead-lock
+    // test the most, free ones mostly sort themselves out), then one with three (each pairing
+    // takes a pair at once), then the one whose free tiles uncover the most; pairings that
+    // take a free pair at once come first. Lost also when no open group has two free tiles,
+    // as then no move is left.
     Look LookAround(std::int32_t& best, std::array<Choice, 4>& choices)
     {
         best = -1;
         std::int32_t bestLeft = 4;
-        std::int32_t bestScore = -1;
+        std::int64_t bestScore = -1;
         bool settled = false;
         bool anyMove = false;
         for (std::size_t group = 0; group < groups_.size(); ++group) {
@@ -305,7 +309,8 @@ private:
                 weight += Weight(tile);
             }
             anyMove = anyMove || freeCount >= 2;
-            const std::int32_t score = (freeCount < 2 ? 10000 : 0) + (freeCount == 3 ? 1000 : 0) + weight + Shake(64);
+            const std::int64_t score = (std::int64_t(conflicts_[group]) << 16) + (freeCount < 2 ? 10000 : 0) +
+                                       (freeCount == 3 ? 1000 : 0) + weight + Shake(64);
             if (left < bestLeft || (left == bestLeft && score > bestScore)) {
                 best = std::int32_t(group);
                 bestLeft = left;
@@ -385,6 +390,7 @@ private:
     std::array<std::int32_t, TileCount + 1> groupOf_{};
     std::vector<std::int32_t> groupPresent_;
     std::vector<std::int8_t> pairing_;   // 1 + index into FourPairings once settled, else 0
+    std::vector<std::uint32_t> conflicts_;  // how often a pairing of the group was shown lost
     std::vector<std::uint8_t> open_;     // the pairings not yet ruled out, a bit for each
     std::vector<std::int32_t> keySlot_;  // where a group of four keeps its pairing in the key
     TileSet present_;
