@@ -1,12 +1,12 @@
 #pragma once
-// Recognises positions that cannot be cleared because their tiles would have to leave in
-// an order that goes round in a circle. Never says a clearable position is dead locked.
+// Recognises positions that cannot be cleared: a group none of whose pairings can work, or
+// tiles that could not leave even if each tile could go with any tile it may still be
+// paired with. Never says a clearable position is dead locked.
 #include "board/SolverBoard.h"
 #include "board/TileSet.h"
 
 #include <array>
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 namespace tessaron {
@@ -18,31 +18,37 @@ class DeadLock {
 public:
     explicit DeadLock(const SolverBoard& board) : board_(board) {}
 
-    // groups holds the positions of each group of matching faces, groupPresent how many
-    // of them are in play, pairing the pairing settled on for a group of four in play
-    // (1 + an index into FourPairings; 0 while open). grounded: every tile in play lies
-    // on tiles in play (true in play; pieces lifted by peeking break it).
-    bool IsDeadLocked(const TileSet& present, bool grounded, const std::vector<std::vector<std::int32_t>>& groups,
-                      const std::vector<std::int32_t>& groupPresent, const std::vector<std::int8_t>& pairing);
+    // groups holds the positions of each group of matching faces, groupPresent how many of
+    // them are in play, pairing the pairing settled on for a group of four in play (1 + an
+    // index into FourPairings; 0 while open), open the pairings of an open group not ruled
+    // out (bit n for FourPairings[n]). again: the position is the one last tested with again
+    // false and found clearable, but for pairs taken and pairings settled or ruled out since;
+    // the test then starts from what it found there (same answer, sooner).
+    bool IsDeadLocked(const TileSet& present, const std::vector<std::vector<std::int32_t>>& groups,
+                      const std::vector<std::int32_t>& groupPresent, const std::vector<std::int8_t>& pairing,
+                      const std::vector<std::uint8_t>& open, bool again);
 
 private:
-    TileSet Chain(std::int32_t tile) const;
-    // The tiles in play reached from tile by going sideways (right or left) again and again.
-    TileSet Row(std::int32_t tile, bool right) const;
-    bool FindPairs(const std::vector<std::vector<std::int32_t>>& groups, const std::vector<std::int32_t>& groupPresent,
-                   const std::vector<std::int8_t>& pairing);
+    bool FindMates(const std::vector<std::vector<std::int32_t>>& groups, const std::vector<std::int32_t>& groupPresent,
+                   const std::vector<std::int8_t>& pairing, const std::vector<std::uint8_t>& open, bool again);
     void Join(std::int32_t first, std::int32_t second);
-    bool AddSideOrder();
-    void ClearSide(std::int32_t tile, bool right);
-    bool WaitsInACircle();
+    bool NeverCleared(bool again);
 
     const SolverBoard& board_;
     TileSet present_;
-    bool grounded_ = true;
-    std::array<std::uint8_t, TileCount + 1> node_{};  // the first tile of a known pair stands for both
-    std::array<std::uint8_t, TileCount + 1> partner_{};
-    std::vector<std::pair<std::uint8_t, std::uint8_t>> before_;  // (a, b): a leaves before b
-    std::vector<std::uint8_t> targets_;
+    // The tiles each tile in play may still leave with: one once its pair is known.
+    std::array<std::array<std::uint8_t, 3>, TileCount + 1> mates_{};
+    std::array<std::uint8_t, TileCount + 1> mateCount_{};
+    // From the last test with again false: the order the tiles left in, where each tile
+    // left in it, and the pairings left in each group.
+    std::array<std::uint8_t, TileCount> order_{};
+    std::int32_t orderCount_ = 0;
+    std::array<std::uint8_t, TileCount + 1> orderIndex_{};
+    static constexpr std::uint8_t TwoLeft = 8;
+    std::vector<std::uint8_t> pairings_;  // TwoLeft for a group of two
+    // With again: how much of that order still holds, up to the first tile of a group
+    // whose pairings changed.
+    std::int32_t keep_ = 0;
 };
 
 } // namespace tessaron

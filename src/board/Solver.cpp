@@ -6,6 +6,7 @@
 #include "board/TileSet.h"
 
 #include <algorithm>
+#include <bit>
 #include <map>
 #include <random>
 
@@ -16,7 +17,7 @@ namespace {
 // The whole search stays below 64 MB; the table of lost positions takes most of it.
 constexpr std::size_t LostTableBytes = std::size_t(40) << 20;
 // How many positions are searched between two looks at the clock and the cancel flag.
-constexpr std::uint32_t NodesBetweenChecks = 256;
+constexpr std::uint32_t NodesBetweenChecks = 16;
 // Positions the first run may search before the search starts again.
 constexpr std::uint64_t FirstAllowance = 200;
 
@@ -54,18 +55,15 @@ public:
         }
         groupPresent_.assign(groups_.size(), 0);
         pairing_.assign(groups_.size(), 0);
+        open_.assign(groups_.size(), 7);
+        conflicts_.assign(groups_.size(), 0);
+        byConflicts_.assign(groups_.size(), 0);
         keySlot_.assign(groups_.size(), -1);
         std::int32_t fours = 0;
         for (std::size_t group = 0; group < groups_.size(); ++group) {
             groupPresent_[group] = std::int32_t(groups_[group].size());
             if (groupPresent_[group] == 4) keySlot_[group] = fours++;
         }
-        // In play a tile leaves only after those on it, so every tile lies on tiles in play;
-        // pieces lifted by peeking can break that.
-        ForEachTile(present_, [&](std::int32_t tile) {
-            const TileList& below = board_.Around[tile].Below;
-            for (std::int32_t i = 0; i < below.Count; ++i) grounded_ = grounded_ && present_.Contains(below.Tile[i]);
-        });
     }
 
     SolverAnswer Run()
@@ -221,16 +219,93 @@ private:
         std::int32_t Score;
     };
 
-    // The open group of four to settle next, with its pairings in the order to try
-    // (Pairing 0 ends the list), or -1 when no open group has two free tiles. A group with
-    // three free tiles comes first (each pairing takes a pair at once), then the one whose
-    // free tiles uncover the most; pairings that take a free pair at once come first.
-    std::int32_t ChooseGroup(std::array<Choice, 4>& choices)
+    // Settles group on pairing and takes the pairs that frees: whether that leaves a position
+    // not known to be lost. Puts everything back.
+    bool Survives(std::int32_t group, std::int8_t pairing)
     {
-        std::int32_t best = -1;
-        std::int32_t bestScore = -1;
-        for (std::size_t group = 0; group < groups_.size(); ++group) {
+        const std::size_t length = taken_.size();
+        pairing_[group] = pairing;
+        while (TakeSettledPairs()) {
+        }
+        const bool survives = remaining_ == 0 || !IsKnownLost(Key(), true);
+        if (!survives) ++conflicts_[group];
+        TakeBackTo(length);
+        pairing_[group] = 0;
+        return survives;
+    }
+
+    // again: the position grew out of the last one looked at with again false by settling
+    // pairings and taking pairs.
+    bool IsKnownLost(const SearchKey& key, bool again)
+    {
+        return lost_.Contains(key) || deadLock_.IsDeadLocked(present_, groups_, groupPresent_, pairing_, open_, again);
+    }
+
+    void Narrow(std::int32_t group, std::uint8_t open)
+    {
+        trail_.push_back({group, open_[group], false});
+        open_[group] = open;
+    }
+
+    void Settle(std::int32_t group, std::int8_t pairing)
+    {
+        trail_.push_back({group, 0, true});
+        pairing_[group] = pairing;
+    }
+
+    void UndoTo(std::size_t length, std::size_t trail)
+    {
+        TakeBackTo(length);
+        while (trail_.size() > trail) {
+            const Step& last = trail_.back();
+            if (last.Settled)
+                pairing_[last.Group] = 0;
+            else
+                open_[last.Group] = last.Open;
+            trail_.pop_back();
+        }
+    }
+
+    enum class Look { Lost, Settled, Choose };
+
+    // Tries each open pairing of each open group of four one step deep. A pairing shown lost
+    // stays ruled out below this position (settling more only takes ways out away). A group
+    // with none left makes the position lost; one with a single pairing left is settled
+    // (Settled). Otherwise picks the group to guess on (Choose), with its pairings in the
+    // order to try (Pairing 0 ends the list): the group with the fewest left, as a lost
+    // position shows itself soonest that way; among equals the one whose pairings were shown
+    // lost most often so far (what makes a position lost tends to lie in a few groups), then
+    // one with fewer than two free tiles (known pairs deep in the heap tell the dead-lock
+    // test the most, free ones mostly sort themselves out), then one with three (each pairing
+    // takes a pair at once), then the one whose free tiles uncover the most; pairings that
+    // take a free pair at once come first. Lost also when no open group has two free tiles,
+    // as then no move is left.
+    Look LookAround(std::int32_t& best, std::array<Choice, 4>& choices)
+    {
+        best = -1;
+        std::int32_t bestLeft = 4;
+        std::int64_t bestScore = -1;
+        bool settled = false;
+        bool anyMove = false;
+        // The groups shown lost most often first: a lost position ends after fewer tries.
+        for (std::size_t i = 0; i < byConflicts_.size(); ++i) byConflicts_[i] = std::int32_t(i);
+        std::stable_sort(byConflicts_.begin(), byConflicts_.end(),
+                         [&](std::int32_t a, std::int32_t b) { return conflicts_[a] > conflicts_[b]; });
+        for (std::int32_t group : byConflicts_) {
             if (groupPresent_[group] != 4 || pairing_[group] != 0) continue;
+            std::uint8_t open = 0;
+            for (std::int8_t pairing = 1; pairing <= 3; ++pairing) {
+                const std::uint8_t bit = std::uint8_t(1 << (pairing - 1));
+                if ((open_[group] & bit) != 0 && Survives(group, pairing)) open |= bit;
+            }
+            if (open != open_[group]) Narrow(group, open);
+            if (open == 0) return Look::Lost;
+            const std::int32_t left = std::popcount(open);
+            if (left == 1) {
+                Settle(group, std::int8_t(1 + std::countr_zero(open)));
+                settled = true;
+                continue;
+            }
             std::int32_t freeCount = 0;
             std::int32_t weight = 0;
             for (std::int32_t tile : groups_[group]) {
@@ -238,18 +313,21 @@ private:
                 ++freeCount;
                 weight += Weight(tile);
             }
-            if (freeCount < 2) continue;
-            // Three free tiles take a pair away whichever pairing is chosen.
-            const std::int32_t score = (freeCount == 3 ? 1000 : 0) + weight + Shake(64);
-            if (score > bestScore) {
-                best = std::int32_t(group);
+            anyMove = anyMove || freeCount >= 2;
+            const std::int64_t score = (std::int64_t(conflicts_[group]) << 16) + (freeCount < 2 ? 10000 : 0) +
+                                       (freeCount == 3 ? 1000 : 0) + weight + Shake(64);
+            if (left < bestLeft || (left == bestLeft && score > bestScore)) {
+                best = group;
+                bestLeft = left;
                 bestScore = score;
             }
         }
-        if (best < 0) return best;
+        if (settled) return Look::Settled;
+        if (!anyMove) return Look::Lost;
         const std::vector<std::int32_t>& tiles = groups_[best];
         std::int32_t count = 0;
         for (std::int8_t pairing = 1; pairing <= 3; ++pairing) {
+            if ((open_[best] & (1 << (pairing - 1))) == 0) continue;
             const std::int32_t* p = FourPairings[pairing - 1];
             std::int32_t gain = 0;
             for (std::int32_t half = 0; half < 4; half += 2) {
@@ -262,27 +340,35 @@ private:
         std::stable_sort(choices.begin(), choices.begin() + count,
                          [](const Choice& a, const Choice& b) { return a.Score > b.Score; });
         choices[count] = {0, 0};
-        return best;
+        return Look::Choose;
     }
 
     Outcome Explore()
     {
         if (++nodes_ >= nodeLimit_ || (nodes_ % NodesBetweenChecks == 0 && Stopped())) return Outcome::Stopped;
         const std::size_t entryLength = taken_.size();
-        while (TakeSettledPairs()) {
-        }
-        if (remaining_ == 0) return Outcome::Cleared;
-
-        const SearchKey key = Key();
-        if (lost_.Contains(key) || deadLock_.IsDeadLocked(present_, grounded_, groups_, groupPresent_, pairing_)) {
-            TakeBackTo(entryLength);
-            return Outcome::Lost;
-        }
+        const std::size_t entryTrail = trail_.size();
+        std::int32_t group = -1;
         std::array<Choice, 4> choices{};
-        const std::int32_t group = ChooseGroup(choices);
-        if (group < 0) {
-            lost_.Insert(key);
-            TakeBackTo(entryLength);
+        SearchKey entryKey;
+        for (bool first = true;; first = false) {
+            while (TakeSettledPairs()) {
+            }
+            if (remaining_ == 0) return Outcome::Cleared;
+            const SearchKey key = Key();
+            if (first) entryKey = key;
+            // A dead lock is quicker found again than looked up.
+            bool lost = IsKnownLost(key, false);
+            bool remember = !first;
+            if (!lost) {
+                const Look look = LookAround(group, choices);
+                if (look == Look::Settled) continue;
+                lost = look == Look::Lost;
+                remember = true;
+            }
+            if (!lost) break;
+            if (remember) lost_.Insert(entryKey);
+            UndoTo(entryLength, entryTrail);
             return Outcome::Lost;
         }
         for (const Choice& choice : choices) {
@@ -292,12 +378,12 @@ private:
             pairing_[group] = 0;
             if (outcome == Outcome::Cleared) return outcome;
             if (outcome == Outcome::Stopped) {
-                TakeBackTo(entryLength);
+                UndoTo(entryLength, entryTrail);
                 return outcome;
             }
         }
-        lost_.Insert(key);
-        TakeBackTo(entryLength);
+        lost_.Insert(entryKey);
+        UndoTo(entryLength, entryTrail);
         return Outcome::Lost;
     }
 
@@ -309,11 +395,19 @@ private:
     std::array<std::int32_t, TileCount + 1> groupOf_{};
     std::vector<std::int32_t> groupPresent_;
     std::vector<std::int8_t> pairing_;   // 1 + index into FourPairings once settled, else 0
+    std::vector<std::uint32_t> conflicts_;  // how often a pairing of the group was shown lost
+    std::vector<std::int32_t> byConflicts_;
+    std::vector<std::uint8_t> open_;     // the pairings not yet ruled out, a bit for each
     std::vector<std::int32_t> keySlot_;  // where a group of four keeps its pairing in the key
     TileSet present_;
-    bool grounded_ = true;
     std::int32_t remaining_ = 0;
     std::vector<Taken> taken_;
+    struct Step {
+        std::int32_t Group;
+        std::uint8_t Open;  // before it was narrowed
+        bool Settled;
+    };
+    std::vector<Step> trail_;
     std::vector<SolverMove> path_;
     LostPositionTable lost_;
     std::uint64_t nodes_ = 0;

@@ -24,17 +24,18 @@ SolverBoard::SolverBoard(const BoardGeometry& geometry)
         around.Above = ToTileSet(relation.Above);
         around.LeftHand = ToTileSet(relation.LeftHand);
         around.RightHand = ToTileSet(relation.RightHand);
-        for (std::int32_t i = 0; i < relation.Below.Count && i < std::int32_t(relation.Below.Tile.size()); ++i)
-            if (IsPosition(relation.Below.Tile[i])) around.Below.Tile[around.Below.Count++] = relation.Below.Tile[i];
     }
-    // Everything above a tile: what lies on it and, recursively, on those; likewise to
-    // each side. A layout whose relations went round in a circle would stop at the tile met
-    // again.
+    // Everything above a tile: what lies on it and, recursively, on those. A layout whose
+    // relations went round in a circle would stop at the tile met again.
     Close(&Neighbours::Above, &Neighbours::AllAbove);
-    Close(&Neighbours::LeftHand, &Neighbours::AllLeft);
-    Close(&Neighbours::RightHand, &Neighbours::AllRight);
-    for (std::int32_t tile = 1; tile <= TileCount; ++tile)
-        ForEachTile(Around[tile].AllAbove, [&](std::int32_t above) { Around[above].AllBelow.Add(tile); });
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
+        const Neighbours& around = Around[tile];
+        ForEachTile(around.AllAbove, [&](std::int32_t above) { Around[above].AllBelow.Add(tile); });
+        TileSet locks = around.Above;
+        locks |= around.LeftHand;
+        locks |= around.RightHand;
+        ForEachTile(locks, [&](std::int32_t lock) { Around[lock].Unlocks.Add(tile); });
+    }
 }
 
 void SolverBoard::Close(TileSet Neighbours::*step, TileSet Neighbours::*all)

@@ -1,6 +1,7 @@
 #pragma once
 // What the solver needs to know about the layout, as sets of positions: the neighbours
-// that lock each position and everything that lies above or below it, directly or not.
+// that lock each position, those it locks, and everything that lies above or below it,
+// directly or not.
 #include "board/BoardGeometry.h"
 #include "board/TileSet.h"
 
@@ -25,9 +26,7 @@ struct SolverBoard {
         TileSet RightHand;
         TileSet AllAbove;  // above, and above those, up to the top
         TileSet AllBelow;
-        TileSet AllLeft;   // reached going left again and again
-        TileSet AllRight;
-        TileList Below;
+        TileSet Unlocks;   // the tiles that may come free when this one leaves
     };
     std::array<Neighbours, TileCount + 1> Around{};
 
