@@ -44,8 +44,9 @@ bool IsCandidate(const TilePresence& candidates, std::int32_t tile)
 
 } // namespace
 
-TilePresence FocusCandidates(const BoardGeometry& geometry, const TilePresence& present)
+TilePresence FocusCandidates(const BoardGeometry& geometry, const TilePresence& present, bool peekMode)
 {
+    if (peekMode) return present;
     TilePresence candidates{};
     for (std::int32_t tile = 1; tile <= geometry.PositionCount(); ++tile)
         candidates[tile] = present[tile] && !TileIsLocked(geometry, present, tile);

@@ -1,7 +1,7 @@
 #pragma once
-// Where the keyboard focus goes on the board: the arrow keys walk among the free tiles by
-// where their pictures lie on the screen, and the focus moves on to a nearby free tile
-// whenever the tile it rests on leaves play or becomes locked.
+// Where the keyboard focus goes on the board: the arrow keys walk among the free tiles (in
+// peek mode among all tiles in play) by where their pictures lie on the screen, and the focus
+// moves on to a nearby candidate whenever the tile it rests on stops being one.
 #include "board/BoardGeometry.h"
 #include "board/TileTypes.h"
 
@@ -11,8 +11,9 @@ namespace tessaron {
 
 enum class FocusDirection { Left, Right, Up, Down };
 
-// The tiles the focus may rest on: present and free.
-TilePresence FocusCandidates(const BoardGeometry& geometry, const TilePresence& present);
+// The tiles the focus may rest on: present and free, or in peek mode, where any tile in play
+// can be lifted, every present one.
+TilePresence FocusCandidates(const BoardGeometry& geometry, const TilePresence& present, bool peekMode = false);
 
 // The tile an arrow key leads to from current. Left and Right read the free tiles like a
 // text: row by row from the top (the grid row, whatever the layer), each row from left to

@@ -164,7 +164,7 @@ CommandAvailability Play::AvailableCommands() const
     a.Redo = !peekMode_ && removedCount_ < removedCountMax_ && NextRedoIsAMove();
     a.Restart = removedCount_ > 0;
     a.TimingOption = removedCount_ == 0;
-    a.Hint = DealExists() && !building_ && !peekMode_ && removedCount_ < TileCount && !NoMovePossible();
+    a.Hint = DealExists() && !building_ && !peekMode_ && removedCount_ < TileCount;
     return a;
 }
 

@@ -22,7 +22,7 @@ struct CommandAvailability {
     bool Redo = false;
     bool Restart = false;
     bool TimingOption = false;  // "Play against the clock" may be changed
-    bool Hint = false;          // a move is possible: a deal in normal play, neither stuck nor won
+    bool Hint = false;          // a deal in normal play, not won (at a dead end it counts the undos back)
     bool operator==(const CommandAvailability&) const = default;
 };
 

@@ -58,10 +58,10 @@ void frmBoard::SetupHintLocale()
 
 void frmBoard::mnuGameHint_Click()
 {
+    // Its cost is charged when the answer is shown: a hint dropped because the player moved
+    // first costs nothing.
     Forward([this] {
-        if (!play_->AvailableCommands().Hint) return;
-        play_->CountHint();
-        solver_->RequestHint();
+        if (play_->AvailableCommands().Hint) solver_->RequestHint();
     });
 }
 
@@ -80,13 +80,19 @@ void frmBoard::ShowGameLost(bool shown) { lblGameLost_->setVisible(shown); }
 void frmBoard::ShowHint(std::int32_t first, std::int32_t second)
 {
     // The answer may come after the click that asked for it, so the commands follow here.
-    Forward([this, first, second] { play_->SelectPair(first, second); });
+    Forward([this, first, second] {
+        play_->CountHint();
+        play_->SelectPair(first, second);
+    });
 }
 
 void frmBoard::ShowNoHint(const PositionAnswer& answer)
 {
     Guarded(services_.Errors, BoardObject, "ShowNoHint", [&] {
         const Locale& texts = services_.Texts;
+        // Being told how far back the game can still be won is help too; a search that ran
+        // out of time told nothing.
+        if (answer.Verdict == SolverVerdict::Lost) play_->CountHint();
         std::string message;
         if (answer.Verdict != SolverVerdict::Lost)
             message = texts.LoadLocaleString(NoHintInTimeText);

@@ -1,6 +1,7 @@
-// The board without a mouse: the arrow keys walk a focus ring among the free tiles, Space
-// selects or deselects the focused tile as a click does, Escape clears the selection.
-// Enter keeps pressing the default button (BoardMenus.cpp).
+// The board without a mouse: the arrow keys walk a focus ring among the tiles a click could
+// select (the free ones, in peek mode every tile in play), Space selects or deselects the
+// focused tile as a click does, Escape clears the selection. Enter keeps pressing the
+// default button (BoardMenus.cpp).
 #include "window/frmBoard.h"
 
 #include "window/BoardAccessibility.h"
@@ -47,8 +48,7 @@ void frmBoard::MoveKeyboardFocus(FocusDirection direction)
         SetKeyboardFocus(focusTile_, true);
         return;
     }
-    const TilePresence candidates = FocusCandidates(geometry_, play_->Presence());
-    SetKeyboardFocus(NextFocusTile(geometry_, candidates, focusTile_, direction), true);
+    SetKeyboardFocus(NextFocusTile(geometry_, FocusTiles(), focusTile_, direction), true);
 }
 
 void frmBoard::SelectFocusedTile()
@@ -82,9 +82,14 @@ void frmBoard::SetKeyboardFocus(std::int32_t tile, bool shown)
 void frmBoard::KeepKeyboardFocus()
 {
     if (!speech_) return;
-    if (play_->IsPresent(focusTile_) && !play_->IsLocked(focusTile_)) return;
-    const TilePresence candidates = FocusCandidates(geometry_, play_->Presence());
+    const TilePresence candidates = FocusTiles();
+    if (focusTile_ != 0 && candidates[focusTile_]) return;
     SetKeyboardFocus(NearestFocusTile(geometry_, candidates, focusTile_), focusShown_);
+}
+
+TilePresence frmBoard::FocusTiles() const
+{
+    return FocusCandidates(geometry_, play_->Presence(), play_->PeekMode());
 }
 
 } // namespace tessaron

@@ -50,16 +50,24 @@ void frmBoard::Forward(const std::function<void()>& operation)
 
 void frmBoard::imgTile_Click(std::int32_t tile)
 {
+    clickedTile_ = tile;
     // A mouse player never sees the ring; the keyboard carries on from the clicked tile.
-    const bool free = play_->IsPresent(tile) && !play_->IsLocked(tile);
-    SetKeyboardFocus(free ? tile : focusTile_, false);
+    SetKeyboardFocus(FocusTiles()[tile] ? tile : focusTile_, false);
     Forward([this, tile] { play_->SelectTile(tile); });
 }
 
 void frmBoard::imgTile_DblClick(std::int32_t tile)
 {
     if (building_ || !play_->IsPresent(tile)) return;
-    ClickCommandButton(play_->PeekMode() ? cmdRemoveTile_ : cmdRemoveTiles_);
+    // The second press confirms only the tile its first click has just selected: the second
+    // of a pair, or the tile to lift in peek mode. Anywhere else it is a click of its own,
+    // such as a quick click on the tile a move has just uncovered a few pixels away.
+    const bool peek = play_->PeekMode();
+    const std::int32_t confirmed = peek ? play_->SelectedTile1() : play_->SelectedTile2();
+    if (tile == clickedTile_ && tile == confirmed)
+        ClickCommandButton(peek ? cmdRemoveTile_ : cmdRemoveTiles_);
+    else
+        imgTile_Click(tile);
 }
 
 void frmBoard::cmdRemoveTiles_Click()
@@ -130,6 +138,9 @@ void frmBoard::ShowTimeGone(const std::string& text)
 std::int32_t frmBoard::InsertGame(double gameTime, const TileArray& tileFaces, const TileArray& removedTiles,
                                   double gameTimeNow)
 {
+    // The dialogs of the hall of fame open in the middle of the winning move: the commands
+    // show the cleared board while they are up.
+    EnableCommands();
     return companions_.InsertGame(this, gameTime, tileFaces, removedTiles, gameTimeNow);
 }
 

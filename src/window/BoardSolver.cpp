@@ -10,17 +10,21 @@ BoardSolver::BoardSolver(const Play& play, PositionSolver& solver, HintView& vie
 
 void BoardSolver::PositionMaybeChanged()
 {
-    // Peek mode, a dead end, a won board or a deal being built offer no move to solve for.
+    // Peek mode, a won board or a deal being built have no position to solve for.
     const bool inPlay = play_.AvailableCommands().Hint;
     if (inPlay == inPlay_ && play_.Presence() == present_ && play_.TileFaces() == faces_) return;
 
     std::optional<PositionAnswer> known;
-    if (inPlay && inPlay_ && answer_ && play_.TileFaces() == faces_)
+    // A dead end is lost without a search, and has its own text instead of the warning; a
+    // hint still counts the undos back.
+    deadEnd_ = inPlay && play_.NoMovePossible();
+    if (deadEnd_) {
+        known.emplace();
+        known->Verdict = SolverVerdict::Lost;
+    } else if (inPlay && inPlay_ && answer_ && play_.TileFaces() == faces_) {
         known = AnswerAfterMoves(*answer_, present_, play_.Presence());
-    ++generation_;
-    if (searching_) solver_.Cancel();
-    searching_ = false;
-    countingUndos_ = false;
+    }
+    CancelSearch();
     hintPending_ = false;  // asked about a position that is gone
     inPlay_ = inPlay;
     present_ = play_.Presence();
@@ -44,12 +48,22 @@ void BoardSolver::RequestHint()
 void BoardSolver::SetWarnLost(bool on)
 {
     warnLost_ = on;
-    if (!on && searching_ && !hintPending_) {
-        solver_.Cancel();
-        searching_ = false;
-        ++generation_;
-    }
+    if (!on && searching_ && !hintPending_) CancelSearch();
     Refresh();
+}
+
+void BoardSolver::Stop()
+{
+    hintPending_ = false;
+    CancelSearch();
+}
+
+void BoardSolver::CancelSearch()
+{
+    ++generation_;  // an answer already on its way is dropped
+    if (searching_) solver_.Cancel();
+    searching_ = false;
+    countingUndos_ = false;
 }
 
 void BoardSolver::Answered(quint64 generation, const PositionAnswer& answer)
@@ -68,7 +82,7 @@ void BoardSolver::Refresh()
         view_.ShowGameLost(false);
         return;
     }
-    view_.ShowGameLost(warnLost_ && answer_ && answer_->Verdict == SolverVerdict::Lost);
+    view_.ShowGameLost(warnLost_ && !deadEnd_ && answer_ && answer_->Verdict == SolverVerdict::Lost);
     if (!answer_) {
         if ((warnLost_ || hintPending_) && !searching_) StartSearch(false);
         return;

@@ -33,9 +33,13 @@ public:
     // Without the warning, positions are searched only for a hint.
     void SetWarnLost(bool on);
     bool WarnLost() const { return warnLost_; }
+    // The window closes: the running search is cancelled and no answer comes any more for
+    // the position or the hint asked about.
+    void Stop();
 
 private:
     void Answered(quint64 generation, const PositionAnswer& answer);
+    void CancelSearch();
     void Refresh();
     void FulfilHint();
     void StartSearch(bool countUndos);
@@ -47,7 +51,8 @@ private:
 
     // The position last seen and what is known about it.
     quint64 generation_ = 0;
-    bool inPlay_ = false;  // a move can be made on it
+    bool inPlay_ = false;  // a deal in normal play that is not won
+    bool deadEnd_ = false;  // in play, but no pair can be taken
     TilePresence present_{};
     TileArray faces_{};
     std::optional<PositionAnswer> answer_;

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace tessaron {
@@ -15,6 +16,13 @@ QStringList FilterPatterns(const QString& patterns)
 {
     static const QRegularExpression separators(QStringLiteral("[; ]+"));
     return patterns.split(separators, Qt::SkipEmptyParts);
+}
+
+// The player's documents folder, or the home folder where there is none.
+QString PlayersDocumentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
 } // namespace
@@ -53,11 +61,13 @@ std::optional<FileDialogChoice> QtFileDialog::Show(QWidget* owner, const FileDia
         if (suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
         dialog.setDefaultSuffix(suffix);
     }
-    if (!request.InitialFileName.empty()) {
-        const QFileInfo initial(QString::fromStdString(request.InitialFileName));
-        if (initial.dir().exists()) dialog.setDirectory(initial.dir());
-        dialog.selectFile(initial.fileName());
-    }
+    // Without a file to start from (or with its folder gone) the dialog opens in the player's
+    // documents, never in the folder Qt last showed (the program's own sounds, perhaps) or the
+    // working directory.
+    const QFileInfo initial(QString::fromStdString(request.InitialFileName));
+    const bool fromFile = !request.InitialFileName.empty() && initial.dir().exists();
+    dialog.setDirectory(fromFile ? initial.dir() : QDir(PlayersDocumentsFolder()));
+    if (!request.InitialFileName.empty()) dialog.selectFile(initial.fileName());
     // A write-protected file is handed back too: the caller says why it cannot be used.
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QFileInfo chosen(dialog.selectedFiles().first());

@@ -167,6 +167,8 @@ void frmBoard::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // A hint or warning that arrived now would open a message over a closed window.
+    solver_->Stop();
     Guarded(services_.Errors, BoardObject, "Form_Unload", [this] {
         FormLocationSave();
         play_->GameSave();

@@ -61,8 +61,8 @@ public:
     const GameClock& GameClockState() const { return *clock_; }
     // The 1000 ms tick of the real timer (null when the timer was passed in).
     ClockTimer* OwnTimer() const { return ownTimer_.get(); }
-    // The free tile the keyboard focus rests on (0 when none is free) and whether its ring
-    // shows (only once an arrow key was used).
+    // The tile the keyboard focus rests on (0 when there is none to rest on) and whether its
+    // ring shows (only once an arrow key was used).
     std::int32_t KeyboardFocusTile() const { return focusTile_; }
     bool KeyboardFocusShown() const { return focusShown_; }
 
@@ -125,6 +125,8 @@ private:
     void SelectFocusedTile();
     void ClearSelection();
     void SetKeyboardFocus(std::int32_t tile, bool shown);
+    // The tiles the focus may rest on: the free ones, in peek mode every tile in play.
+    TilePresence FocusTiles() const;
     // Moves the focus to a free tile nearby when its tile left play or became locked.
     void KeepKeyboardFocus();
     // BoardHint.cpp: the Hint command and the lost-game warning.
@@ -172,6 +174,8 @@ private:
     std::string savedGameText_;
     std::int32_t focusTile_ = 0;
     bool focusShown_ = false;
+    // The tile of the last click, which a double click's second press may confirm.
+    std::int32_t clickedTile_ = 0;
 
     BoardSurface* surface_ = nullptr;
     BoardSpeech* speech_ = nullptr;

@@ -162,9 +162,10 @@ void HallOfFameWindows::EnterPressesTheFocusedButton()
     QCOMPARE(bench.services.Sound.Calls, std::vector<std::int32_t>{RecordingSound::Stop});
 }
 
-// A real board won against the clock through the real companions: the name dialog, the
-// hall of fame window with the new entry on light cyan and the focus on New game, and a
-// double click on another entry that replays its deal.
+// A real board won against the clock through the real companions: the name dialog (over a
+// board whose commands already show it cleared), the hall of fame window with the new entry
+// on light cyan and the focus on New game, and a double click on another entry that replays
+// its deal.
 void HallOfFameWindows::BoardWonAgainstTheClockReplaysTheChallengedDeal()
 {
     BoardBench bench;
@@ -187,7 +188,11 @@ void HallOfFameWindows::BoardWonAgainstTheClockReplaysTheChallengedDeal()
     }
     QColor newEntry;
     bool focusOnNewGame = false;
-    WhenShown<frmPlayer>([](frmPlayer& dialog) {
+    QStringList enabledUnderName;
+    WhenShown<frmPlayer>([&](frmPlayer& dialog) {
+        for (const char* command : {"cmdRemoveTiles", "mnuGameRemoveTiles", "cmdRemoveTile", "cmdUndoLastMove"})
+            if (auto* control = bench.Board->findChild<QObject*>(command); control->property("enabled").toBool())
+                enabledUnderName << command;
         QTest::keyClicks(NameBox(dialog), QStringLiteral("Anna"));
         QTest::keyClick(NameBox(dialog), Qt::Key_Return);
     });
@@ -199,6 +204,7 @@ void HallOfFameWindows::BoardWonAgainstTheClockReplaysTheChallengedDeal()
     bench.Time.AdvanceSeconds(2);
     bench.MovePair(1);
 
+    QCOMPARE(enabledUnderName, QStringList{"cmdUndoLastMove"});
     QCOMPARE(newEntry, QColor(192, 255, 255));
     QVERIFY(focusOnNewGame);
     QCOMPARE(bench.Settings.LoadRegistryString("HallOfFame\\02", "Player", ""), std::string("Anna"));

@@ -17,6 +17,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -219,6 +221,33 @@ private slots:
             const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
             QCOMPARE(Caption(menu->actions().value(0)), QString(undoText));
         }
+    }
+
+    // The dialog opens in the folder of the file it is given (which Qt then remembers), and
+    // without one, or when its folder is gone, in the player's documents (the home folder
+    // when there are none), never where Qt or the working directory last was.
+    void FileDialogOpensAtItsFileElseInThePlayersDocuments()
+    {
+        QTemporaryDir folder;
+        QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QDir(documents).exists()) documents = QDir::homePath();
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        const std::pair<QString, QString> cases[] = {
+            {folder.filePath("Puzzle.tsg"), folder.path()},
+            {QString(), documents},
+            {folder.filePath("gone/Puzzle.tsg"), documents},
+        };
+        QtFileDialog fileDialog;
+        for (const auto& [file, expected] : cases) {
+            QString shown;
+            testkit::WhenShown<QFileDialog>([&](QFileDialog& dialog) { shown = dialog.directory().absolutePath(); });
+            FileDialogRequest request;
+            request.InitialFileName = file.toStdString();
+            QVERIFY(!fileDialog.Show(nullptr, request));
+            QCOMPARE(shown, QDir(expected).absolutePath());
+        }
+        QDir::setCurrent(previous);
     }
 
     // The patterns show once, in Qt's form, whether or not the description shows them.

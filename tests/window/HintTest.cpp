@@ -55,6 +55,16 @@ public:
     std::vector<bool> Patience;
 };
 
+// Holds each search until the test answers it, as a slow worker would.
+class HeldSolver final : public PositionSolver {
+public:
+    void Solve(quint64 generation, const PositionQuestion&) override { Asked = generation; }
+    void Cancel() override { ++Cancels; }
+    void Answer(PositionAnswer answer) { emit Answered(Asked, answer); }
+    quint64 Asked = 0;
+    int Cancels = 0;
+};
+
 int SelectedCount(const Play& play) { return (play.SelectedTile1() != 0) + (play.SelectedTile2() != 0); }
 } // namespace
 
@@ -125,6 +135,40 @@ private slots:
         QCOMPARE(bench.Companions.Messages.size(), std::size_t(2));
     }
 
+    // A hint costs the clock only once it is shown: one dropped because the player moved
+    // first leaves the clock running. Closing the window cancels the search, and its answer,
+    // late, shows nothing.
+    void HintCostsWhenShownAndItsAnswerAfterCloseShowsNothing()
+    {
+        BoardBench bench(SolvedQuickly);
+        HeldSolver solver;
+        bench.Solver = &solver;
+        bench.Store.Write("Board", "TimingActive", "1");
+        bench.Store.Write("Board", "WarnLost", "0");  // only hints search
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        bench.MovePair(72);
+        bench.Key(Qt::Key_H, Qt::ControlModifier);
+        bench.MovePair(71);
+        solver.Answer({SolverVerdict::Winnable, {{bench.Deal.Pair(71).first, bench.Deal.Pair(71).second}}});
+        QVERIFY(!bench.Board->Model().HintUsed());
+        QVERIFY(bench.Timer.IsActive());
+
+        bench.Key(Qt::Key_H, Qt::ControlModifier);
+        solver.Answer({SolverVerdict::Winnable, {{bench.Deal.Pair(70).first, bench.Deal.Pair(70).second}}});
+        QCOMPARE(SelectedCount(bench.Board->Model()), 2);
+        QVERIFY(bench.Board->Model().HintUsed());
+        QVERIFY(!bench.Timer.IsActive());
+
+        bench.Key(Qt::Key_Z, Qt::ControlModifier);
+        bench.Key(Qt::Key_H, Qt::ControlModifier);
+        const int cancels = solver.Cancels;
+        bench.Board->close();
+        QCOMPARE(solver.Cancels, cancels + 1);
+        solver.Answer({SolverVerdict::Undecided, {}});
+        QVERIFY(bench.Companions.Messages.empty());
+    }
+
     void HintSearchesLongerWhenTheWarningsSearchGaveUp()
     {
         BoardBench bench(SolvedQuickly);
@@ -140,10 +184,10 @@ private slots:
         QVERIFY(bench.Companions.Messages.empty());
     }
 
-    // On a board lost from the start, at a dead end (which keeps its own text until undo) and
-    // in peek mode Hint offers no pair. The warning's option, off, is stored and no position
-    // is searched; on again, the stored value goes (it is the default) and the current
-    // position is searched at once.
+    // On a board lost from the start, at a dead end (which keeps its own text until undo, and
+    // where Hint says whether an undo helps) and in peek mode Hint offers no pair. The
+    // warning's option, off, is stored and no position is searched; on again, the stored
+    // value goes (it is the default) and the current position is searched at once.
     void DeadEndPeekAndALostStartOfferNoPairAndTheWarningOptionIsObeyed()
     {
         BoardBench bench(SolvedQuickly);
@@ -171,7 +215,9 @@ private slots:
         QCOMPARE(bench.Text("lblNoMovePossible"), QString("Bad luck - no further move possible!"));
         QVERIFY(bench.Label("lblNoMovePossible")->isVisible());
         QVERIFY(!bench.Label("lblGameLost")->isVisible());
-        QVERIFY(!bench.Action("mnuGameHint")->isEnabled());
+        bench.Key(Qt::Key_H, Qt::ControlModifier);
+        QCOMPARE(bench.Companions.Messages.size(), std::size_t(2));
+        QCOMPARE(bench.Companions.Messages.back(), bench.Companions.Messages.front());
         bench.Press("cmdUndoLastMove");
         QVERIFY(!bench.Label("lblNoMovePossible")->isVisible());
         QVERIFY(bench.Action("mnuGameHint")->isEnabled());
