@@ -15,8 +15,11 @@ public:
     BoardLabel(const BoardScale& scale, const QString& name, Anchor anchor, int anchorX, int top,
                const QColor& colour, QWidget* parent);
 
-    // Sets the text and places the label again.
+    // Sets the text and places the label again. The whole text is also the label's
+    // accessible name, and its tool tip while it is shortened.
     void SetCaption(const QString& text);
+    // The widest the label may grow, in board units; a longer text is shortened in the middle.
+    void SetElideWidth(int width);
     // A fixed height (the origin label is 23 units high whatever its text).
     void SetFixedLineHeight(int height);
     // The font at 100 %; the label shows it at the board's scale.
@@ -31,6 +34,8 @@ private:
     int anchorX_;
     int top_;
     int lineHeight_ = 0;
+    int elideWidth_ = 0;
+    QString caption_;
 };
 
 } // namespace tessaron
