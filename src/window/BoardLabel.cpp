@@ -25,7 +25,8 @@ BoardLabel::BoardLabel(const BoardScale& scale, const QString& name, Anchor anch
 void BoardLabel::SetCaption(const QString& text)
 {
     caption_ = text;
-    setAccessibleName(text);
+    // A label that may be shortened is read whole; any other is read as it shows.
+    if (elideWidth_ > 0) setAccessibleName(text);
     Place();
 }
 

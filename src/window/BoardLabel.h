@@ -15,10 +15,11 @@ public:
     BoardLabel(const BoardScale& scale, const QString& name, Anchor anchor, int anchorX, int top,
                const QColor& colour, QWidget* parent);
 
-    // Sets the text and places the label again. The whole text is also the label's
-    // accessible name, and its tool tip while it is shortened.
+    // Sets the text and places the label again.
     void SetCaption(const QString& text);
-    // The widest the label may grow, in board units; a longer text is shortened in the middle.
+    // The widest the label may grow, in board units; a longer text is shortened in the
+    // middle, with the whole text as its tool tip. Its accessible name is always the whole
+    // text. Set before the first caption.
     void SetElideWidth(int width);
     // A fixed height (the origin label is 23 units high whatever its text).
     void SetFixedLineHeight(int height);
