@@ -34,9 +34,11 @@ std::vector<std::string> frmBoard::PicturesShown() const
 {
     std::vector<std::string> paths{resources::BackgroundPath(), resources::FeltPath()};
     for (resources::ButtonIcon icon : resources::ButtonIcons)
-        for (resources::ButtonLook look : resources::ButtonLooks) paths.push_back(resources::ButtonIconPath(icon, look));
+        for (resources::ButtonLook look : resources::ButtonLooks)
+            paths.push_back(resources::ButtonIconPath(icon, look));
     for (std::int32_t tile = 1; tile <= TileCount; ++tile)
-        if (shownFaces_[tile] != 0) paths.push_back(resources::TileFacePath(imgTile_[tile]->Bright(), shownFaces_[tile]));
+        if (shownFaces_[tile] != 0)
+            paths.push_back(resources::TileFacePath(imgTile_[tile]->Bright(), shownFaces_[tile]));
     for (int language = 0; language < resources::LanguageCount; ++language)
         if (!imgGameWon_[language]->pixmap().isNull()) paths.push_back(resources::WonBannerPath(language));
     return paths;

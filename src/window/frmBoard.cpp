@@ -150,7 +150,8 @@ void frmBoard::Form_Load()
         geometry_.CreateTileRelations(BoardLayout, tileWidth, tileHeight);
         for (std::int32_t tile = 1; tile <= geometry_.PositionCount(); ++tile) {
             const PixelPlace& place = geometry_.Place(tile);
-            places_.Add(imgTile_[tile], QRectF(place.Left, place.Top, resources::TileFaceWidth, resources::TileFaceHeight));
+            places_.Add(imgTile_[tile],
+                        QRectF(place.Left, place.Top, resources::TileFaceWidth, resources::TileFaceHeight));
         }
         mnuOptionLocaleSelect_[services_.Texts.GetLocale() == 1 ? 1 : 0]->setChecked(true);
         mnuOptionTimingActive_->setChecked(clock_->TimingActive());
@@ -242,7 +243,8 @@ void frmBoard::FormLocationLoad()
         const QSize smallest = minimumSizeHint();
         const auto fits = [](double pixels, int least, int most) { return pixels >= least && pixels <= most; };
         // Checked as numbers first: a damaged value never reaches the conversion to pixels.
-        if (fits(width / twips, smallest.width(), room.width()) && fits(height / twips, smallest.height(), room.height())) {
+        if (fits(width / twips, smallest.width(), room.width()) &&
+            fits(height / twips, smallest.height(), room.height())) {
             const QSize stored(int(std::lround(width / twips)), int(std::lround(height / twips)));
             if (stored != size()) resize(stored);
         }

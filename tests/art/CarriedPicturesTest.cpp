@@ -51,6 +51,7 @@ TEST(CarriedPictures, EveryPictureIsItsOwnAndComesAtEachScaleDrawnAtItsResolutio
         for (int face = 1; face <= TileFaceCount; ++face)
             pictures.push_back({TileFacePath(bright, face), QSize(TileFaceWidth, TileFaceHeight)});
     pictures.push_back({BackgroundPath(), QSize(BackgroundWidth, BackgroundHeight)});
+    pictures.push_back({FeltPath(), QSize(FeltSize, FeltSize)});
     for (int language = 0; language < LanguageCount; ++language) {
         pictures.push_back({WonBannerPath(language), QSize(WonBannerWidth[language], WonBannerHeight[language])});
         pictures.push_back({HallOfFameTitlePath(language), QSize(HallOfFameTitleWidth, HallOfFameTitleHeight)});
