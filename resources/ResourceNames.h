@@ -19,6 +19,9 @@ constexpr int BackgroundWidth = 580;
 constexpr int BackgroundHeight = 474;
 // The felt at the background's edge, for the margins of a window wider or taller than the board.
 constexpr unsigned BackgroundEdgeRgb = 0x0c2c20;
+// A square of that felt with its grain, which repeats without a seam; the margins are woven
+// of it, so they go on from the background's edge.
+constexpr int FeltSize = 64;
 
 // Language index 0 English, 1 German.
 constexpr int LanguageCount = 2;
@@ -78,6 +81,8 @@ inline std::string TileFacePath(bool bright, int face)
 }
 
 inline std::string BackgroundPath() { return ":/images/background.png"; }
+
+inline std::string FeltPath() { return ":/images/felt.png"; }
 
 inline std::string WonBannerPath(int language)
 {

@@ -31,11 +31,16 @@ in_table {
   if (column["rss_MB"] && $(column["rss_MB"]) != "") rss_mb[base] = $(column["rss_MB"])
   if (column["game_cpu_ms"] && $(column["game_cpu_ms"]) != "") cpu_ms[base] = $(column["game_cpu_ms"])
   if (column["ProcessorMs"] && $(column["ProcessorMs"]) != "") processor_ms[base] = $(column["ProcessorMs"])
+  if (column["WindowBusyMs"] && $(column["WindowBusyMs"]) != "") window_busy_ms[base] = $(column["WindowBusyMs"])
 }
 
 function cpu_note(base) { return (base in cpu_ms) ? sprintf("game's own CPU time %.0f ms", cpu_ms[base]) : "" }
 function processor_note(base, platform) {
   return (base in processor_ms) ? sprintf("%s, processor time %.1f ms", platform, processor_ms[base]) : platform
+}
+
+function resize_note(base, platform) {
+  return (base in time_ms) ? sprintf("%s, resize redrawn in %.1f ms", platform, time_ms[base]) : platform
 }
 
 function row(measure, base, figure, unit, target, decimals, note,   shown, verdict) {
@@ -72,4 +77,6 @@ END {
   row("Resize to 200 % and redrawn", "Resize200", time_ms["Resize200"], "ms", 16, 1, processor_note("Resize200", "offscreen"))
   row("Resize to 100 % and redrawn, on Xvfb", "Resize100_xcb", time_ms["Resize100_xcb"], "ms", 16, 1, processor_note("Resize100_xcb", "for comparison"))
   row("Resize to 200 % and redrawn, on Xvfb", "Resize200_xcb", time_ms["Resize200_xcb"], "ms", 16, 1, processor_note("Resize200_xcb", "for comparison"))
+  row("First resize to a new resolution, window busy", "FirstResize", window_busy_ms["FirstResize"], "ms", 50, 1, resize_note("FirstResize", "offscreen"))
+  row("First resize to a new resolution, busy, Xvfb", "FirstResize_xcb", window_busy_ms["FirstResize_xcb"], "ms", 50, 1, resize_note("FirstResize_xcb", "for comparison"))
 }

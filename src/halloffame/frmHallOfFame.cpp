@@ -170,11 +170,16 @@ void frmHallOfFame::Prepare(std::int32_t highlightIndex, RgbColour highlight, bo
         }
         if (i > count) continue;
         const HallOfFameEntry& entry = list.Entry(i);
-        lblPlayer[i]->setText(QString::fromStdString(entry.Player));
+        const QString player = QString::fromStdString(entry.Player);
+        // A long name is shortened in the middle to its column. The row takes the mouse for
+        // its cells, so the row shows the whole name as its tool tip.
+        lblPlayer[i]->setText(
+            lblPlayer[i]->fontMetrics().elidedText(player, Qt::ElideMiddle, lblPlayer[i]->width()));
+        row->setToolTip(lblPlayer[i]->text() == player ? QString() : player);
         lblResult[i]->setText(QString::fromStdString(hallOfFame_.FormatTimeGone(entry.Result)));
         lblStamp[i]->setText(QString::fromStdString(hallOfFame_.FormatStamp(entry.Stamp)));
         // A row takes the focus, so a screen reader reads it as one line of its cells.
-        const QStringList cells{lblPlayer[i]->text(), lblResult[i]->text(), lblStamp[i]->text()};
+        const QStringList cells{player, lblResult[i]->text(), lblStamp[i]->text()};
         row->setAccessibleName(lblRanking[i]->text() + QLatin1Char(' ') + cells.join(QStringLiteral(", ")));
     }
     shpSelection->hide();

@@ -24,7 +24,15 @@ BoardLabel::BoardLabel(const BoardScale& scale, const QString& name, Anchor anch
 
 void BoardLabel::SetCaption(const QString& text)
 {
-    setText(text);
+    caption_ = text;
+    // A label that may be shortened is read whole; any other is read as it shows.
+    if (elideWidth_ > 0) setAccessibleName(text);
+    Place();
+}
+
+void BoardLabel::SetElideWidth(int width)
+{
+    elideWidth_ = width;
     Place();
 }
 
@@ -48,6 +56,13 @@ void BoardLabel::Place()
     else
         scaled.setPixelSize(int(std::lround(scale_.Length(boardFont_.pixelSize()))));
     if (scaled != font()) setFont(scaled);
+    // Shortened for the font at this scale: a text that fits at one size may not at another.
+    QString shown = caption_;
+    if (elideWidth_ > 0)
+        shown = fontMetrics().elidedText(caption_, Qt::ElideMiddle, int(std::floor(scale_.Length(elideWidth_))));
+    if (shown != text()) setText(shown);
+    const QString tip = shown == caption_ ? QString() : caption_;
+    if (tip != toolTip()) setToolTip(tip);
     adjustSize();
     if (lineHeight_ > 0) resize(width(), int(std::lround(scale_.Length(lineHeight_))));
     const QPoint anchor = scale_.Map(QPointF(anchorX_, top_));

@@ -17,6 +17,10 @@ public:
 
     // Sets the text and places the label again.
     void SetCaption(const QString& text);
+    // The widest the label may grow, in board units; a longer text is shortened in the
+    // middle, with the whole text as its tool tip. Its accessible name is always the whole
+    // text. Set before the first caption.
+    void SetElideWidth(int width);
     // A fixed height (the origin label is 23 units high whatever its text).
     void SetFixedLineHeight(int height);
     // The font at 100 %; the label shows it at the board's scale.
@@ -31,6 +35,8 @@ private:
     int anchorX_;
     int top_;
     int lineHeight_ = 0;
+    int elideWidth_ = 0;
+    QString caption_;
 };
 
 } // namespace tessaron

@@ -14,14 +14,16 @@ BoardSurface::BoardSurface(const BoardScale& scale, std::function<void()> clicke
     : QWidget(parent), scale_(scale), clicked_(std::move(clicked)), resized_(std::move(resized))
 {
     setObjectName(QStringLiteral("BoardSurface"));
-    setMinimumSize(BoardScale::BoardSize());
+    // The board may shrink to half its first size; the scale keeps all of it in view.
+    setMinimumSize(BoardScale::BoardSize() / 2);
     // Every pixel is painted; nothing behind needs drawing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BoardSurface::SetBackground(const QPixmap& background)
+void BoardSurface::SetBackground(const QPixmap& background, const QPixmap& felt)
 {
     background_ = background;
+    felt_ = felt;
     update();
 }
 
@@ -31,13 +33,34 @@ void BoardSurface::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect board = scale_.Board();
-    if (board != rect()) painter.fillRect(rect(), QColor::fromRgb(resources::BackgroundEdgeRgb));
+    if (board != rect()) PaintMargins(painter, board);
     if (background_.isNull()) {
         painter.fillRect(board, QColor(0, 64, 32));
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(board, background_);
+}
+
+void BoardSurface::PaintMargins(QPainter& painter, const QRect& board) const
+{
+    painter.save();
+    painter.setClipRegion(QRegion(rect()).subtracted(board));
+    if (felt_.isNull()) {
+        painter.fillRect(rect(), QColor::fromRgb(resources::BackgroundEdgeRgb));
+    } else {
+        // Woven at the background's scale from the board's corner, so the grain is as fine
+        // as the picture's: one picture pixel of either covers the same window pixels.
+        QPixmap felt = felt_;
+        const qreal pixelsPerUnit = felt.devicePixelRatio();
+        felt.setDevicePixelRatio(1);
+        QBrush weave(felt);
+        const qreal grain = board.width() / (resources::BackgroundWidth * pixelsPerUnit);
+        weave.setTransform(QTransform::fromScale(grain, grain) * QTransform::fromTranslate(board.x(), board.y()));
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.fillRect(rect(), weave);
+    }
+    painter.restore();
 }
 
 void BoardSurface::mousePressEvent(QMouseEvent*) { clicked_(); }

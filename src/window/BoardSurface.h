@@ -1,7 +1,8 @@
 #pragma once
-// The board's background: the felt picture where the scale puts the board, and the felt's
-// edge colour in any margin a window of another shape leaves. A click on it (or on a label
-// or banner above it) is reported; so is a new size, which places the board again.
+// The board's background: the felt picture where the scale puts the board, and in any margin
+// a window of another shape leaves, the same felt woven on from the picture's edge. A click
+// on it (or on a label or banner above it) is reported; so is a new size, which places the
+// board again.
 #include <QPixmap>
 #include <QWidget>
 
@@ -17,7 +18,8 @@ public:
     BoardSurface(const BoardScale& scale, std::function<void()> clicked, std::function<void()> resized,
                  QWidget* parent);
 
-    void SetBackground(const QPixmap& background);
+    // felt: the repeating square of the margins, of the background's resolution.
+    void SetBackground(const QPixmap& background, const QPixmap& felt);
     // A first start shows the board at 100 %.
     QSize sizeHint() const override;
 
@@ -27,8 +29,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void PaintMargins(QPainter& painter, const QRect& board) const;
+
     const BoardScale& scale_;
     QPixmap background_;
+    QPixmap felt_;
     std::function<void()> clicked_;
     std::function<void()> resized_;
 };

@@ -1,7 +1,5 @@
 #include "window/CommandButton.h"
 
-#include "window/BoardScale.h"
-
 #include <QPainter>
 
 #include <cmath>
@@ -13,15 +11,11 @@ constexpr qreal ButtonSide = 24;
 constexpr qreal IconSide = 16;
 }
 
-CommandButton::CommandButton(const BoardScale& scale, int left, int top, QWidget* parent)
-    : QPushButton(parent), scale_(scale), corner_(left, top)
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent)
 {
     // The board keeps the keyboard: Enter presses the default button, not the focused one.
     setFocusPolicy(Qt::NoFocus);
-    Place();
 }
-
-void CommandButton::Place() { setGeometry(scale_.Map(QRectF(corner_, QSizeF(ButtonSide, ButtonSide)))); }
 
 void CommandButton::SetIcons(const QPixmap& normal, const QPixmap& pressed, const QPixmap& disabled)
 {
@@ -38,7 +32,7 @@ void CommandButton::paintEvent(QPaintEvent* event)
     if (icon.isNull()) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const int side = int(std::lround(scale_.Length(IconSide)));
+    const int side = int(std::lround(width() * IconSide / ButtonSide));
     painter.drawPixmap(QRect((width() - side) / 2, (height() - side) / 2, side, side), icon);
 }
 

@@ -4,6 +4,7 @@
 #include "window/BoardLabel.h"
 #include "window/BoardSurface.h"
 #include "window/CommandButton.h"
+#include "window/PictureDecoder.h"
 #include "window/QtClockTimer.h"
 #include "window/TilePicture.h"
 #include "window/WindowPlace.h"
@@ -11,6 +12,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 
@@ -31,6 +33,13 @@ QFont LabelFont()
     font.setPointSize(12);
     return font;
 }
+
+constexpr int CommandButtonSide = 24;
+
+// Where each language's win banner lies on the board, in board units.
+const std::array<QRectF, resources::LanguageCount> BannerPlaces{
+    QRectF(43, 166, resources::WonBannerWidth[0], resources::WonBannerHeight[0]),
+    QRectF(12, 170, resources::WonBannerWidth[1], resources::WonBannerHeight[1])};
 } // namespace
 
 frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions options, QWidget* parent)
@@ -58,6 +67,9 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
         solver = ownSolver_.get();
     }
     solver_ = std::make_unique<BoardSolver>(*play_, *solver, static_cast<HintView&>(*this));
+    decoder_ = std::make_unique<PictureDecoder>(
+        [this](DecodedPictures decoded, int scale) { PicturesDecoded(std::move(decoded), scale); },
+        options_.PictureWorkers);
     CreateControls();
     CreateMenus();
     CreateKeyboard();
@@ -81,11 +93,12 @@ void frmBoard::CreateControls()
     for (std::int32_t tile = TileCount; tile >= 1; --tile) imgTile_[tile]->raise();
 
     // Their icons are set with the other pictures (ShowPicturesAtScale).
-    auto button = [this](const char* name, int x, int y, void (frmBoard::*handler)()) {
-        auto* created = new CommandButton(scale_, x, y, surface_);
+    auto button = [this](const char* name, int left, int top, void (frmBoard::*handler)()) {
+        auto* created = new CommandButton(surface_);
         created->setObjectName(QString::fromLatin1(name));
         connect(created, &QPushButton::clicked, this, handler);
         created->raise();
+        places_.Add(created, QRectF(left, top, CommandButtonSide, CommandButtonSide));
         return created;
     };
     cmdRedoNextMove_ = button("cmdRedoNextMove", 0, 0, &frmBoard::cmdRedoNextMove_Click);
@@ -98,10 +111,14 @@ void frmBoard::CreateControls()
         auto* created = new BoardLabel(scale_, QString::fromLatin1(name), anchor, x, y, colour, surface_);
         created->SetBoardFont(font);
         created->raise();
+        places_.Add(created);
         return created;
     };
     lblGameOrigin_ = label("lblGameOrigin", BoardLabel::Anchor::Centre, 270, 1, QColor(255, 224, 192));
     lblGameOrigin_->SetFixedLineHeight(23);
+    // A long origin ("name date (time)") is shortened in the middle before it reaches the
+    // corner buttons: 4 units clear of either, on both sides of its centre.
+    lblGameOrigin_->SetElideWidth(2 * (270 - CommandButtonSide - 4));
     lblTimeGone_ = label("lblTimeGone", BoardLabel::Anchor::Left, 29, 450, QColor(255, 255, 192));
     lblNoMovePossible_ = label("lblNoMovePossible", BoardLabel::Anchor::Centre, 270, 450, QColor(255, 128, 255));
     lblNoMovePossible_->hide();
@@ -117,6 +134,7 @@ void frmBoard::CreateControls()
         banner->setScaledContents(true);
         banner->hide();
         banner->raise();
+        places_.Add(banner, BannerPlaces[language]);
         imgGameWon_[language] = banner;
     }
 }
@@ -130,14 +148,20 @@ void frmBoard::Form_Load()
         const float tileHeight = float(resources::TileFaceHeight - resources::TileEdge);
         clock_->LoadTimingActive(services_.Settings);
         geometry_.CreateTileRelations(BoardLayout, tileWidth, tileHeight);
+        for (std::int32_t tile = 1; tile <= geometry_.PositionCount(); ++tile) {
+            const PixelPlace& place = geometry_.Place(tile);
+            places_.Add(imgTile_[tile],
+                        QRectF(place.Left, place.Top, resources::TileFaceWidth, resources::TileFaceHeight));
+        }
         mnuOptionLocaleSelect_[services_.Texts.GetLocale() == 1 ? 1 : 0]->setChecked(true);
         mnuOptionTimingActive_->setChecked(clock_->TimingActive());
         solver_->SetWarnLost(services_.Settings.LoadRegistryString("Board", "WarnLost", "1") != "0");
         mnuOptionWarnLost_->setChecked(solver_->WarnLost());
         EnableCommands();
     });
-    // The window's size is known only now; its stored place is checked against it.
-    adjustSize();
+    // The window's size is known only now; its stored place is checked against it. Its
+    // own size, not adjustSize's share of the screen: FormLocationLoad fits it to the screen.
+    resize(sizeHint());
     PlaceControls();
     FormLocationLoad();
 }
@@ -147,6 +171,9 @@ void frmBoard::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (formActivated_) return;
     formActivated_ = true;
+    // Now the window manager's frame is known (or soon is): the window is shrunk once more
+    // if its frame makes it larger than the free area.
+    QTimer::singleShot(0, this, &frmBoard::FitToScreen);
     // On a screen with another pixel density the pictures of another resolution are drawn.
     if (QWindow* window = windowHandle()) connect(window, &QWindow::screenChanged, this, &frmBoard::PlaceControls);
     // Once the window is on screen: the progress window of a new deal stands over it.
@@ -183,6 +210,26 @@ double frmBoard::TwipsPerPixel() const
     return dpi > 0 ? 1440.0 / dpi : 15.0;
 }
 
+QSize frmBoard::FrameExtra() const
+{
+    const QSize known = frameGeometry().size() - size();
+    if (known.width() > 0 || known.height() > 0) return known;
+    // Not known before the window manager has framed the window: a title bar and a border.
+    const int border = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    return {2 * border, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * border};
+}
+
+void frmBoard::FitToScreen()
+{
+    const QScreen* shown = screen();
+    if (!shown) return;
+    // Never larger than the desktop's free area, frame included, so the bottom row and the
+    // buttons below it can be reached; the board scales down to the size left.
+    const QSize room = shown->availableGeometry().size() - FrameExtra();
+    const QSize fitted = size().boundedTo(room).expandedTo(minimumSizeHint());
+    if (fitted != size()) resize(fitted);
+}
+
 void frmBoard::FormLocationLoad()
 {
     Guarded(services_.Errors, BoardObject, "FormLocationLoad", [this] {
@@ -191,18 +238,20 @@ void frmBoard::FormLocationLoad()
         const double twips = TwipsPerPixel();
         const QRect desktop = shown->virtualGeometry();
         // The size first, as the place is checked against it. Only a size that fits the
-        // desktop, frame included, and is not below the board's own is taken.
+        // screen's free area, frame included, and is not below the board's least is taken.
         const double width = services_.Settings.LoadRegistrySingle("Board", "Width", float(this->width() * twips));
         const double height = services_.Settings.LoadRegistrySingle("Board", "Height", float(this->height() * twips));
-        const QSize frameExtra = frameGeometry().size() - size();
+        const QSize room = shown->availableGeometry().size() - FrameExtra();
         const QSize smallest = minimumSizeHint();
         const auto fits = [](double pixels, int least, int most) { return pixels >= least && pixels <= most; };
         // Checked as numbers first: a damaged value never reaches the conversion to pixels.
-        if (fits(width / twips, smallest.width(), desktop.width() - frameExtra.width()) &&
-            fits(height / twips, smallest.height(), desktop.height() - frameExtra.height())) {
+        if (fits(width / twips, smallest.width(), room.width()) &&
+            fits(height / twips, smallest.height(), room.height())) {
             const QSize stored(int(std::lround(width / twips)), int(std::lround(height / twips)));
             if (stored != size()) resize(stored);
         }
+        // A first start on a small or coarsely scaled screen: the first size may not fit.
+        FitToScreen();
         // No place stored (a first start): the window system places the window.
         if (services_.Settings.LoadRegistryString("Board", "Left", "").empty() &&
             services_.Settings.LoadRegistryString("Board", "Top", "").empty())

@@ -9,6 +9,7 @@
 #include "shell/Services.h"
 #include "window/BoardCompanions.h"
 #include "window/BoardPictures.h"
+#include "window/BoardPlaces.h"
 #include "window/BoardScale.h"
 #include "window/BoardSolver.h"
 #include "window/GameClock.h"
@@ -19,16 +20,19 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QThreadPool;
 
 namespace tessaron {
 
 class BoardLabel;
+class PictureDecoder;
 class BoardSpeech;
 class BoardSurface;
 class CommandButton;
@@ -41,6 +45,8 @@ struct BoardOptions {
     std::function<void()> EndProgram;
     // Solves positions for the lost-game warning and hints; null gives a worker thread.
     PositionSolver* Solver = nullptr;
+    // Decodes the pictures of a new resolution; null gives a worker thread.
+    QThreadPool* PictureWorkers = nullptr;
 };
 
 class frmBoard final : public QMainWindow,
@@ -65,6 +71,13 @@ public:
     // ring shows (only once an arrow key was used).
     std::int32_t KeyboardFocusTile() const { return focusTile_; }
     bool KeyboardFocusShown() const { return focusShown_; }
+    // Every control of the board with its place in board units.
+    const BoardPlaces& Places() const { return places_; }
+    const BoardPictures& Pictures() const { return pictures_; }
+    // The resolution of the pictures shown (1..3), and the one the window's size calls for;
+    // they differ while the pictures of a new resolution are being decoded.
+    int PictureScaleShown() const { return pictureScale_; }
+    int PictureScaleWanted() const { return wantedPictureScale_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -76,13 +89,19 @@ private:
     void Form_Activate();
     void CreateControls();
     void FormLocationLoad();
+    // The size of the window manager's frame around the window.
+    QSize FrameExtra() const;
+    void FitToScreen();
     void FormLocationSave();
     double TwipsPerPixel() const;
     void SoundStop();
 
     // BoardPlacing.cpp: the board fitted to the window's size.
     void PlaceControls();
-    void ShowPicturesAtScale();
+    // The resource paths of every picture on the board now.
+    std::vector<std::string> PicturesShown() const;
+    void PicturesDecoded(DecodedPictures decoded, int scale);
+    void ShowPicturesAtScale(int scale);
 
     // BoardMenus.cpp: menu bar, captions, enabled states, language.
     void CreateMenus();
@@ -149,8 +168,11 @@ private:
     BoardOptions options_;
     BoardPictures pictures_;
     BoardScale scale_;
+    BoardPlaces places_{scale_};
     // The resolution of the pictures shown (1..3); 0 before the first placing.
     int pictureScale_ = 0;
+    int wantedPictureScale_ = 0;
+    std::unique_ptr<PictureDecoder> decoder_;
     BoardGeometry geometry_;
     GameCreator creator_;
     std::unique_ptr<ClockTimer> ownTimer_;

@@ -1,6 +1,7 @@
 // The carried pictures: present under their resource names, at their sizes and at each of
 // the three resolutions, telling the faces and looks apart.
 #include "ResourceNames.h"
+#include "board/StandardBoard.h"
 
 #include <QColor>
 #include <QImage>
@@ -50,6 +51,7 @@ TEST(CarriedPictures, EveryPictureIsItsOwnAndComesAtEachScaleDrawnAtItsResolutio
         for (int face = 1; face <= TileFaceCount; ++face)
             pictures.push_back({TileFacePath(bright, face), QSize(TileFaceWidth, TileFaceHeight)});
     pictures.push_back({BackgroundPath(), QSize(BackgroundWidth, BackgroundHeight)});
+    pictures.push_back({FeltPath(), QSize(FeltSize, FeltSize)});
     for (int language = 0; language < LanguageCount; ++language) {
         pictures.push_back({WonBannerPath(language), QSize(WonBannerWidth[language], WonBannerHeight[language])});
         pictures.push_back({HallOfFameTitlePath(language), QSize(HallOfFameTitleWidth, HallOfFameTitleHeight)});
@@ -103,6 +105,30 @@ TEST(CarriedPictures, BackgroundIsOpaqueAndTheLabelColoursStandOutOnIt)
                 lightest = std::max(lightest, Luminance(background.pixel(x, y)));
     for (QRgb colour : {qRgb(255, 255, 192), qRgb(255, 224, 192), qRgb(255, 128, 255)})
         EXPECT_GE((Luminance(colour) + 0.05) / (lightest + 0.05), 4.5) << QColor(colour).name().toStdString();
+}
+
+// The gold frame line of the background goes round the whole layout: no pixel of it lies
+// under a tile, the lone tiles at the left and right ends included, at any resolution.
+TEST(CarriedPictures, BackgroundFrameLineRunsOutsideEveryTileOfTheLayout)
+{
+    const StandardBoard board;
+    for (int scale : PictureScales) {
+        const QImage background = LoadCarried(ScaledPath(BackgroundPath(), scale));
+        // The felt is green with a little red; the line's gold lifts the red well above it.
+        const auto isLine = [&](int x, int y) { return qRed(background.pixel(x, y)) >= 55; };
+        int linePixels = 0;
+        for (int y = 0; y < background.height(); ++y)
+            for (int x = 0; x < background.width(); ++x) linePixels += isLine(x, y) ? 1 : 0;
+        EXPECT_GT(linePixels, 3 * (BackgroundWidth + BackgroundHeight) * scale / 2) << "scale " << scale;
+        for (std::int32_t tile = 1; tile <= board.Geometry.PositionCount(); ++tile) {
+            const PixelPlace& place = board.Geometry.Place(tile);
+            const QRect covered(place.Left * scale, place.Top * scale, TileFaceWidth * scale, TileFaceHeight * scale);
+            int under = 0;
+            for (int y = covered.top(); y <= covered.bottom(); ++y)
+                for (int x = covered.left(); x <= covered.right(); ++x) under += isLine(x, y) ? 1 : 0;
+            EXPECT_EQ(under, 0) << "tile " << tile << " at scale " << scale;
+        }
+    }
 }
 
 // A selected tile must stand out at a glance: of the plate's ivory ground (in the normal

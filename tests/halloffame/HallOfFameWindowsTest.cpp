@@ -41,11 +41,13 @@ using namespace testkit;
 
 // A list of count entries, "Player<i>" in 10 * i seconds, and the window over it.
 struct WindowBench {
-    explicit WindowBench(int count, int language = 0)
+    // firstPlayer, when given, is the name of the first entry.
+    explicit WindowBench(int count, int language = 0, const std::string& firstPlayer = {})
     {
         services.Texts.LocaleIndex = language;
         services.Texts.SetLocale();
         services.SeedPlayers(count);
+        if (!firstPlayer.empty()) services.SeedEntry(1, firstPlayer, 10, ValidDeal(1));
         hallOfFame = services.MakeHallOfFame();
         window = std::make_unique<frmHallOfFame>(*hallOfFame, services.Texts, services.Sound,
                                                  services.Report.Errors, "Tessaron", nullptr);
@@ -124,6 +126,19 @@ void HallOfFameWindows::RowsShowEntriesInRankColoursAndTheSelection()
     QCOMPARE(selected.hallOfFame->SelectedGameOrigin(), std::string("Player3 03/05/2004 07:08 (30s)"));
     QTest::keyClick(selected.Row(3), Qt::Key_Return);
     QCOMPARE(selected.window->DialogResult(), int(HallOfFameChallenge));
+
+    // A name too long for its column is shortened in the middle; the row shows the whole name
+    // as its tool tip and reads it whole.
+    const QString longName = QStringLiteral("Maximiliane Konstanze Wolfgangine von Hohenzollern-Sigmaringen");
+    WindowBench named(2, 0, longName.toStdString());
+    QVERIFY(named.Show());
+    QLabel* cell = named.Find<QLabel>("lblPlayer1");
+    QVERIFY2(cell->text().contains(QChar(0x2026)), qPrintable(cell->text()));
+    QVERIFY(cell->text().startsWith(QStringLiteral("Max")) && cell->text().endsWith(QStringLiteral("ringen")));
+    QVERIFY(cell->fontMetrics().horizontalAdvance(cell->text()) <= cell->width());
+    QCOMPARE(named.Row(1)->toolTip(), longName);
+    QVERIFY(QAccessible::queryAccessibleInterface(named.Row(1))->text(QAccessible::Name).contains(longName));
+    QCOMPARE(named.Row(2)->toolTip(), QString());
 
     WindowBench german(1, 1);
     QVERIFY(german.Show());

@@ -36,7 +36,7 @@ struct BoardBench : DoubleServices {
     bool Open(BoardCompanions* companions = nullptr)
     {
         Board = std::make_unique<frmBoard>(Wiring, companions ? *companions : Companions,
-                                           BoardOptions{&Timer, [this] { ++ProgramEnds; }, Solver});
+                                           BoardOptions{&Timer, [this] { ++ProgramEnds; }, Solver, PictureWorkers});
         Board->show();
         if (!QTest::qWaitFor([this] { return Board->Model().DealExists(); }, 5000)) return false;
         Board->activateWindow();
@@ -91,6 +91,8 @@ struct BoardBench : DoubleServices {
     ManualTimer Timer;
     // Null: the board's own worker thread.
     PositionSolver* Solver = nullptr;
+    // Null: the board's own picture decoder.
+    QThreadPool* PictureWorkers = nullptr;
     int ProgramEnds = 0;
     KnownDeal Deal;
     std::unique_ptr<frmBoard> Board;

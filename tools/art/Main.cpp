@@ -35,6 +35,7 @@ void WriteScale(const QString& root, int scale)
         }
     }
     art::SavePicture(art::BackgroundPicture(scale), file(res::BackgroundPath()));
+    art::SavePicture(art::FeltPicture(scale), file(res::FeltPath()));
     for (int language = 0; language < res::LanguageCount; ++language) {
         art::SavePicture(art::WonBanner(language, scale), file(res::WonBannerPath(language)));
         art::SavePicture(art::HallOfFameTitle(language, scale), file(res::HallOfFameTitlePath(language)));

@@ -121,14 +121,22 @@ QImage ContactSheet()
     return sheet;
 }
 
+const BoardGeometry& LayoutGeometry()
+{
+    static FailingMessageBox messageBox;
+    static ErrorReport errors(messageBox, [] {}, [] {});
+    static const BoardGeometry geometry = [] {
+        BoardGeometry built(errors);
+        built.CreateTileRelations(BoardLayout, resources::TileFaceWidth - resources::TileEdge,
+                                  resources::TileFaceHeight - resources::TileEdge);
+        return built;
+    }();
+    return geometry;
+}
+
 QImage BoardPreview()
 {
-    FailingMessageBox messageBox;
-    ErrorReport errors(messageBox, [] {}, [] {});
-    BoardGeometry geometry(errors);
-    geometry.CreateTileRelations(BoardLayout, resources::TileFaceWidth - resources::TileEdge,
-                                 resources::TileFaceHeight - resources::TileEdge);
-
+    const BoardGeometry& geometry = LayoutGeometry();
     QImage board = BackgroundPicture();
     QPainter painter;
     BeginPainting(painter, board);
