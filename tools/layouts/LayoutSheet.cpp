@@ -1,4 +1,4 @@
-// Draws a contact sheet of layouts: each one's places as tiles, darker the lower the layer,
+// Draws a contact sheet of layouts: each one's places as tiles, lighter the higher the layer,
 // each layer shifted up and right as the board shows it, with its name and key below.
 // Usage: tessaron_layout_sheet OUTPUT.png [FILE.layout ...]; without files, the built-in
 // layouts as the game carries them.
@@ -35,13 +35,12 @@ void DrawLayout(QPainter& painter, const Layout& layout, const QRect& cell)
     const double scale = std::min(area.width() / boardWidth, area.height() / boardHeight);
     const double left = area.left() + (area.width() - boardWidth * scale) / 2;
     const double top = area.top() + (area.height() - boardHeight * scale) / 2 + lift * layout.LayerCount() * scale;
-    const int layers = std::max(1, layout.LayerCount());
     // A smaller position is drawn in front, so the last position is drawn first.
     for (auto place = layout.Places.rbegin(); place != layout.Places.rend(); ++place) {
         const double x = left + (18.0 * place->X + lift * place->Layer) * scale;
         const double y = top + (26.0 * place->Y - lift * place->Layer) * scale;
         const QRectF face(x + 4 * scale, y, 36.0 * scale, 52.0 * scale);
-        const int shade = 120 + 120 * (place->Layer + 1) / layers;
+        const int shade = std::min(245, 105 + 40 * place->Layer);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(90, 70, 40));
         painter.drawRect(face.translated(-4 * scale, 4 * scale));  // the 3-D edge

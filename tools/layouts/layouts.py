@@ -208,17 +208,16 @@ d.heights("""
 """)
 
 d = design("twin-bridges", "Twin Bridges", "Zwillingsbrücken",
-           "Two causeways between three islands; the islands are stacked, the causeways flat\n"
-           "with a raised middle.")
+           "Two causeways between three stacked islands, each causeway two tiles wide with a\n"
+           "raised middle.")
 d.heights("""
-333...........333...........333
-343...........343...........343
-34311111111111343111111111113431
-34312222222221343122222222213431
-34311111111111343111111111113431
-343...........343...........343
-333...........333...........333
-""")
+121.......121.......121
+232.......232.......232
+2321111111232111111123 2
+2321112111232111211123 2
+232.......232.......232
+121.......121.......121
+""".replace("3 2", "32"))
 
 # --- Animals --------------------------------------------------------------------------
 
@@ -418,25 +417,24 @@ for row in range(9):
         d.add(2 * i, 2 * row, 0)
 
 d = design("lighthouse", "Lighthouse", "Leuchtturm",
-           "A tall narrow tower on a rock, widening at the gallery, with the lantern on top.")
+           "A tall narrow tower on a wide rock, with a gallery under the lantern on top.")
 d.heights("""
-.111.
-.232.
-12221
-.222.
-.222.
-.232.
-.232.
-.232.
-.232.
-.232.
-.232.
-.232.
-.232.
-.232.
-12321
-12221
-11111
+...1...
+..121..
+.11211.
+..222..
+..232..
+..232..
+..232..
+..232..
+..232..
+..232..
+..232..
+..232..
+.12321.
+1223221
+1122211
+1111111
 """)
 
 d = design("column", "Column", "Säule",
