@@ -21,7 +21,7 @@ std::int32_t RoundHalfEven(double value)
     return static_cast<std::int32_t>(whole);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLayoutDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Accepts blanks around an optionally signed run of digits, like a numeric conversion of
 // the run time would; anything else is a type mismatch.
@@ -37,7 +37,7 @@ std::int32_t ParseLayoutNumber(std::string_view text)
     if (text.empty()) Fail(ErrTypeMismatch);
     std::int32_t value = 0;
     for (char c : text) {
-        if (!IsDigit(c)) Fail(ErrTypeMismatch);
+        if (!IsLayoutDigit(c)) Fail(ErrTypeMismatch);
         value = value * 10 + (c - '0');
     }
     return negative ? -value : value;
@@ -102,6 +102,29 @@ void BoardGeometry::CreateTileLocations(std::string_view layout, float tileWidth
 void BoardGeometry::CreateTileRelations(std::string_view layout, float tileWidth, float tileHeight)
 {
     CreateTileLocations(layout, tileWidth, tileHeight);
+    BuildRelations();
+}
+
+void BoardGeometry::CreateTileRelations(std::span<const TileLocation> places, float tileWidth, float tileHeight)
+{
+    Guarded(errors_, BoardObject, "CreateTileLocations", [&] {
+        positionCount_ = 0;
+        locations_ = {};
+        places_ = {};
+        for (const TileLocation& place : places) {
+            if (positionCount_ >= TileCount) Fail(ErrSubscriptOutOfRange);
+            ++positionCount_;
+            locations_[positionCount_] = place;
+            places_[positionCount_] =
+                PixelPlace{RoundHalfEven(double(tileWidth) * (place.X + 1) / 2.0 + 4.0 * place.Layer),
+                           RoundHalfEven(double(tileHeight) * (place.Y + 1) / 2.0 - 4.0 * place.Layer)};
+        }
+    });
+    BuildRelations();
+}
+
+void BoardGeometry::BuildRelations()
+{
     Guarded(errors_, BoardObject, "CreateTileRelations", [&] {
         relations_ = {};
         // Only positions the layout produced take part: unused entries are not tiles.

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace tessaron {
@@ -32,6 +33,9 @@ public:
     // (36 x 52 for 40 x 56 pictures). Calls CreateTileLocations first.
     void CreateTileRelations(std::string_view layout, float tileWidth, float tileHeight);
     void CreateTileLocations(std::string_view layout, float tileWidth, float tileHeight);
+    // The same from the places of a read layout (Layout::Places, position 1 first): each
+    // place gets its pixel place from its own X, as a run's first tile does.
+    void CreateTileRelations(std::span<const TileLocation> places, float tileWidth, float tileHeight);
 
     bool TilesAreOverlapping(std::int32_t a, std::int32_t b) const;
     // -1 when a lies directly left of b, 1 when directly right, else 0.
@@ -43,6 +47,8 @@ public:
     const TileRelation& Relation(std::int32_t tile) const { return relations_.at(tile); }
 
 private:
+    void BuildRelations();
+
     ErrorReport& errors_;
     std::int32_t positionCount_ = 0;
     std::array<TileLocation, TileCount + 1> locations_{};

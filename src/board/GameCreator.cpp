@@ -78,6 +78,20 @@ void GameCreator::GameCreate(TileArray& faces, GameCreateObserver& observer, boo
     }
 }
 
+bool GameCreator::GameCreateWithin(TileArray& faces, std::int32_t attemptLimit)
+{
+    struct Silent final : GameCreateObserver {
+        void ShowStep(std::int32_t) override {}
+    } silent;
+    lastAttemptCount_ = 0;
+    insertionOrder_.fill(0);
+    if (geometry_.PositionCount() != TileCount) return false;
+    BuildPairSequence(silent);
+    while (lastAttemptCount_ < attemptLimit)
+        if (PlacementAttempt(faces, silent, false)) return true;
+    return false;
+}
+
 void GameCreator::BuildPairSequence(GameCreateObserver& observer)
 {
     FaceStock stock = FullFaceStock();

@@ -36,6 +36,10 @@ public:
     // leaves faces as they were and still reports the finished step.
     void GameCreate(TileArray& faces, GameCreateObserver& observer, bool gameCreateShow);
 
+    // A build without progress reports that gives up after attemptLimit placement attempts
+    // (false, faces then undefined): how a layout is tried before it is admitted.
+    bool GameCreateWithin(TileArray& faces, std::int32_t attemptLimit);
+
     // The pair sequence of the last build: entries 2k-1 and 2k are pair k.
     const TileArray& PairSequence() const { return pairSequence_; }
     // The positions of the last successful attempt in insertion order (1..144).

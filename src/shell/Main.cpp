@@ -5,6 +5,7 @@
 #include "shell/Clock.h"
 #include "shell/ErrorReport.h"
 #include "shell/InstanceLock.h"
+#include "shell/LayoutOptions.h"
 #include "shell/Locale.h"
 #include "shell/QtMessageBox.h"
 #include "shell/QtPlatformTexts.h"
@@ -31,6 +32,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -96,6 +98,11 @@ private:
 int main(int argc, char* argv[])
 {
     using namespace tessaron;
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
+    // The printing options need no display, so they are answered before the application.
+    if (const auto exitCode = RunLayoutOption(LayoutCatalog(), arguments, std::cout, std::cerr)) return *exitCode;
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaron"));
     // Lets desktops match the window to its desktop entry and icon.
@@ -138,8 +145,6 @@ int main(int argc, char* argv[])
 
     GameCompanions companions(services, sound);
     frmBoard board(services, companions);
-    std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
     board.SetGameCreateShow(HasGameCreateShowOption(arguments));
     board.show();
     return application.exec();

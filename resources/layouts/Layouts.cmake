@@ -1,0 +1,34 @@
+# The built-in layouts (resources/layouts/KEY.layout) in the order the game lists them; the
+# classic layout, the default, comes first. tools/layouts/layouts.py writes all but it.
+set(TESSARON_LAYOUTS
+  classic
+  step-pyramid
+  sun-pyramid
+  twin-peaks
+  diamond
+  stone-bridge
+  twin-bridges
+  swallowtail
+  goldfish
+  sitting-cat
+  fiddler-crab
+  garden-snail
+  capital-h
+  capital-x
+  initials
+  stone-ring
+  two-rings
+  moon-gate
+  long-wall
+  open-plain
+  lighthouse
+  column
+  brickwork
+  honeycomb
+  staircase
+  hourglass
+  crossroads
+  windmill
+  arrowhead
+  sailboat
+)
