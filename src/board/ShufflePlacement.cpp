@@ -185,10 +185,9 @@ private:
         if (bound.empty()) {
             // Loose tiles free nothing: the rest comes off only if nothing else is left.
             if (freeCount != inPlay.Count()) return Remember(inPlay);
-            TileSet rest = inPlay;
             std::vector<std::int32_t> tiles;
             for (std::int32_t tile = 1; tile <= TileCount; ++tile)
-                if (rest.Contains(tile)) tiles.push_back(tile);
+                if (inPlay.Contains(tile)) tiles.push_back(tile);
             for (std::size_t i = 0; i + 1 < tiles.size(); i += 2) path_.push_back({tiles[i], tiles[i + 1]});
             return Outcome::Cleared;
         }
