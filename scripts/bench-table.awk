@@ -34,6 +34,7 @@ in_table {
   if (column["WindowBusyMs"] && $(column["WindowBusyMs"]) != "") window_busy_ms[base] = $(column["WindowBusyMs"])
 }
 
+function median_note(base) { return (base in time_ms) ? sprintf("median shuffle %.3f ms", time_ms[base]) : "" }
 function cpu_note(base) { return (base in cpu_ms) ? sprintf("game's own CPU time %.0f ms", cpu_ms[base]) : "" }
 function processor_note(base, platform) {
   return (base in processor_ms) ? sprintf("%s, processor time %.1f ms", platform, processor_ms[base]) : platform
@@ -59,6 +60,7 @@ END {
   printf "| %-50s | %12s | %9s | %-7s | %s |\n", "Measure", "Figure", "Target", "Verdict", "Note"
   printf "|%s|%s|%s|%s|%s|\n", "----------------------------------------------------", "--------------", "-----------", "---------", "------"
   row("One deal built in the core", "BM_GameCreate", time_ms["BM_GameCreate"], "ms", 1, 3)
+  row("Shuffle of a stuck position, worst of 1,000", "BM_ShuffleFaces_Worst", time_ms["BM_ShuffleFaces_Worst"], "ms", 50, 2, median_note("BM_ShuffleFaces_Median"))
   row("New Game to the drawn board, progress window incl.", "NewGame", time_ms["NewGame"], "ms", 60, 1, "offscreen")
   row("New Game to the drawn board, on Xvfb", "NewGame_xcb", time_ms["NewGame_xcb"], "ms", 60, 1, "for comparison")
   row("Process start to first painted board, offscreen", "StartupOffscreen", time_ms["StartupOffscreen"], "ms", 300, 0, cpu_note("StartupOffscreen"))

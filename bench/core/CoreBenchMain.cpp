@@ -1,6 +1,8 @@
 // Runs the core benchmarks, then builds many seeded deals and prints how many placement
-// attempts they needed, and how fast the solver decides many seeded positions.
+// attempts they needed, how fast the solver decides many seeded positions, and how the
+// shuffle fares on stuck ones.
 #include "BenchBoard.h"
+#include "ShuffleBench.h"
 #include "SolverSurvey.h"
 #include "board/GameCreator.h"
 
@@ -51,5 +53,6 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
     tessaron::PrintAttemptsHistogram();
     tessaron::PrintSolverSurvey();
+    tessaron::PrintShuffleSurvey();
     return 0;
 }
