@@ -1,5 +1,6 @@
 // Runs the core benchmarks, then builds many seeded deals and prints how many placement
-// attempts they needed, and how fast the solver decides many seeded positions.
+// attempts they needed, and how fast the solver decides many seeded positions and many
+// shuffled deals.
 #include "BenchBoard.h"
 #include "SolverSurvey.h"
 #include "board/GameCreator.h"
@@ -51,5 +52,6 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
     tessaron::PrintAttemptsHistogram();
     tessaron::PrintSolverSurvey();
+    tessaron::PrintShuffledDealSurvey();
     return 0;
 }
