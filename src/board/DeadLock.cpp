@@ -98,6 +98,7 @@ bool DeadLock::FindMates(const std::vector<std::vector<std::int32_t>>& groups,
         pairings_.assign(groups.size(), 0);
     }
     keep_ = TileCount;
+    signatures_.resize(groups.size(), 0);
     for (std::size_t group = 0; group < groups.size(); ++group) {
         const std::vector<std::int32_t>& tiles = groups[group];
         const std::int32_t count = groupPresent[group];
@@ -112,6 +113,13 @@ bool DeadLock::FindMates(const std::vector<std::vector<std::int32_t>>& groups,
             for (std::int32_t tile : tiles)
                 if (present_.Contains(tile)) keep_ = std::min<std::int32_t>(keep_, orderIndex_[tile]);
         }
+        // The mates of a group's tiles stay as they were while its tiles in play and its
+        // pairings left do.
+        std::uint32_t signature = left;
+        for (std::size_t i = 0; i < tiles.size(); ++i)
+            if (present_.Contains(tiles[i])) signature |= 16u << i;
+        if (signature == signatures_[group]) continue;
+        signatures_[group] = signature;
         if (count == 2) {
             std::array<std::int32_t, 2> pair{};
             std::int32_t found = 0;
