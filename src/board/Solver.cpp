@@ -299,7 +299,8 @@ private:
     // Tries each open pairing of each open group of four one step deep. A pairing shown lost
     // stays ruled out below this position (settling more only takes ways out away). A group
     // with none left makes the position lost; one with a single pairing left is settled
-    // (Settled). Otherwise picks the group to guess on (Choose), with its pairings in the
+    // (Settled, unless there is still a group to guess on). Picks the group to guess on
+    // (Choose), with its pairings in the
     // order to try (Pairing 0 ends the list): the group with the fewest left, as a lost
     // position shows itself soonest that way; among equals the one whose pairings were shown
     // lost most often so far (what makes a position lost tends to lie in a few groups), then
@@ -350,7 +351,10 @@ private:
                 bestScore = score;
             }
         }
-        if (settled) return Look::Settled;
+        // Settling takes pairs, which may give moves and rule out more pairings; a look
+        // again would find those, but a guess among the groups looked at is cheaper and the
+        // next position looks anyway.
+        if (settled && (best < 0 || !anyMove)) return Look::Settled;
         if (!anyMove) return Look::Lost;
         const std::vector<std::int32_t>& tiles = groups_[best];
         std::int32_t count = 0;
