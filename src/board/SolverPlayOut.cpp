@@ -92,14 +92,19 @@ void SolverPlayOut::FindCandidates()
     for (std::size_t group = 0; group < groups_.size(); ++group) {
         if (groupPresent_[group] != 4 || pairing_[group] != 0) continue;
         const std::vector<std::int32_t>& tiles = groups_[group];
+        std::array<std::int32_t, 4> weight{-1, -1, -1, -1};  // each worked out once
+        auto weightOf = [&](std::int32_t i) {
+            if (weight[i] < 0) weight[i] = Weight(tiles[i]);
+            return weight[i];
+        };
         for (std::int32_t n = 0; n < 3; ++n) {
             if ((open_[group] & (1 << n)) == 0) continue;
             for (std::int32_t half = 0; half < 4; half += 2) {
-                const std::int32_t first = tiles[FourPairings[n][half]];
-                const std::int32_t second = tiles[FourPairings[n][half + 1]];
-                if (!free_.Contains(first) || !free_.Contains(second)) continue;
+                const std::int32_t a = FourPairings[n][half];
+                const std::int32_t b = FourPairings[n][half + 1];
+                if (!free_.Contains(tiles[a]) || !free_.Contains(tiles[b])) continue;
                 candidates_.push_back(
-                    {first, second, Weight(first) + Weight(second) + std::int32_t(random_() % Spread)});
+                    {tiles[a], tiles[b], weightOf(a) + weightOf(b) + std::int32_t(random_() % Spread)});
             }
         }
     }
