@@ -17,7 +17,7 @@ bool DeadLock::IsDeadLocked(const TileSet& present, const std::vector<std::vecto
 // then or has left already: every tile true play can clear leaves here too, so a tile left
 // over is never cleared. With every pair known this is true play, which is why it also
 // finds each order that goes round in a circle. Any order of leaving ends with the same
-// tiles left over, so the search follows the order found last as far as it still holds,
+// tiles left over, so the test follows the order found last as far as it still holds,
 // then looks for more. What leaves stays gone in a position with fewer tiles or fewer ways
 // to pair them, until a tile whose ways to pair changed: so a test again replays that much
 // of the order found last without looking.

@@ -28,8 +28,6 @@ SolverBoard::SolverBoard(const BoardGeometry& geometry)
     // Everything above a tile: what lies on it and, recursively, on those. A layout whose
     // relations went round in a circle would stop at the tile met again.
     Close(&Neighbours::Above, &Neighbours::AllAbove);
-    Close(&Neighbours::LeftHand, &Neighbours::AllLeft);
-    Close(&Neighbours::RightHand, &Neighbours::AllRight);
     for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
         const Neighbours& around = Around[tile];
         ForEachTile(around.AllAbove, [&](std::int32_t above) { Around[above].AllBelow.Add(tile); });

@@ -26,8 +26,6 @@ struct SolverBoard {
         TileSet RightHand;
         TileSet AllAbove;  // above, and above those, up to the top
         TileSet AllBelow;
-        TileSet AllLeft;   // to the left in the same row, and left of those
-        TileSet AllRight;
         TileSet Unlocks;   // the tiles that may come free when this one leaves
     };
     std::array<Neighbours, TileCount + 1> Around{};

@@ -59,6 +59,7 @@ bool SolverPlayOut::TakeSafePairs()
         } else if (groupPresent_[group] == 4) {
             const bool allFree = free_.Contains(tiles[0]) && free_.Contains(tiles[1]) && free_.Contains(tiles[2]) &&
                                  free_.Contains(tiles[3]);
+            // With all four free any pairing does; the first not ruled out is taken.
             const std::int32_t* pairs = pairing_[group] > 0 ? FourPairings[pairing_[group] - 1]
                                                             : FourPairings[std::countr_zero(open_[group] | 8u) % 3];
             for (std::int32_t half = 0; half < 4; half += 2) {
@@ -75,12 +76,27 @@ bool SolverPlayOut::TakeSafePairs()
     return took;
 }
 
+// How many tiles in play follow the tile in its row on one side, up to the first gap.
+std::int32_t SolverPlayOut::RowLength(std::int32_t tile, TileSet SolverBoard::Neighbours::*side) const
+{
+    std::int32_t length = 0;
+    TileSet next = board_.Around[tile].*side & present_;
+    while (!next.IsEmpty()) {
+        length += next.Count();
+        TileSet after;
+        ForEachTile(next, [&](std::int32_t beside) { after |= board_.Around[beside].*side; });
+        next = after & present_;
+    }
+    return length;
+}
+
 // Tiles that uncover the most others are worth taking first: those on a high stack, and
 // those at the end of a long row.
 std::int32_t SolverPlayOut::Weight(std::int32_t tile) const
 {
     const SolverBoard::Neighbours& around = board_.Around[tile];
-    const std::int32_t row = std::max((around.AllLeft & present_).Count(), (around.AllRight & present_).Count());
+    const std::int32_t row = std::max(RowLength(tile, &SolverBoard::Neighbours::LeftHand),
+                                      RowLength(tile, &SolverBoard::Neighbours::RightHand));
     return 2 * (around.AllBelow & present_).Count() + row;
 }
 

@@ -42,6 +42,7 @@ private:
     void FindCandidates();
     bool TakeCandidate();
     void FreeUncovered(const TileSet& before);
+    std::int32_t RowLength(std::int32_t tile, TileSet SolverBoard::Neighbours::*side) const;
     std::int32_t Weight(std::int32_t tile) const;
 
     const SolverBoard& board_;
