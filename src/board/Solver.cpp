@@ -21,8 +21,8 @@ constexpr std::size_t LostTableBytes = std::size_t(40) << 20;
 constexpr std::uint32_t NodesBetweenChecks = 16;
 // Positions the first run may search before the search starts again.
 constexpr std::uint64_t FirstAllowance = 200;
-// Play-outs before the search. Two thirds of the clearable deals need fewer than four; most
-// of those that thirty do not clear take the search less time than more play-outs would.
+// Play-outs before the search. Two thirds of the clearable deals need four or fewer; most of
+// those that thirty do not clear take the search less time than more play-outs would.
 constexpr std::uint32_t PlayOuts = 32;
 // A play-out takes about as long as a position of the search.
 constexpr std::uint32_t PlayOutsBetweenChecks = 4;
