@@ -1,6 +1,6 @@
 // Runs the core benchmarks, then builds many seeded deals and prints how many placement
-// attempts they needed, how fast the solver decides many seeded positions, and how the
-// shuffle fares on stuck ones.
+// attempts they needed, how fast the solver decides many seeded positions and many shuffled
+// deals, and how the shuffle fares on stuck positions.
 #include "BenchBoard.h"
 #include "ShuffleBench.h"
 #include "SolverSurvey.h"
@@ -53,6 +53,7 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
     tessaron::PrintAttemptsHistogram();
     tessaron::PrintSolverSurvey();
+    tessaron::PrintShuffledDealSurvey();
     tessaron::PrintShuffleSurvey();
     return 0;
 }

@@ -1,10 +1,9 @@
 #include "SolverSurvey.h"
 
 #include "BenchBoard.h"
+#include "SurveyFigures.h"
 #include "board/Solver.h"
 #include "solver/SolverChecks.h"
-
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -22,26 +21,14 @@ constexpr int SurveyPositions = 10000;
 constexpr int MostMovesPlayed = 70;
 constexpr int BucketMoves = 10;
 
-long PeakResidentKilobytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-double Percentile(const std::vector<double>& sorted, double share)
-{
-    const auto index = std::size_t(share * double(sorted.size() - 1) + 0.5);
-    return sorted[std::min(index, sorted.size() - 1)];
-}
-
 } // namespace
 
 void PrintSolverSurvey()
 {
-    // TESSARON_SOLVER_POSITIONS asks for a shorter survey while tuning.
+    // TESSARON_SOLVER_POSITIONS asks for a shorter survey while tuning (0: none).
     int positions = SurveyPositions;
-    if (const char* asked = std::getenv("TESSARON_SOLVER_POSITIONS")) positions = std::max(1, std::atoi(asked));
+    if (const char* asked = std::getenv("TESSARON_SOLVER_POSITIONS")) positions = std::max(0, std::atoi(asked));
+    if (positions == 0) return;
 
     BenchBoard board;
     SeededRandomSource dealRandom(4711);

@@ -7,4 +7,8 @@ namespace tessaron {
 // moves played, and the memory the solver took.
 void PrintSolverSurvey();
 
+// Solves many uniformly shuffled full deals (not the generator's: some cannot be cleared)
+// and prints the spread of the times, the share lost, the undecided count and the memory.
+void PrintShuffledDealSurvey();
+
 } // namespace tessaron

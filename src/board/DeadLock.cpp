@@ -16,42 +16,66 @@ bool DeadLock::IsDeadLocked(const TileSet& present, const std::vector<std::vecto
 // Plays as if a tile could leave with any tile it may still be paired with that could leave
 // then or has left already: every tile true play can clear leaves here too, so a tile left
 // over is never cleared. With every pair known this is true play, which is why it also
-// finds each order that goes round in a circle. What leaves stays gone in a position with
-// fewer tiles or fewer ways to pair them, until a tile whose ways to pair changed: so a test
-// again replays that much of the order found last without looking.
+// finds each order that goes round in a circle. Any order of leaving ends with the same
+// tiles left over, so the test follows the order found last as far as it still holds,
+// then looks for more. What leaves stays gone in a position with fewer tiles or fewer ways
+// to pair them, until a tile whose ways to pair changed: so a test again replays that much
+// of the order found last without looking.
 bool DeadLock::NeverCleared(bool again)
 {
     TileSet left = present_;
-    std::int32_t gone = 0;
+    std::int32_t next = 0;
     if (again) {
-        for (; gone < std::min(keep_, orderCount_); ++gone) left.Remove(order_[gone]);
+        for (; next < std::min(keep_, orderCount_); ++next) left.Remove(order_[next]);
     }
-    TileSet pending = left;  // the tiles to look at (again)
-    auto canLeave = [&](std::int32_t mate) { return !left.Contains(mate) || board_.IsFree(mate, left); };
-    for (std::int32_t word = 0; word < TileSet::WordCount;) {
-        if (pending.Words[word] == 0) {
-            ++word;
-            continue;
-        }
-        const std::int32_t tile = word * 64 + std::countr_zero(pending.Words[word]);
-        pending.Remove(tile);
-        if (!board_.IsFree(tile, left)) continue;
-        const std::array<std::uint8_t, 3>& mates = mates_[tile];
-        const std::int32_t count = mateCount_[tile];
-        bool leaves = false;
-        for (std::int32_t i = 0; i < count && !leaves; ++i) leaves = canLeave(mates[i]);
-        if (!leaves) continue;
+    std::array<std::uint8_t, TileCount> found{};  // the order of this test, unless again
+    std::int32_t foundCount = 0;
+    auto leave = [&](std::int32_t tile) {
         left.Remove(tile);
-        if (!again) {
-            orderIndex_[tile] = std::uint8_t(gone);
-            order_[gone++] = std::uint8_t(tile);
-            orderCount_ = gone;
+        if (!again) found[foundCount++] = std::uint8_t(tile);
+    };
+    auto mateLeaves = [&](std::int32_t tile, auto&& isFree) {
+        const std::array<std::uint8_t, 3>& mates = mates_[tile];
+        for (std::int32_t i = 0; i < mateCount_[tile]; ++i)
+            if (!left.Contains(mates[i]) || isFree(mates[i])) return true;
+        return false;
+    };
+    auto freeNow = [&](std::int32_t tile) { return board_.IsFree(tile, left); };
+    for (; next < orderCount_; ++next) {
+        const std::int32_t tile = order_[next];
+        if (left.Contains(tile) && freeNow(tile) && mateLeaves(tile, freeNow)) leave(tile);
+    }
+
+    // Taking tiles only ever frees more, so the free tiles are found once and then only
+    // among the tiles each leaving tile locked.
+    TileSet free;
+    ForEachTile(left, [&](std::int32_t tile) {
+        if (freeNow(tile)) free.Add(tile);
+    });
+    auto known = [&](std::int32_t tile) { return free.Contains(tile); };
+    TileSet pending = free;  // free tiles that may leave now (again)
+    while (!pending.IsEmpty()) {
+        const std::int32_t tile = pending.First();
+        pending.Remove(tile);
+        if (!left.Contains(tile) || !mateLeaves(tile, known)) continue;
+        leave(tile);
+        free.Remove(tile);
+        // What may leave now: the tiles it locked that came free, and free tiles waiting for
+        // a mate.
+        ForEachTile((board_.Around[tile].Unlocks & left).Except(free), [&](std::int32_t unlocked) {
+            if (!freeNow(unlocked)) return;
+            free.Add(unlocked);
+            pending.Add(unlocked);
+        });
+        for (std::int32_t i = 0; i < mateCount_[tile]; ++i)
+            if (free.Contains(mates_[tile][i])) pending.Add(mates_[tile][i]);
+    }
+    if (!again) {
+        for (std::int32_t i = 0; i < foundCount; ++i) {
+            order_[i] = found[i];
+            orderIndex_[found[i]] = std::uint8_t(i);
         }
-        // What may come free now: the tiles it locked, and the tiles waiting for a mate.
-        pending |= board_.Around[tile].Unlocks & left;
-        for (std::int32_t i = 0; i < count; ++i)
-            if (left.Contains(mates[i])) pending.Add(mates[i]);
-        word = 0;
+        orderCount_ = foundCount;
     }
     return !left.IsEmpty();
 }
@@ -72,9 +96,9 @@ bool DeadLock::FindMates(const std::vector<std::vector<std::int32_t>>& groups,
 {
     if (!again) {
         pairings_.assign(groups.size(), 0);
-        orderCount_ = 0;
     }
     keep_ = TileCount;
+    signatures_.resize(groups.size(), 0);
     for (std::size_t group = 0; group < groups.size(); ++group) {
         const std::vector<std::int32_t>& tiles = groups[group];
         const std::int32_t count = groupPresent[group];
@@ -89,6 +113,13 @@ bool DeadLock::FindMates(const std::vector<std::vector<std::int32_t>>& groups,
             for (std::int32_t tile : tiles)
                 if (present_.Contains(tile)) keep_ = std::min<std::int32_t>(keep_, orderIndex_[tile]);
         }
+        // The mates of a group's tiles stay as they were while its tiles in play and its
+        // pairings left do.
+        std::uint32_t signature = left;
+        for (std::size_t i = 0; i < tiles.size(); ++i)
+            if (present_.Contains(tiles[i])) signature |= 16u << i;
+        if (signature == signatures_[group]) continue;
+        signatures_[group] = signature;
         if (count == 2) {
             std::array<std::int32_t, 2> pair{};
             std::int32_t found = 0;

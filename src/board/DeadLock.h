@@ -39,6 +39,7 @@ private:
     // The tiles each tile in play may still leave with: one once its pair is known.
     std::array<std::array<std::uint8_t, 3>, TileCount + 1> mates_{};
     std::array<std::uint8_t, TileCount + 1> mateCount_{};
+    std::vector<std::uint32_t> signatures_;  // of each group when its mates were written
     // From the last test with again false: the order the tiles left in, where each tile
     // left in it, and the pairings left in each group.
     std::array<std::uint8_t, TileCount> order_{};

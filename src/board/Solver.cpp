@@ -3,6 +3,7 @@
 #include "board/DeadLock.h"
 #include "board/LostPositionTable.h"
 #include "board/SolverBoard.h"
+#include "board/SolverPlayOut.h"
 #include "board/TileSet.h"
 
 #include <algorithm>
@@ -20,6 +21,11 @@ constexpr std::size_t LostTableBytes = std::size_t(40) << 20;
 constexpr std::uint32_t NodesBetweenChecks = 16;
 // Positions the first run may search before the search starts again.
 constexpr std::uint64_t FirstAllowance = 200;
+// Play-outs before the search. Two thirds of the clearable deals need four or fewer; most of
+// those that thirty do not clear take the search less time than more play-outs would.
+constexpr std::uint32_t PlayOuts = 32;
+// A play-out takes about as long as a position of the search.
+constexpr std::uint32_t PlayOutsBetweenChecks = 4;
 
 // The faces that match each other form one group: each ordinary face on its own, all
 // flowers, all seasons (the rule of TilesAreNotMatching).
@@ -37,7 +43,8 @@ class Search {
 public:
     Search(const BoardGeometry& geometry, const TileArray& faces, const TilePresence& present,
            const SolverLimits& limits)
-        : limits_(limits), board_(geometry), deadLock_(board_), lost_(LostTableBytes)
+        : limits_(limits), board_(geometry), deadLock_(board_), playOut_(board_, groups_, groupOf_),
+          lost_(LostTableBytes)
     {
         const auto now = std::chrono::steady_clock::now();
         const auto room = std::chrono::steady_clock::time_point::max() - now;
@@ -80,6 +87,18 @@ public:
             }
             if (count > 4) return answer;
         }
+        if (deadLock_.IsDeadLocked(present_, groups_, groupPresent_, pairing_, open_, false)) {
+            answer.Verdict = SolverVerdict::Lost;
+            return answer;
+        }
+        // Most positions that can be cleared are cleared by a few quick play-outs, before
+        // the search, which decides the others.
+        if (PlayOutsClear(PlayOuts)) {
+            answer.Verdict = SolverVerdict::Winnable;
+            answer.Moves = path_;
+            return answer;
+        }
+        if (timeUp_) return answer;
         // A search that took a wrong turn near the top can spend ages below it; searching
         // again with a growing allowance of positions and other tie-breaks finds most
         // winnable positions fast. What a run shows lost stays in the table for the next.
@@ -121,6 +140,17 @@ private:
             std::chrono::steady_clock::now() >= deadline_)
             timeUp_ = true;
         return timeUp_;
+    }
+
+    // Plays out from the position up to count times: whether one cleared the board (path_ then
+    // holds the pairs that do).
+    bool PlayOutsClear(std::uint32_t count)
+    {
+        for (std::uint32_t i = 0; i < count; ++i) {
+            if (i % PlayOutsBetweenChecks == 0 && Stopped()) return false;
+            if (playOut_.Clear(present_, pairing_, open_, playOutSeed_++, path_)) return true;
+        }
+        return false;
     }
 
     // Small random tie-breaks for the runs after the first.
@@ -271,15 +301,15 @@ private:
     // Tries each open pairing of each open group of four one step deep. A pairing shown lost
     // stays ruled out below this position (settling more only takes ways out away). A group
     // with none left makes the position lost; one with a single pairing left is settled
-    // (Settled). Otherwise picks the group to guess on (Choose), with its pairings in the
-    // order to try (Pairing 0 ends the list): the group with the fewest left, as a lost
-    // position shows itself soonest that way; among equals the one whose pairings were shown
-    // lost most often so far (what makes a position lost tends to lie in a few groups), then
-    // one with fewer than two free tiles (known pairs deep in the heap tell the dead-lock
-    // test the most, free ones mostly sort themselves out), then one with three (each pairing
-    // takes a pair at once), then the one whose free tiles uncover the most; pairings that
-    // take a free pair at once come first. Lost also when no open group has two free tiles,
-    // as then no move is left.
+    // (Settled, unless a group to guess on is left). Picks the group to guess on (Choose),
+    // with its pairings in the order to try (Pairing 0 ends the list): the group with the
+    // fewest left, as a lost position shows itself soonest that way; among equals the one
+    // whose pairings were shown lost most often so far (what makes a position lost tends to
+    // lie in a few groups), then one with fewer than two free tiles (known pairs deep in the
+    // heap tell the dead-lock test the most, free ones mostly sort themselves out), then one
+    // with three (each pairing takes a pair at once), then the one whose free tiles uncover
+    // the most; pairings that take a free pair at once come first. Lost also when no open
+    // group has two free tiles, as then no move is left.
     Look LookAround(std::int32_t& best, std::array<Choice, 4>& choices)
     {
         best = -1;
@@ -322,7 +352,10 @@ private:
                 bestScore = score;
             }
         }
-        if (settled) return Look::Settled;
+        // Settling takes pairs, which may give moves and rule out more pairings; a look
+        // again would find those, but a guess among the groups looked at is cheaper and the
+        // next position looks anyway.
+        if (settled && (best < 0 || !anyMove)) return Look::Settled;
         if (!anyMove) return Look::Lost;
         const std::vector<std::int32_t>& tiles = groups_[best];
         std::int32_t count = 0;
@@ -393,6 +426,8 @@ private:
     DeadLock deadLock_;
     std::vector<std::vector<std::int32_t>> groups_;
     std::array<std::int32_t, TileCount + 1> groupOf_{};
+    SolverPlayOut playOut_;
+    std::uint32_t playOutSeed_ = 0;
     std::vector<std::int32_t> groupPresent_;
     std::vector<std::int8_t> pairing_;   // 1 + index into FourPairings once settled, else 0
     std::vector<std::uint32_t> conflicts_;  // how often a pairing of the group was shown lost

@@ -28,6 +28,20 @@ struct TileSet {
         for (std::int32_t i = 0; i < WordCount; ++i) common.Words[i] = Words[i] & other.Words[i];
         return common;
     }
+    // The tiles of this set that are not in other.
+    TileSet Except(const TileSet& other) const
+    {
+        TileSet rest;
+        for (std::int32_t i = 0; i < WordCount; ++i) rest.Words[i] = Words[i] & ~other.Words[i];
+        return rest;
+    }
+    // The lowest position in the set; the set must not be empty.
+    std::int32_t First() const
+    {
+        std::int32_t i = 0;
+        while (Words[i] == 0) ++i;
+        return i * 64 + std::countr_zero(Words[i]);
+    }
     TileSet& operator|=(const TileSet& other)
     {
         for (std::int32_t i = 0; i < WordCount; ++i) Words[i] |= other.Words[i];
