@@ -3,6 +3,7 @@
 #include "board/DealNumber.h"
 #include "board/LayoutCatalog.h"
 #include "records/GameRecord.h"
+#include "shell/DealOptions.h"
 #include "shell/StringTable.h"
 #include "LayoutBoard.h"
 #include "StandardBoard.h"
@@ -188,6 +189,20 @@ TEST(DifficultyBands, SearchTakesTheFirstNumberOfTheBand)
     EXPECT_FALSE(FindDealOfBand(board.Geometry, ClassicLayoutKey, DealBand::Easy, LastDealNumber,
                                 board.Report.Errors, 1));
     EXPECT_TRUE(board.Report.Box.Boxes.empty());
+}
+
+// The options that start the window with a deal: read, or refused with the reason.
+TEST(NumberedDeals, StartOptionsAreReadOrRefused)
+{
+    using Kind = DealStartRequest::Kind;
+    using Args = std::vector<std::string>;
+    EXPECT_EQ(std::get<DealStartRequest>(ParseDealStartOptions(Args{"-GameCreateShow"})), DealStartRequest{});
+    EXPECT_EQ(std::get<DealStartRequest>(ParseDealStartOptions(Args{"--deal", "77", "--layout", "diamond"})),
+              (DealStartRequest{Kind::Numbered, 77, "diamond"}));
+    EXPECT_EQ(std::get<DealStartRequest>(ParseDealStartOptions(Args{"--daily"})), (DealStartRequest{Kind::Daily, 0, ""}));
+    for (const Args& refused : {Args{"--deal", "0"}, Args{"--deal"}, Args{"--deal", "5x"}, Args{"--deal", "1", "--daily"},
+                                Args{"--daily", "--layout"}})
+        EXPECT_FALSE(std::get<std::string>(ParseDealStartOptions(refused)).empty()) << refused.size();
 }
 
 } // namespace
