@@ -19,7 +19,7 @@ void BM_RateDeal(benchmark::State& state)
     BenchBoard board;
     SilentObserver silent;
     TileArray faces{};
-    std::int32_t number = 0;
+    static std::int32_t number = 0;  // each repetition rates the next deal
     for (auto _ : state) {
         state.PauseTiming();
         CreateNumberedDeal(board.Geometry, ClassicLayoutKey, ++number, faces, silent, false, board.Errors);
@@ -37,7 +37,7 @@ void BM_FindDealOfBand(benchmark::State& state)
 {
     BenchBoard board;
     const auto band = DealBand(state.range(0));
-    std::int32_t start = 1000000;
+    static std::int32_t start = 1000000;  // each repetition searches from another number
     std::int64_t tries = 0;
     for (auto _ : state) {
         const auto deal = FindDealOfBand(board.Geometry, ClassicLayoutKey, band, start, board.Errors);
@@ -45,7 +45,7 @@ void BM_FindDealOfBand(benchmark::State& state)
         else tries += deal->Tries;
         start += 7919;
     }
-    state.counters["tries"] = benchmark::Counter(double(tries), benchmark::Counter::kAvgIterations);
+    state.counters["tries"] = double(tries);
 }
 BENCHMARK(BM_FindDealOfBand)->DenseRange(0, DealBandCount - 1)->Unit(benchmark::kMillisecond)->Iterations(1)
     ->Repetitions(40)
@@ -88,6 +88,31 @@ void PrintDifficultySurvey(std::int32_t first, std::int32_t deals)
         std::printf("%8s %8lld %7.1f%% %21.2f%%\n", std::string(DealBandKey(DealBand(band))).c_str(),
                     (long long)perBand[band], 100.0 * perBand[band] / deals,
                     perBand[band] ? 100.0 * independentWins[band] / (perBand[band] * double(RatingPlayers)) : 0.0);
+}
+
+// Rates the deals 1..deals of every built-in layout and prints the share of each band: the
+// thresholds are the classic layout's, so other layouts lean to one side.
+void PrintLayoutBandSurvey(std::int32_t deals)
+{
+    SilentObserver silent;
+    std::printf("\n%-14s %6s %6s %6s %6s  (share of deals 1..%d per band)\n", "layout", "easy", "medium", "hard",
+                "expert", deals);
+    const LayoutCatalog catalog;
+    for (const Layout& layout : catalog.Layouts()) {
+        SilentMessageBox box;
+        ErrorReport errors(box, [] {}, [] {});
+        BoardGeometry geometry(errors);
+        geometry.CreateTileRelations(layout.Places, 36.0f, 52.0f);
+        std::array<int, DealBandCount> perBand{};
+        TileArray faces{};
+        for (std::int32_t number = 1; number <= deals; ++number) {
+            CreateNumberedDeal(geometry, layout.Key, number, faces, silent, false, errors);
+            ++perBand[std::size_t(RateDeal(geometry, faces).Band)];
+        }
+        std::printf("%-14s", layout.Key.c_str());
+        for (int count : perBand) std::printf(" %5.0f%%", 100.0 * count / deals);
+        std::printf("\n");
+    }
 }
 
 } // namespace tessaron

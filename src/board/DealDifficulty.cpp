@@ -2,7 +2,9 @@
 
 #include "board/Rules.h"
 #include "shell/StringTable.h"
+#include "shell/TextTools.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tessaron {
@@ -10,6 +12,7 @@ namespace tessaron {
 namespace {
 
 constexpr int EasyBandText = 970;  // Medium, Hard and Expert follow
+constexpr int BandSearchFailedTextNumber = 980;
 
 constexpr std::array<std::string_view, DealBandCount> BandKeys{"easy", "medium", "hard", "expert"};
 
@@ -124,11 +127,18 @@ std::string_view DealBandName(DealBand band, int stringBase)
     return ResourceString(stringBase + EasyBandText + int(band)).value_or(DealBandKey(band));
 }
 
+std::string BandSearchFailedText(DealBand band, std::int32_t tries, int stringBase)
+{
+    std::string text(ResourceString(stringBase + BandSearchFailedTextNumber).value_or("^0 ^1"));
+    text = ReplaceSubString(text, "^0", std::string(DealBandName(band, stringBase)));
+    return ReplaceSubString(text, "^1", std::to_string(tries));
+}
+
 std::optional<BandedDeal> FindDealOfBand(const BoardGeometry& geometry, std::string_view layoutKey, DealBand band,
                                          std::int32_t startNumber, ErrorReport& errors, std::int32_t maxTries)
 {
     BandedDeal deal;
-    deal.Number = startNumber;
+    deal.Number = std::clamp(startNumber, FirstDealNumber, LastDealNumber);
     NoProgress silent;
     for (deal.Tries = 1; deal.Tries <= maxTries; ++deal.Tries) {
         CreateNumberedDeal(geometry, layoutKey, deal.Number, deal.Faces, silent, false, errors);

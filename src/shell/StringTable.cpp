@@ -165,6 +165,7 @@ constexpr ResourceEntry Table[] = {
     {2001, "The game history in ^0 cannot be written (^1). The game plays on without a history until the next start."},
     {2002, "The game history in ^0 was written by a newer version of Tessaron. It is left as it is, and the game plays on without a history."},
     {2003, "The options --deal and --daily exclude each other"},
+    {2004, "No deal of the difficulty ^0 was found on this layout among ^1 numbered deals: its deals are mostly of another difficulty."},
     // German
     {2048, "\"Visual Basic Fehler \"0"},
     {2049, "n\\mss\\s"},
@@ -320,6 +321,7 @@ constexpr ResourceEntry Table[] = {
     {3025, "Die Spielchronik in ^0 lässt sich nicht schreiben (^1). Das Spiel geht bis zum nächsten Start ohne Chronik weiter."},
     {3026, "Die Spielchronik in ^0 stammt von einer neueren Version von Tessaron. Sie bleibt unverändert, und das Spiel geht ohne Chronik weiter."},
     {3027, "Die Optionen --deal und --daily schließen einander aus"},
+    {3028, "Unter ^1 nummerierten Spielen dieser Aufstellung fand sich keines der Schwierigkeit ^0: Ihre Spiele sind meist anders schwer."},
 };
 
 constexpr bool IsSortedById()

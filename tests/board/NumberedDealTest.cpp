@@ -188,6 +188,7 @@ TEST(DifficultyBands, SearchTakesTheFirstNumberOfTheBand)
     }
     EXPECT_FALSE(FindDealOfBand(board.Geometry, ClassicLayoutKey, DealBand::Easy, LastDealNumber,
                                 board.Report.Errors, 1));
+    EXPECT_EQ(BandSearchFailedText(DealBand::Easy, 200, EnglishStringBase).find("No deal of the difficulty Easy"), 0u);
     EXPECT_TRUE(board.Report.Box.Boxes.empty());
 }
 
