@@ -43,7 +43,7 @@ public:
     explicit SplitMixRandomSource(std::uint64_t seed) : state_(seed) {}
     std::uint64_t NextBits();
     double NextUniform() override { return double(NextBits() >> 11) * 0x1.0p-53; }
-    // A whole number 0..bound-1 (bound 1..2^32): the top 32 bits scaled by bound.
+    // A whole number 0..bound-1 (bound at least 1): the top 32 bits scaled by bound.
     std::uint32_t NextBelow(std::uint32_t bound) { return std::uint32_t(((NextBits() >> 32) * bound) >> 32); }
 
 private:
