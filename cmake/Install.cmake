@@ -65,9 +65,10 @@ if(UNIX AND NOT APPLE)
   # Qt 6 Widgets, SDL2_mixer and the C++ run time, read from the program's libraries.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   # MIDI sounds need a General MIDI sound font; without any font Qt draws text as boxes;
-  # Qt's own dialogs and menus speak German only with Qt's translations.
+  # Qt's own dialogs and menus speak German only with Qt's translations; the game history
+  # is kept through Qt SQL's SQLite driver, a plugin the library scan cannot see.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "timgm6mb-soundfont | sf3-soundfont-gm | fluid-soundfont-gm, fonts-dejavu-core | fonts-liberation2 | fonts-freefont-ttf, qt6-translations-l10n")
+      "timgm6mb-soundfont | sf3-soundfont-gm | fluid-soundfont-gm, fonts-dejavu-core | fonts-liberation2 | fonts-freefont-ttf, qt6-translations-l10n, libqt6sql6-sqlite")
   # The board's labels look best in Comic Neue. The Wayland plugin is only needed on a
   # desktop without XWayland, and it brings Qt Quick along, so it is merely suggested.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-comic-neue")

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev libgl-dev                      # windows, settings store
+  libqt6sql6-sqlite                           # the game history (Qt SQL's SQLite driver)
   qt6-translations-l10n                       # Qt's own dialogs and menus in German
   qt6-base-private-dev                        # window tests switch the screen-reader events on
   libsdl2-mixer-dev timgm6mb-soundfont        # audio; the soundfont makes MIDI audible

@@ -9,10 +9,14 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <cstring>
 #include <cstdio>
 #include <map>
 
 namespace tessaron {
+void PrintDifficultySurvey(std::int32_t first, std::int32_t deals);
+void PrintLayoutBandSurvey(std::int32_t deals);
 namespace {
 
 constexpr int HistogramDeals = 10000;
@@ -47,6 +51,18 @@ void PrintAttemptsHistogram()
 
 int main(int argc, char** argv)
 {
+    // The difficulty survey alone, for calibrating the bands (docs/difficulty.md).
+    // TESSARON_DIFFICULTY_SURVEY=FIRST,COUNT rates the classic deals FIRST.. (COUNT of them).
+    if (const char* survey = std::getenv("TESSARON_DIFFICULTY_SURVEY")) {
+        const char* comma = std::strchr(survey, ',');
+        tessaron::PrintDifficultySurvey(std::atoi(survey), comma ? std::atoi(comma + 1) : 1000);
+        return 0;
+    }
+    // TESSARON_LAYOUT_BANDS=COUNT: the band shares of the deals 1..COUNT of every layout.
+    if (const char* deals = std::getenv("TESSARON_LAYOUT_BANDS")) {
+        tessaron::PrintLayoutBandSurvey(std::atoi(deals));
+        return 0;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

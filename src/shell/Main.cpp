@@ -3,6 +3,7 @@
 #include "about/QtLinkOpener.h"
 #include "board/RandomSource.h"
 #include "shell/Clock.h"
+#include "shell/DealOptions.h"
 #include "shell/ErrorReport.h"
 #include "shell/InstanceLock.h"
 #include "shell/LayoutOptions.h"
@@ -101,7 +102,11 @@ int main(int argc, char* argv[])
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
     // The printing options need no display, so they are answered before the application.
-    if (const auto exitCode = RunLayoutOption(LayoutCatalog(), arguments, std::cout, std::cerr)) return *exitCode;
+    {
+        const LayoutCatalog catalog;
+        if (const auto exitCode = RunLayoutOption(catalog, arguments, std::cout, std::cerr)) return *exitCode;
+        if (const auto exitCode = RunDealOption(catalog, arguments, std::cout, std::cerr)) return *exitCode;
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessaron"));

@@ -1,0 +1,97 @@
+// What the statistics window costs with a long history: reading 10,000 games and working
+// out every figure (target under 100 ms), opening the file, and keeping one game.
+#include "board/DailyDeal.h"
+#include "records/HistoryStatistics.h"
+#include "records/SqliteGameHistory.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace tessaron {
+namespace {
+
+struct Silent final : HistoryTrouble {
+    void HistoryUnavailable(const HistoryFault& fault) override
+    {
+        std::fprintf(stderr, "history unavailable: %s\n", fault.Detail.c_str());
+        std::exit(1);
+    }
+};
+
+constexpr std::int32_t HistoryGames = 10000;
+constexpr std::array<const char*, 4> Layouts{"classic", "open-plain", "diamond", "step-pyramid"};
+
+GameRow PlayedGame(std::int32_t i)
+{
+    GameRow game;
+    game.Started = "20260101120000";
+    game.LayoutKey = Layouts[std::size_t(i % 4)];
+    game.Number = i * 7919 % 2147483647 + 1;
+    game.Band = DealBand(i % DealBandCount);
+    if (i % 3 == 0) game.DailyDay = 20000 + i / 3;
+    game.Outcome = i % 5 == 0 ? GameOutcome::Stuck : i % 7 == 0 ? GameOutcome::Abandoned : GameOutcome::Won;
+    game.TimeMs = 90000 + (i * 104729) % 600000;
+    game.Moves = 72 + i % 20;
+    game.Undos = i % 9;
+    game.ClockOn = i % 2 == 0;
+    return game;
+}
+
+// A history file of 10,000 games kept one by one as the game does, made once.
+const std::string& FullHistoryPath()
+{
+    static QTemporaryDir folder;
+    static const std::string path = [] {
+        const std::string file = QDir(folder.path()).filePath(QStringLiteral("history.sqlite")).toStdString();
+        Silent trouble;
+        SqliteGameHistory history(file, trouble);
+        for (std::int32_t i = 0; i < HistoryGames; ++i) history.FinishGame(history.StartGame(PlayedGame(i)), PlayedGame(i));
+        return file;
+    }();
+    return path;
+}
+
+void BM_HistoryStatistics10000(benchmark::State& state)
+{
+    Silent trouble;
+    SqliteGameHistory history(FullHistoryPath(), trouble);
+    const std::int32_t today = *CalendarDay(2026, 6, 1);
+    for (auto _ : state) {
+        const std::vector<GameRow> games = history.Games();
+        benchmark::DoNotOptimize(SummarizeHistory(games, today));
+    }
+}
+BENCHMARK(BM_HistoryStatistics10000)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+void BM_HistoryOpen10000(benchmark::State& state)
+{
+    const std::string& path = FullHistoryPath();
+    Silent trouble;
+    for (auto _ : state) {
+        SqliteGameHistory history(path, trouble);
+        benchmark::DoNotOptimize(history.Available());
+    }
+}
+BENCHMARK(BM_HistoryOpen10000)->Unit(benchmark::kMillisecond)->Repetitions(10)->ReportAggregatesOnly(true);
+
+// Starting and finishing one game: the two transactions a game writes.
+void BM_HistoryKeepOneGame(benchmark::State& state)
+{
+    QTemporaryDir folder;
+    Silent trouble;
+    SqliteGameHistory history(QDir(folder.path()).filePath(QStringLiteral("h.sqlite")).toStdString(), trouble);
+    std::int32_t i = 0;
+    for (auto _ : state) {
+        const GameRow game = PlayedGame(++i);
+        history.FinishGame(history.StartGame(game), game);
+    }
+}
+BENCHMARK(BM_HistoryKeepOneGame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace
+} // namespace tessaron
