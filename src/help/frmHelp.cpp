@@ -55,7 +55,9 @@ QString frmHelp::HelpText(const Locale& texts)
     for (auto it = mark.globalMatch(pattern); it.hasNext();) {
         const QRegularExpressionMatch found = it.next();
         QString name = QString::fromStdString(texts.LoadLocaleString(std::int16_t(found.captured(1).toInt())));
+        // Named inside a sentence: no accelerator mark, no "..." of a menu item.
         name.remove(QLatin1Char('&'));
+        if (name.endsWith(QStringLiteral("..."))) name.chop(3);
         text += pattern.mid(done, found.capturedStart() - done) + name.toHtmlEscaped();
         done = found.capturedEnd();
     }

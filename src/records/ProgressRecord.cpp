@@ -17,7 +17,8 @@ constexpr const char* ProgressTimeKey = "ProgressTime";
 constexpr int HeaderFields = 6;
 constexpr double SecondsPerDay = 86400.0;
 
-// Plain decimal numbers of one to three digits between commas; anything else refuses.
+// Plain decimal numbers of one to three digits between commas, without leading zeros;
+// anything else refuses.
 std::optional<std::vector<std::int32_t>> ParseNumbers(std::string_view text)
 {
     std::vector<std::int32_t> numbers;
@@ -27,9 +28,10 @@ std::optional<std::vector<std::int32_t>> ParseNumbers(std::string_view text)
         const std::size_t end = std::min(text.find(',', start), text.size());
         const std::string_view field = text.substr(start, end - start);
         std::int32_t value = 0;
-        if (field.empty() || field.size() > 3) return std::nullopt;
-        const auto [last, error] = std::from_chars(field.data(), field.data() + field.size(), value);
-        if (error != std::errc() || last != field.data() + field.size() || value < 0) return std::nullopt;
+        // One spelling per number, so that an accepted text is exactly the one written.
+        if (field.empty() || field.size() > 3 || (field.size() > 1 && field[0] == '0')) return std::nullopt;
+        if (field.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+        std::from_chars(field.data(), field.data() + field.size(), value);
         numbers.push_back(value);
         if (end == text.size()) return numbers;
         start = end + 1;
@@ -72,7 +74,8 @@ std::string EncodeProgress(const GameProgress& p)
 
 std::string EncodeProgressTime(double gameTime)
 {
-    const long seconds = std::clamp(std::lround(std::floor(gameTime * SecondsPerDay)), 0L, 86399L);
+    // Whole seconds gone; the margin keeps a time read back from "hhnnss" at its second.
+    const long seconds = std::clamp(std::lround(std::floor(gameTime * SecondsPerDay + 1e-6)), 0L, 86399L);
     return TwoDigits(seconds / 3600) + TwoDigits(seconds / 60 % 60) + TwoDigits(seconds % 60);
 }
 

@@ -182,6 +182,7 @@ TEST(KeptProgress, DamagedOrImpossibleTextsAreRefusedAsAWhole)
              {"a flag that is not 0 or 1", "4,6,2,0,0,0;" + moves, "000115"},
              {"a header of five fields", "4,6,0,0,0;" + moves, "000115"},
              {"a sign", "4,+6,0,0,0,0;" + moves, "000115"},
+             {"a leading zero", "04,6,0,0,0,0;" + moves, "000115"},
              {"a trailing comma", "4,6,0,0,0,0;" + moves + ",", "000115"},
              {"no time", "4,6,0,0,0,0;" + moves, ""},
              {"a time out of range", "4,6,0,0,0,0;" + moves, "006015"},
