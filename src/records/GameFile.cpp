@@ -10,6 +10,9 @@ namespace {
 
 constexpr char KeyOpen = '{';
 constexpr char KeyClose = '}';
+constexpr std::int16_t TextNotAGameFile = 283;
+constexpr std::int16_t TextDamagedLayoutKey = 988;
+constexpr std::int16_t TextUnknownLayout = 989;
 constexpr std::size_t RecordSize = GameFileSize - GameFileSignature.size();
 
 // The record is UTF-8; the file holds one byte per position, its Latin-1 code.
@@ -74,6 +77,13 @@ GameFileReading ReadGameFile(std::string_view bytes)
     if (!ConvertTilesFromString(deal.Faces, std::string(rest.substr(0, RecordSize)))) return fault;
     deal.Length = bytes.size() - rest.size() + RecordSize;
     return deal;
+}
+
+std::int16_t GameFileRefusalText(const GameFileReading& reading, const LayoutCatalog& catalog)
+{
+    if (const auto* deal = std::get_if<GameFileDeal>(&reading))
+        return catalog.Find(deal->LayoutKey) ? 0 : TextUnknownLayout;
+    return std::get<GameFileFault>(reading) == GameFileFault::DamagedLayoutKey ? TextDamagedLayoutKey : TextNotAGameFile;
 }
 
 } // namespace tessaron

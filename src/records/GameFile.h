@@ -9,6 +9,7 @@
 #include "shell/ErrorReport.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -50,5 +51,11 @@ using GameFileReading = std::variant<GameFileDeal, GameFileFault>;
 // "classic" in braces is refused as damaged: each deal has one spelling. Whether this game
 // has the layout is the caller's question.
 GameFileReading ReadGameFile(std::string_view bytes);
+
+class LayoutCatalog;
+// The number of the text that refuses reading, with "^0" for the file's path and "^1" for
+// the layout's key: not a game file, a damaged key, or a layout that catalog lacks. 0 when
+// the deal can be dealt on catalog's layout of its key.
+std::int16_t GameFileRefusalText(const GameFileReading& reading, const LayoutCatalog& catalog);
 
 } // namespace tessaron
