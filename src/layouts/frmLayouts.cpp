@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cstdint>
@@ -132,7 +133,11 @@ std::optional<LayoutChoice> frmLayouts::ShowAsDialog(QWidget* owner, std::string
     for (int row = 0; row < lstLayouts_->count(); ++row)
         if (lstLayouts_->item(row)->data(KeyRole).toString().toStdString() == currentKey) current = row;
     lstLayouts_->setCurrentRow(current);
-    lstLayouts_->scrollToItem(lstLayouts_->currentItem());
+    // Centred once the dialog is laid out at its size; before, the grid has no rows yet.
+    QTimer::singleShot(0, this, [this] {
+        if (lstLayouts_->currentItem())
+            lstLayouts_->scrollToItem(lstLayouts_->currentItem(), QAbstractItemView::PositionAtCenter);
+    });
     lstLayouts_->setFocus();
     chkNewLayoutEveryGame_->setChecked(newLayoutEveryGame);
     setModal(true);
