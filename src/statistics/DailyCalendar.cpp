@@ -51,6 +51,7 @@ DailyCalendar::DailyCalendar(const Locale& texts, QWidget* parent) : QWidget(par
     tblDays_ = new QTableWidget(Weeks, 7, this);
     tblDays_->setObjectName(QStringLiteral("tblDailyDeals"));
     tblDays_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblDays_->setTabKeyNavigation(false);  // Tab leaves the month; the arrows move inside it
     tblDays_->setSelectionMode(QAbstractItemView::SingleSelection);
     tblDays_->verticalHeader()->hide();
     tblDays_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

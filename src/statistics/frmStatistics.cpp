@@ -154,6 +154,7 @@ void frmStatistics::FillRow(QTableWidget* table, int row, const QString& name, c
 void frmStatistics::Refresh()
 {
     Guarded(errors_, StatisticsObject, "Refresh", [&] {
+        SetupLocale();  // the language may have changed since the window was made
         const DateParts now = SplitDate(clock_.Now());
         const std::vector<GameRow> games = history_.Games();
         played_ = std::int32_t(games.size());
