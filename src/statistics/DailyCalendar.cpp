@@ -56,7 +56,7 @@ DailyCalendar::DailyCalendar(const Locale& texts, QWidget* parent) : QWidget(par
     tblDays_->verticalHeader()->hide();
     tblDays_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblDays_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tblDays_->setMinimumSize(260, 170);
+    tblDays_->setMinimumSize(300, 200);
     lblLegend_ = new QLabel(this);
     lblLegend_->setObjectName(QStringLiteral("lblDailyLegend"));
 

@@ -12,8 +12,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tessaron {
 namespace {
@@ -30,8 +33,24 @@ QTableWidget* MakeTable(QWidget* parent, const char* name)
     table->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move inside it
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table->horizontalHeader()->setStretchLastSection(true);
     return table;
+}
+
+// Wide enough for every column, so no figure hides behind a scroll bar; as high as its rows,
+// up to ten before it scrolls.
+void FitToContents(QTableWidget* table)
+{
+    table->resizeColumnsToContents();
+    table->resizeRowsToContents();
+    const int frame = 2 * table->frameWidth();
+    table->setMinimumWidth(table->verticalHeader()->sizeHint().width() + table->horizontalHeader()->length() + frame +
+                           table->verticalScrollBar()->sizeHint().width());
+    const int rows = std::min(table->rowCount(), 10);
+    int height = table->horizontalHeader()->sizeHint().height() + frame;
+    for (int row = 0; row < rows; ++row) height += table->rowHeight(row);
+    table->setMinimumHeight(height);
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name)
@@ -97,10 +116,11 @@ void frmStatistics::CreateControls()
     tables->addWidget(fraLayouts_, 1);
     tables->addWidget(fraBands_);
     auto* top = new QHBoxLayout;
-    top->addLayout(tables, 3);
-    top->addWidget(fraDaily_, 2);
+    top->addLayout(tables, 1);
+    top->addWidget(fraDaily_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(lblHistoryMissing_, 1);
+    buttons->addStretch();
     buttons->addWidget(cmdReset_);
     buttons->addWidget(cmdClose_);
     auto* window = new QVBoxLayout(this);
@@ -180,6 +200,8 @@ void frmStatistics::Refresh()
                                       qsizetype(DealBandName(DealBand(band), texts_.LocaleStringBase).size())),
                     summary_.PerBand[std::size_t(band)]);
 
+        FitToContents(tblLayouts_);
+        FitToContents(tblBands_);
         calDaily_->SetDays(summary_.DailyDaysPlayed, summary_.DailyDaysWon, now.Year, now.Month);
         lblDailyStreak_->setText(LocaleText(texts_, StatisticsText::DailyStreak)
                                      .replace(QStringLiteral("^0"), QString::number(summary_.DailyCurrentStreak))
