@@ -132,6 +132,13 @@ constexpr ResourceEntry Table[] = {
     {1847, "Pair put back, ^0 of 144"},
     {1848, "Tile lifted"},
     {1849, "Game won!"},
+    {1854, "Tile put back, ^0 of 144"},
+    {1855, "Game restarted, ^0 of 144"},
+    {1856, "^0 selected"},
+    {1857, "^0 deselected"},
+    {1858, "^0 cannot be selected"},
+    {1859, "Hint: ^0, ^1, and ^2, ^3"},
+    {1860, "No further free tile this way"},
     // German
     {2048, "\"Visual Basic Fehler \"0"},
     {2049, "n\\mss\\s"},
@@ -255,6 +262,13 @@ constexpr ResourceEntry Table[] = {
     {2871, "Paar zurückgelegt, ^0 von 144"},
     {2872, "Stein abgehoben"},
     {2873, "Spiel gewonnen!"},
+    {2878, "Stein zurückgelegt, ^0 von 144"},
+    {2879, "Spiel neu begonnen, ^0 von 144"},
+    {2880, "^0 gewählt"},
+    {2881, "^0 abgewählt"},
+    {2882, "^0 kann nicht gewählt werden"},
+    {2883, "Tipp: ^0, ^1, und ^2, ^3"},
+    {2884, "In dieser Richtung kein freier Stein mehr"},
 };
 
 constexpr bool IsSortedById()

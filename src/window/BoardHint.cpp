@@ -3,7 +3,10 @@
 #include "window/frmBoard.h"
 
 #include "shell/TextTools.h"
+#include "window/BoardAccessibility.h"
 #include "window/BoardLabel.h"
+
+#include <QAccessible>
 
 #include <QAction>
 #include <QMenu>
@@ -75,12 +78,20 @@ void frmBoard::mnuOptionWarnLost_Click()
     });
 }
 
-void frmBoard::ShowGameLost(bool shown) { lblGameLost_->setVisible(shown); }
+void frmBoard::ShowGameLost(bool shown)
+{
+    if (shown && !lblGameLost_->isVisible()) speech_->Say(lblGameLost_->text());
+    lblGameLost_->setVisible(shown);
+}
 
 void frmBoard::ShowHint(std::int32_t first, std::int32_t second)
 {
     // The answer may come after the click that asked for it, so the commands follow here.
-    Forward([this, first, second] { play_->SelectPair(first, second); });
+    Forward([this, first, second] { play_->SelectPair(first, second); }, false);
+    // The ring goes to the pair, the reader hears both tiles; a reader shows the ring.
+    if (play_->SelectedTile1() != first) return;
+    SetKeyboardFocus(first, focusShown_ || QAccessible::isActive());
+    speech_->AnnounceHint(first, second);
 }
 
 void frmBoard::ShowNoHint(const PositionAnswer& answer)

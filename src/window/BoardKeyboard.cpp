@@ -48,7 +48,9 @@ void frmBoard::MoveKeyboardFocus(FocusDirection direction)
         return;
     }
     const TilePresence candidates = FocusCandidates(geometry_, play_->Presence());
-    SetKeyboardFocus(NextFocusTile(geometry_, candidates, focusTile_, direction), true);
+    const std::int32_t next = NextFocusTile(geometry_, candidates, focusTile_, direction);
+    if (next == focusTile_) speech_->AnnounceBoardEnd();
+    SetKeyboardFocus(next, true);
 }
 
 void frmBoard::SelectFocusedTile()
@@ -59,8 +61,7 @@ void frmBoard::SelectFocusedTile()
         SetKeyboardFocus(focusTile_, true);
         return;
     }
-    const std::int32_t tile = focusTile_;
-    Forward([this, tile] { play_->SelectTile(tile); });
+    SelectByPlayer(focusTile_);
 }
 
 void frmBoard::ClearSelection()
