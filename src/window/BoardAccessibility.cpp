@@ -179,16 +179,18 @@ BoardSpeech::BoardSpeech(const Play& play, const BoardGeometry& geometry, const 
       geometry_(geometry),
       texts_(texts),
       focusedTile_(std::move(focusedTile)),
-      surface_(surface),
-      announcer_(new QLabel(surface))
+      surface_(surface)
 {
     setObjectName(QStringLiteral("BoardSpeech"));
-    // Shown, so a reader speaks it, yet of no size: the sighted player sees the board's own
-    // labels and banners instead.
-    announcer_->setObjectName(AnnouncerName);
-    announcer_->setGeometry(0, 0, 0, 0);
-    announcer_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    announcer_->hide();
+    // Shown, so a reader speaks them, yet of no size: the sighted player sees the board's
+    // own labels and banners instead.
+    for (QLabel*& announcer : announcers_) {
+        announcer = new QLabel(surface);
+        announcer->setObjectName(AnnouncerName);
+        announcer->setGeometry(0, 0, 0, 0);
+        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        announcer->hide();
+    }
     surface->installEventFilter(this);
     surface->window()->installEventFilter(this);
 }
@@ -242,7 +244,7 @@ bool BoardSpeech::IsLocked(std::int32_t tile) const { return play_.IsPresent(til
 
 bool BoardSpeech::IsFocused(std::int32_t tile) const { return tile != 0 && tile == focusedTile_(); }
 
-QString BoardSpeech::Announcement() const { return announcer_->text(); }
+QString BoardSpeech::Announcement() const { return lastSaid_; }
 
 BoardMoment BoardSpeech::Moment() const
 {
@@ -296,12 +298,28 @@ void BoardSpeech::AnnounceHint(std::int32_t first, std::int32_t second)
 
 void BoardSpeech::AnnounceBoardEnd() { Say(Text(SaidBoardEndText)); }
 
-void BoardSpeech::Say(const QString& text)
+void BoardSpeech::Say(const QString& text, bool afterOthers)
 {
-    // Hidden and shown again: each showing is one announcement, also of the same text.
-    announcer_->hide();
-    announcer_->setText(text);
-    announcer_->show();
+    // What one operation gives is spoken as one text: a reader reads the notification's text
+    // when it hears of the showing, by which time a second showing would have replaced it.
+    if (pending_.isEmpty() && trailing_.isEmpty()) QTimer::singleShot(0, this, &BoardSpeech::SayPending);
+    (afterOthers ? trailing_ : pending_) << text;
+}
+
+void BoardSpeech::SayPending()
+{
+    const QString text = (pending_ + trailing_).join(QStringLiteral(". "));
+    pending_.clear();
+    trailing_.clear();
+    if (text.isEmpty()) return;
+    // Each showing is one announcement. A reader asks for the text when it comes to the
+    // event, so the notifications take turns: a text stays until a few more were said.
+    QLabel* announcer = announcers_[nextAnnouncer_];
+    nextAnnouncer_ = (nextAnnouncer_ + 1) % announcers_.size();
+    announcer->hide();
+    announcer->setText(text);
+    announcer->show();
+    lastSaid_ = text;
 }
 
 QWidget* BoardSpeech::RingedTile() const

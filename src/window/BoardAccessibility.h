@@ -8,7 +8,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -60,8 +62,9 @@ public:
     void AnnounceHint(std::int32_t first, std::int32_t second);
     // An arrow found no further free tile.
     void AnnounceBoardEnd();
-    // Speaks text once, without moving the focus.
-    void Say(const QString& text);
+    // Speaks text once, without moving the focus; what comes in one turn of the event loop
+    // is spoken together, texts said afterOthers last.
+    void Say(const QString& text, bool afterOthers = false);
     // The keyboard focus went to this tile picture.
     void FocusMoved(QWidget* tilePicture);
     // Every name is now in the other language.
@@ -75,13 +78,18 @@ private:
     QWidget* RingedTile() const;
     // Tells the reader where the focus really is: the chosen menu item or the ringed tile.
     void RestoreReaderFocus();
+    void SayPending();
 
     const Play& play_;
     const BoardGeometry& geometry_;
     const Locale& texts_;
     std::function<std::int32_t()> focusedTile_;
     QWidget* surface_;
-    QLabel* announcer_;
+    std::array<QLabel*, 8> announcers_{};
+    std::size_t nextAnnouncer_ = 0;
+    QString lastSaid_;
+    QStringList pending_;
+    QStringList trailing_;
     // The row and column numbers of the half-unit places, from 1.
     std::vector<int> rowOf_;
     std::vector<int> columnOf_;

@@ -80,7 +80,7 @@ void frmBoard::mnuOptionWarnLost_Click()
 
 void frmBoard::ShowGameLost(bool shown)
 {
-    if (shown && !lblGameLost_->isVisible()) speech_->Say(lblGameLost_->text());
+    if (shown && !lblGameLost_->isVisible()) speech_->Say(lblGameLost_->text(), true);
     lblGameLost_->setVisible(shown);
 }
 
