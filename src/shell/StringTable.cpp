@@ -139,6 +139,7 @@ constexpr ResourceEntry Table[] = {
     {1858, "^0 cannot be selected"},
     {1859, "Hint: ^0, ^1, and ^2, ^3"},
     {1860, "No further free tile this way"},
+    {1861, "Hall of Fame"},
     // German
     {2048, "\"Visual Basic Fehler \"0"},
     {2049, "n\\mss\\s"},
@@ -269,6 +270,7 @@ constexpr ResourceEntry Table[] = {
     {2882, "^0 kann nicht gewählt werden"},
     {2883, "Tipp: ^0, ^1, und ^2, ^3"},
     {2884, "In dieser Richtung kein freier Stein mehr"},
+    {2885, "Ruhmeshalle"},
 };
 
 constexpr bool IsSortedById()
