@@ -73,22 +73,26 @@ def main():
             mark = key("ctrl+h", 2)
             said("", mark)
             key("Return")
-        # Moves of one's own choosing: walk the ring, take the first pair met, until lost.
+        # Moves of one's own choosing: walk the ring, select the first tile met, take the
+        # pair with the next tile of its kind; turn at the board's end. Until the game is lost.
         for _ in range(30):
             if lost_shown():
                 break
-            selected = None
-            for step in range(60):
+            selected, direction = None, 0
+            for step in range(40):
                 name = focused()
                 if selected is None and name:
                     selected = name
-                    key("space")
-                elif name and selected and kind(name, language) == kind(selected, language) and step > 0:
-                    key("space")
-                    mark = key("Return", 2)
+                    key("space", 0.6)
+                elif step > 0 and name and kind(name, language) == kind(selected, language):
+                    key("space", 0.6)
+                    mark = key("Return", 1.5)
                     said(texts["removed"], mark)
                     break
-                key(("Right", "Down", "Left", "Up")[(step // 6) % 4], 0.6)
+                before = len([e for e in listener.events if e[0] == "focus:"])
+                key(("Right", "Down", "Left", "Up")[direction], 0.5)
+                if len([e for e in listener.events if e[0] == "focus:"]) == before:
+                    direction = (direction + 1) % 4
             else:
                 key("Escape")
             listener.pump(3)

@@ -6,7 +6,9 @@ X server, as a player's would.
 """
 import os
 import shutil
+import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -33,6 +35,8 @@ class Desktop:
         self.env = dict(os.environ)
 
     def start(self):
+        # Stopped from outside (a test timeout), the desktop is still taken down.
+        signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
         for tool in ("Xvfb", "dbus-daemon", "xdotool"):
             if not shutil.which(tool):
                 raise BusUnavailable(f"{tool} is not installed")
