@@ -65,7 +65,7 @@ void frmBoard::mnuGameHint_Click()
         if (!play_->AvailableCommands().Hint) return;
         play_->CountHint();
         solver_->RequestHint();
-    });
+    }, false);  // the hint says itself when it comes, at once or later
 }
 
 void frmBoard::mnuOptionWarnLost_Click()

@@ -1,8 +1,10 @@
 """Plays one game to a win by keyboard with Orca listening, and prints what Orca spoke.
 
 Not a test: it writes the transcript of docs/accessibility.md. The player walks the ring
-with the arrow keys, selects with Space, makes moves with Enter until the game can no
-longer be won, takes moves back with Ctrl+Z, and wins with Ctrl+H and Enter.
+with the arrow keys, selects with Space and clears with Escape, takes two pairs by Ctrl+H
+and Enter, then pairs of its own choosing (pressed through the tiles' press action, then
+Enter) until the game can no longer be won, takes moves back with Ctrl+Z until it can, and
+wins with Ctrl+H and Enter.
 
 usage: orca_transcript.py GAME READER_DEALS LANGUAGE(0 English, 1 German) OUTPUT
 """
@@ -57,8 +59,12 @@ def main():
             return mark
 
         def focused():
-            names = [e[2] for e in listener.events if e[0] == "focus:" and e[1] == "list item"]
-            return names[-1] if names else None
+            """The ringed tile as (name, place), or None."""
+            listener.pump()
+            if not listener.places:
+                return None
+            index, place = listener.places[-1]
+            return listener.events[index][2], place
 
         def lost_shown():
             shown = [e[3] for e in listener.events if e[1] == "label" and e[2] == texts["lost"]
@@ -73,29 +79,31 @@ def main():
             mark = key("ctrl+h", 2)
             said("", mark)
             key("Return")
-        # Moves of one's own choosing: walk the ring, select the first tile met, take the
-        # pair with the next tile of its kind; turn at the board's end. Until the game is lost.
-        for _ in range(30):
+        # Moves of one's own choosing, until the game can no longer be won: a pair of free
+        # tiles of one kind, pressed through their press action (a reader's "activate"), then
+        # Enter.
+        pyatspi = listener.pyatspi
+        app = listener.application("Tessaron")
+        board = pyatspi.findDescendant(app, lambda o: o is not None and o.getRole() == pyatspi.ROLE_PANEL)
+        for _ in range(40):
             if lost_shown():
                 break
-            selected, direction = None, 0
-            for step in range(40):
-                name = focused()
-                if selected is None and name:
-                    selected = name
-                    key("space", 0.6)
-                elif step > 0 and name and kind(name, language) == kind(selected, language):
-                    key("space", 0.6)
-                    mark = key("Return", 1.5)
-                    said(texts["removed"], mark)
-                    break
-                before = len([e for e in listener.events if e[0] == "focus:"])
-                key(("Right", "Down", "Left", "Up")[direction], 0.5)
-                if len([e for e in listener.events if e[0] == "focus:"]) == before:
-                    direction = (direction + 1) % 4
-            else:
-                key("Escape")
-            listener.pump(3)
+            free = {}
+            for tile in board:
+                if tile is None or tile.getRole() != pyatspi.ROLE_LIST_ITEM:
+                    continue
+                state = tile.getState()
+                if state.contains(pyatspi.STATE_ENABLED) and state.contains(pyatspi.STATE_VISIBLE):
+                    free.setdefault(kind(tile.name, language), []).append(tile)
+            pairs = [tiles for tiles in free.values() if len(tiles) >= 2]
+            if not pairs:
+                break
+            for tile in pairs[-1][:2]:
+                tile.queryAction().doAction(0)
+                listener.pump(1)
+            mark = key("Return", 1.5)
+            said(texts["removed"], mark)
+            listener.pump(3)  # time for the warning
         # Back until the game can be won again.
         for _ in range(30):
             if not lost_shown():
@@ -107,14 +115,13 @@ def main():
             if said("", mark, 60) is None:
                 break
             mark = key("Return", 1.5)
-            if said(texts["won"].split("!")[0], mark, 3) is not None or \
-               any(texts["won"] in e[2] for e in listener.events[mark:] if e[1] == "notification"):
+            if listener.wait_for(lambda e: e[1] == "notification" and texts["won"] in e[2], 10, mark) is not None:
                 break
         listener.pump(5)
         lines = []
         with open(log, errors="replace") as debug:
             for line in debug:
-                found = re.search(r"SPEECH OUTPUT: '(.*)'", line)
+                found = re.search(r"SPEECH OUTPUT: '(.*?)' ?\{", line)
                 if found and found.group(1).strip():
                     lines.append(found.group(1))
         with open(output, "w") as out:

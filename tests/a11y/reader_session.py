@@ -101,7 +101,8 @@ class Desktop:
 
 
 class Listener:
-    """What a reader receives: each event as (type, role, name, detail1)."""
+    """What a reader receives: each event as (type, role, name, detail1); for each focus on a
+    tile also (event index, its place)."""
 
     TYPES = ("object:state-changed:showing", "object:state-changed:focused", "object:state-changed:selected",
              "object:state-changed:checked", "focus:", "object:property-change:accessible-name",
@@ -113,6 +114,7 @@ class Listener:
         self.pyatspi = pyatspi
         self.context = GLib.MainContext.default()
         self.events = []
+        self.places = []
         pyatspi.Registry.registerEventListener(self._heard, *self.TYPES)
 
     def _heard(self, event):
@@ -123,6 +125,11 @@ class Listener:
         except Exception:  # the object may be gone already
             role, name = "", ""
         self.events.append((event.type, role, name, event.detail1))
+        if event.type == "focus:" and role == "list item":
+            try:
+                self.places.append((len(self.events) - 1, source.description))
+            except Exception:
+                pass
 
     def pump(self, seconds=0.0):
         end = time.monotonic() + seconds
