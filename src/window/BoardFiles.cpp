@@ -56,7 +56,8 @@ void frmBoard::mnuFileLoadGame_Click()
         const std::optional<FileDialogChoice> choice = services_.FileDialog.Show(this, request);
         if (!choice) return;  // cancelled: nothing happens, nothing is stored
         services_.Settings.SaveRegistryString("Board", "PathGameOpen", choice->FileName, "");
-        GameFileLoad(choice->FileName, GameFileOrigin(choice->FileTitle));
+        // Through Forward, so the new deal is announced.
+        Forward([&] { GameFileLoad(choice->FileName, GameFileOrigin(choice->FileTitle)); });
     });
     EnableCommands();
 }

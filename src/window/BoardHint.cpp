@@ -3,7 +3,10 @@
 #include "window/frmBoard.h"
 
 #include "shell/TextTools.h"
+#include "window/BoardAccessibility.h"
 #include "window/BoardLabel.h"
+
+#include <QAccessible>
 
 #include <QAction>
 #include <QMenu>
@@ -62,7 +65,7 @@ void frmBoard::mnuGameHint_Click()
     // first costs nothing.
     Forward([this] {
         if (play_->AvailableCommands().Hint) solver_->RequestHint();
-    });
+    }, false);  // the hint says itself when it comes, at once or later
 }
 
 void frmBoard::mnuOptionWarnLost_Click()
@@ -75,7 +78,11 @@ void frmBoard::mnuOptionWarnLost_Click()
     });
 }
 
-void frmBoard::ShowGameLost(bool shown) { lblGameLost_->setVisible(shown); }
+void frmBoard::ShowGameLost(bool shown)
+{
+    if (shown && !lblGameLost_->isVisible()) speech_->Say(lblGameLost_->text(), true);
+    lblGameLost_->setVisible(shown);
+}
 
 void frmBoard::ShowHint(std::int32_t first, std::int32_t second)
 {
@@ -83,7 +90,11 @@ void frmBoard::ShowHint(std::int32_t first, std::int32_t second)
     Forward([this, first, second] {
         play_->CountHint();
         play_->SelectPair(first, second);
-    });
+    }, false);
+    // The ring goes to the pair, the reader hears both tiles; a reader shows the ring.
+    if (play_->SelectedTile1() != first) return;
+    SetKeyboardFocus(first, focusShown_ || QAccessible::isActive());
+    speech_->AnnounceHint(first, second);
 }
 
 void frmBoard::ShowNoHint(const PositionAnswer& answer)

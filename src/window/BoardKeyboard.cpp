@@ -21,6 +21,8 @@ void frmBoard::CreateKeyboard()
     surface_->setFocus();
     speech_ = new BoardSpeech(*play_, geometry_, services_.Texts,
                               [this] { return focusShown_ ? focusTile_ : 0; }, surface_);
+    // Of no size at every scale: a reader speaks them, the sighted player sees the labels.
+    for (QLabel* announcer : speech_->Announcers()) places_.Add(announcer, QRectF());
     InstallBoardAccessibility();
 
     auto key = [this](const char* name, Qt::Key key, auto handler) {
@@ -48,7 +50,9 @@ void frmBoard::MoveKeyboardFocus(FocusDirection direction)
         SetKeyboardFocus(focusTile_, true);
         return;
     }
-    SetKeyboardFocus(NextFocusTile(geometry_, FocusTiles(), focusTile_, direction), true);
+    const std::int32_t next = NextFocusTile(geometry_, FocusTiles(), focusTile_, direction);
+    if (next == focusTile_) speech_->AnnounceBoardEnd();
+    SetKeyboardFocus(next, true);
 }
 
 void frmBoard::SelectFocusedTile()
@@ -59,8 +63,7 @@ void frmBoard::SelectFocusedTile()
         SetKeyboardFocus(focusTile_, true);
         return;
     }
-    const std::int32_t tile = focusTile_;
-    Forward([this, tile] { play_->SelectTile(tile); });
+    SelectByPlayer(focusTile_);
 }
 
 void frmBoard::ClearSelection()

@@ -6,6 +6,7 @@
 #include "window/BoardAccessibility.h"
 #include "window/BoardLabel.h"
 #include "window/CommandButton.h"
+#include "window/MenuMnemonics.h"
 
 #include <QAction>
 #include <QLabel>
@@ -139,6 +140,7 @@ void frmBoard::SetupLocale()
         newGameText_ = texts.LoadLocaleString(291);
         savedGameText_ = texts.LoadLocaleString(292);
         SetupHintLocale();
+        AssignMnemonics(menuBar());
     });
 }
 

@@ -36,16 +36,23 @@ private:
 };
 } // namespace
 
-void frmBoard::Forward(const std::function<void()>& operation)
+void frmBoard::Forward(const std::function<void()>& operation, bool announce)
 {
     // While a deal is built the board waits; only the progress window's Cancel acts.
     if (building_) return;
-    const std::int32_t removedBefore = play_->RemovedCount();
-    const TileArray facesBefore = play_->TileFaces();
+    const BoardMoment before = speech_->Moment();
     operation();
     EnableCommands();
-    speech_->AnnounceChange(removedBefore, facesBefore,
-                            lblNoMovePossible_->isVisible() ? lblNoMovePossible_->text() : QString());
+    if (announce)
+        speech_->AnnounceChange(before, lblNoMovePossible_->isVisible() ? lblNoMovePossible_->text() : QString(),
+                                lblGameOrigin_->text() + QStringLiteral(", ") + lblTileCount_->text());
+}
+
+void frmBoard::SelectByPlayer(std::int32_t tile)
+{
+    bool accepted = true;
+    Forward([this, tile, &accepted] { accepted = play_->SelectTile(tile); });
+    if (!accepted && !building_) speech_->AnnounceRefused(tile);
 }
 
 void frmBoard::imgTile_Click(std::int32_t tile)
@@ -53,7 +60,7 @@ void frmBoard::imgTile_Click(std::int32_t tile)
     clickedTile_ = tile;
     // A mouse player never sees the ring; the keyboard carries on from the clicked tile.
     SetKeyboardFocus(FocusTiles()[tile] ? tile : focusTile_, false);
-    Forward([this, tile] { play_->SelectTile(tile); });
+    SelectByPlayer(tile);
 }
 
 void frmBoard::imgTile_DblClick(std::int32_t tile)

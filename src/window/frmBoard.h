@@ -123,8 +123,11 @@ private:
     void cmdRemoveTile_Click();
     void cmdUndoLastMove_Click();
     void cmdRedoNextMove_Click();
-    // Runs a model operation unless a deal is being built, then refreshes the commands.
-    void Forward(const std::function<void()>& operation);
+    // A click or Space on a tile; a refusal is spoken.
+    void SelectByPlayer(std::int32_t tile);
+    // Runs a model operation unless a deal is being built, then refreshes the commands and
+    // tells a screen reader what changed (unless the caller says it itself).
+    void Forward(const std::function<void()>& operation, bool announce = true);
 
     void DrawTile(std::int32_t tile, std::int32_t face, bool selected, bool visible) override;
     void ShowTileCount(std::int32_t tilesLeft) override;
