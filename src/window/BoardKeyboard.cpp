@@ -2,7 +2,7 @@
 
 #include "board/Play.h"
 #include "window/BoardAccessibility.h"
-#include "window/BoardControls.h"
+#include "window/BoardWidgets.h"
 #include "window/TilePicture.h"
 
 #include <QAction>
@@ -12,7 +12,7 @@
 
 namespace tessaron {
 
-BoardKeyboard::BoardKeyboard(QWidget& window, const BoardControls& controls, const BoardGeometry& geometry,
+BoardKeyboard::BoardKeyboard(QWidget& window, const BoardWidgets& controls, const BoardGeometry& geometry,
                              const Play& play, BoardSpeech& speech, KeyboardActions actions)
     : controls_(controls), geometry_(geometry), play_(play), speech_(speech), actions_(std::move(actions))
 {

@@ -13,7 +13,7 @@ class QWidget;
 
 namespace tessaron {
 
-class BoardControls;
+class BoardWidgets;
 class BoardGeometry;
 class BoardSpeech;
 class Play;
@@ -29,7 +29,7 @@ struct KeyboardActions {
 class BoardKeyboard {
 public:
     // The keys are the window's actions; the tiles are the controls'.
-    BoardKeyboard(QWidget& window, const BoardControls& controls, const BoardGeometry& geometry, const Play& play,
+    BoardKeyboard(QWidget& window, const BoardWidgets& controls, const BoardGeometry& geometry, const Play& play,
                   BoardSpeech& speech, KeyboardActions actions);
 
     // The tile the focus rests on (0 when there is none to rest on) and whether its ring
@@ -50,7 +50,7 @@ private:
     // The tiles the focus may rest on: the free ones, in peek mode every tile in play.
     TilePresence FocusTiles() const;
 
-    const BoardControls& controls_;
+    const BoardWidgets& controls_;
     const BoardGeometry& geometry_;
     const Play& play_;
     BoardSpeech& speech_;

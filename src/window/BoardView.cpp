@@ -2,12 +2,12 @@
 
 #include "shell/FormatPatterns.h"
 #include "shell/Locale.h"
-#include "window/BoardControls.h"
+#include "window/BoardWidgets.h"
 #include "window/BoardLabel.h"
 
 namespace tessaron {
 
-BoardView::BoardView(BoardControls& controls, const Locale& texts, ErrorReport& errors)
+BoardView::BoardView(BoardWidgets& controls, const Locale& texts, ErrorReport& errors)
     : controls_(controls), texts_(texts), errors_(errors)
 {
 }

@@ -7,12 +7,12 @@
 
 namespace tessaron {
 
-class BoardControls;
+class BoardWidgets;
 class Locale;
 
 class BoardView final : public PlayView {
 public:
-    BoardView(BoardControls& controls, const Locale& texts, ErrorReport& errors);
+    BoardView(BoardWidgets& controls, const Locale& texts, ErrorReport& errors);
 
     // The texts of the labels and formats in the current language.
     void SetupLocale();
@@ -27,7 +27,7 @@ public:
     void ShowTimeGone(const std::string& text);
 
 private:
-    BoardControls& controls_;
+    BoardWidgets& controls_;
     const Locale& texts_;
     ErrorReport& errors_;
     std::string tileCountFormat_;

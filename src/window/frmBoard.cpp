@@ -71,9 +71,25 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
 
 frmBoard::~frmBoard() = default;
 
+void frmBoard::SetGameCreateShow(bool show) { gameCreateShow_ = show; }
+
+const Play& frmBoard::Model() const { return *play_; }
+
+const GameClock& frmBoard::GameClockState() const { return clock_.Game(); }
+
+ClockTimer* frmBoard::OwnTimer() const { return clock_.OwnTimer(); }
+
 std::int32_t frmBoard::KeyboardFocusTile() const { return keyboard_->FocusTile(); }
 
 bool frmBoard::KeyboardFocusShown() const { return keyboard_->FocusShown(); }
+
+const BoardPlaces& frmBoard::Places() const { return controls_.Places(); }
+
+const BoardPictures& frmBoard::Pictures() const { return controls_.Pictures(); }
+
+int frmBoard::PictureScaleShown() const { return controls_.PictureScaleShown(); }
+
+int frmBoard::PictureScaleWanted() const { return controls_.PictureScaleWanted(); }
 
 void frmBoard::ConnectCommands()
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The board window. It owns the board model and the collaborators that show it and take the
 // player's commands, wires them to each other and forwards the window's own events:
-//   BoardControls  every control on the board and its place at the board's scale
+//   BoardWidgets  every control on the board and its place at the board's scale
 //   BoardView      what the model draws (tiles, counts, origin, banners, time)
 //   BoardClock     the game clock and its tick
 //   BoardCommands  the menus and buttons from one table, their enabled states
@@ -17,7 +17,7 @@
 #include "shell/Services.h"
 #include "window/BoardClock.h"
 #include "window/BoardCompanions.h"
-#include "window/BoardControls.h"
+#include "window/BoardWidgets.h"
 #include "window/BoardView.h"
 
 #include <QMainWindow>
@@ -55,23 +55,23 @@ public:
     ~frmBoard() override;
 
     // Show each tile as it is placed while a deal is built ("-GameCreateShow").
-    void SetGameCreateShow(bool show) { gameCreateShow_ = show; }
+    void SetGameCreateShow(bool show);
 
-    const Play& Model() const { return *play_; }
-    const GameClock& GameClockState() const { return clock_.Game(); }
+    const Play& Model() const;
+    const GameClock& GameClockState() const;
     // The 1000 ms tick of the real timer (null when the timer was passed in).
-    ClockTimer* OwnTimer() const { return clock_.OwnTimer(); }
+    ClockTimer* OwnTimer() const;
     // The tile the keyboard focus rests on (0 when there is none to rest on) and whether its
     // ring shows (only once an arrow key was used).
     std::int32_t KeyboardFocusTile() const;
     bool KeyboardFocusShown() const;
     // Every control of the board with its place in board units.
-    const BoardPlaces& Places() const { return controls_.Places(); }
-    const BoardPictures& Pictures() const { return controls_.Pictures(); }
+    const BoardPlaces& Places() const;
+    const BoardPictures& Pictures() const;
     // The resolution of the pictures shown (1..3), and the one the window's size calls for;
     // they differ while the pictures of a new resolution are being decoded.
-    int PictureScaleShown() const { return controls_.PictureScaleShown(); }
-    int PictureScaleWanted() const { return controls_.PictureScaleWanted(); }
+    int PictureScaleShown() const;
+    int PictureScaleWanted() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -113,7 +113,7 @@ private:
     BoardOptions options_;
     BoardGeometry geometry_;
     GameCreator creator_;
-    BoardControls controls_;
+    BoardWidgets controls_;
     BoardView view_;
     BoardClock clock_;
     std::unique_ptr<Play> play_;

@@ -1,4 +1,4 @@
-#include "window/BoardControls.h"
+#include "window/BoardWidgets.h"
 
 #include "board/BoardGeometry.h"
 #include "window/BoardLabel.h"
@@ -33,7 +33,7 @@ const std::array<QRectF, resources::LanguageCount> BannerPlaces{
     QRectF(12, 170, resources::WonBannerWidth[1], resources::WonBannerHeight[1])};
 } // namespace
 
-BoardControls::BoardControls(QWidget* window, std::function<void()> pressed, QThreadPool* workers)
+BoardWidgets::BoardWidgets(QWidget* window, std::function<void()> pressed, QThreadPool* workers)
 {
     decoder_ = std::make_unique<PictureDecoder>(
         [this](DecodedPictures decoded, int scale) { PicturesDecoded(std::move(decoded), scale); }, workers);
@@ -46,9 +46,9 @@ BoardControls::BoardControls(QWidget* window, std::function<void()> pressed, QTh
     CreateBanners();
 }
 
-BoardControls::~BoardControls() = default;
+BoardWidgets::~BoardWidgets() = default;
 
-void BoardControls::CreateButtons()
+void BoardWidgets::CreateButtons()
 {
     // Their icons are set with the other pictures (ShowPicturesAtScale).
     auto button = [this](const char* name, int left, int top) {
@@ -64,7 +64,7 @@ void BoardControls::CreateButtons()
     cmdUndoLastMove_ = button("cmdUndoLastMove", 556, 450);
 }
 
-void BoardControls::CreateLabels()
+void BoardWidgets::CreateLabels()
 {
     const QFont font = LabelFont();
     auto label = [this, &font](const char* name, BoardLabel::Anchor anchor, int x, int y, QColor colour) {
@@ -87,7 +87,7 @@ void BoardControls::CreateLabels()
     lblTileCount_ = label("lblTileCount", BoardLabel::Anchor::Right, 551, 450, QColor(255, 255, 192));
 }
 
-void BoardControls::CreateBanners()
+void BoardWidgets::CreateBanners()
 {
     for (int language = 0; language < resources::LanguageCount; ++language) {
         auto* banner = new QLabel(surface_);
@@ -102,7 +102,7 @@ void BoardControls::CreateBanners()
     }
 }
 
-void BoardControls::PlaceTiles(const BoardGeometry& geometry)
+void BoardWidgets::PlaceTiles(const BoardGeometry& geometry)
 {
     for (std::int32_t tile = 1; tile <= geometry.PositionCount(); ++tile) {
         const PixelPlace& place = geometry.Place(tile);
@@ -110,7 +110,7 @@ void BoardControls::PlaceTiles(const BoardGeometry& geometry)
     }
 }
 
-void BoardControls::PlaceControls()
+void BoardWidgets::PlaceControls()
 {
     // Every control moves: one repaint of the whole board afterwards, instead of a dirty
     // region grown by two rectangles per control.
@@ -127,7 +127,7 @@ void BoardControls::PlaceControls()
         decoder_->Decode(missing, wantedPictureScale_);
 }
 
-void BoardControls::DrawTile(std::int32_t tile, std::int32_t face, bool selected, bool visible)
+void BoardWidgets::DrawTile(std::int32_t tile, std::int32_t face, bool selected, bool visible)
 {
     TilePicture* picture = imgTile_.at(tile);
     shownFaces_.at(tile) = face;
@@ -136,7 +136,7 @@ void BoardControls::DrawTile(std::int32_t tile, std::int32_t face, bool selected
     picture->setVisible(visible);
 }
 
-void BoardControls::ShowGameWon(int language)
+void BoardWidgets::ShowGameWon(int language)
 {
     for (int shown = 0; shown < resources::LanguageCount; ++shown) {
         QLabel* banner = imgGameWon_[shown];
@@ -145,18 +145,18 @@ void BoardControls::ShowGameWon(int language)
     }
 }
 
-void BoardControls::SetGameWonName(const QString& name)
+void BoardWidgets::SetGameWonName(const QString& name)
 {
     for (QLabel* banner : imgGameWon_) banner->setAccessibleName(name);
 }
 
-void BoardControls::HideTiles()
+void BoardWidgets::HideTiles()
 {
     for (std::int32_t tile = TileCount; tile >= 1; --tile) imgTile_[tile]->hide();
     surface_->repaint();
 }
 
-std::vector<std::string> BoardControls::PicturesShown() const
+std::vector<std::string> BoardWidgets::PicturesShown() const
 {
     std::vector<std::string> paths{resources::BackgroundPath(), resources::FeltPath()};
     for (resources::ButtonIcon icon : resources::ButtonIcons)
@@ -170,7 +170,7 @@ std::vector<std::string> BoardControls::PicturesShown() const
     return paths;
 }
 
-void BoardControls::PicturesDecoded(DecodedPictures decoded, int scale)
+void BoardWidgets::PicturesDecoded(DecodedPictures decoded, int scale)
 {
     // The window went on to another resolution meanwhile: these would only take memory.
     if (scale != wantedPictureScale_ || scale == pictureScale_) return;
@@ -178,7 +178,7 @@ void BoardControls::PicturesDecoded(DecodedPictures decoded, int scale)
     ShowPicturesAtScale(scale);
 }
 
-void BoardControls::ShowPicturesAtScale(int scale)
+void BoardWidgets::ShowPicturesAtScale(int scale)
 {
     // The resolution shown before stays, so going back and forth between two sizes decodes
     // nothing again; any other is let go.

@@ -30,12 +30,12 @@ class CommandButton;
 class PictureDecoder;
 class TilePicture;
 
-class BoardControls {
+class BoardWidgets {
 public:
     // pressed: a click on the board's background; workers: where pictures of a new
     // resolution are decoded (null gives a worker of its own).
-    BoardControls(QWidget* window, std::function<void()> pressed, QThreadPool* workers);
-    ~BoardControls();
+    BoardWidgets(QWidget* window, std::function<void()> pressed, QThreadPool* workers);
+    ~BoardWidgets();
 
     // The tile pictures take their places once the layout is built.
     void PlaceTiles(const BoardGeometry& geometry);
