@@ -14,6 +14,9 @@ packages=(
   clang libclang-rt-14-dev                    # fuzz targets (libFuzzer)
   fonts-dejavu-core fonts-comic-neue          # without any font Qt draws text as boxes
   xvfb xauth                                  # screenshots and start-up measurements
+  at-spi2-core dbus-x11 python3-pyatspi       # the reader test: accessibility bus and an AT-SPI client
+  gir1.2-atspi-2.0 xdotool openbox            # ... keys typed into the game under a window manager
+  orca                                        # the screen reader whose speech docs/accessibility.md shows
   desktop-file-utils appstream                # validate the desktop entry and metainfo
 )
 

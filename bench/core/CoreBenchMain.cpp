@@ -16,7 +16,7 @@
 
 namespace tessaron {
 void PrintDifficultySurvey(std::int32_t first, std::int32_t deals);
-void PrintLayoutBandSurvey(std::int32_t deals);
+void PrintLayoutBandSurvey(std::int32_t first, std::int32_t deals);
 namespace {
 
 constexpr int HistogramDeals = 10000;
@@ -58,9 +58,11 @@ int main(int argc, char** argv)
         tessaron::PrintDifficultySurvey(std::atoi(survey), comma ? std::atoi(comma + 1) : 1000);
         return 0;
     }
-    // TESSARON_LAYOUT_BANDS=COUNT: the band shares of the deals 1..COUNT of every layout.
-    if (const char* deals = std::getenv("TESSARON_LAYOUT_BANDS")) {
-        tessaron::PrintLayoutBandSurvey(std::atoi(deals));
+    // TESSARON_LAYOUT_BANDS=FIRST,COUNT: the band thresholds and shares of the deals
+    // FIRST.. (COUNT of them) of every layout.
+    if (const char* bands = std::getenv("TESSARON_LAYOUT_BANDS")) {
+        const char* comma = std::strchr(bands, ',');
+        tessaron::PrintLayoutBandSurvey(std::atoi(bands), comma ? std::atoi(comma + 1) : 200);
         return 0;
     }
     benchmark::Initialize(&argc, argv);

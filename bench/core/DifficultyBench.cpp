@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace tessaron {
@@ -24,7 +26,7 @@ void BM_RateDeal(benchmark::State& state)
         state.PauseTiming();
         CreateNumberedDeal(board.Geometry, ClassicLayoutKey, ++number, faces, silent, false, board.Errors);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(RateDeal(board.Geometry, faces));
+        benchmark::DoNotOptimize(RateDeal(board.Geometry, ClassicLayoutKey, faces));
     }
 }
 BENCHMARK(BM_RateDeal)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(200)
@@ -67,7 +69,7 @@ void PrintDifficultySurvey(std::int32_t first, std::int32_t deals)
     const auto start = std::chrono::steady_clock::now();
     for (std::int32_t number = first; number < first + deals; ++number) {
         CreateNumberedDeal(board.Geometry, ClassicLayoutKey, number, faces, silent, false, board.Errors);
-        const DealRating rating = RateDeal(board.Geometry, faces);
+        const DealRating rating = RateDeal(board.Geometry, ClassicLayoutKey, faces);
         wins.push_back(rating.Wins);
         ++perBand[std::size_t(rating.Band)];
         independentWins[std::size_t(rating.Band)] +=
@@ -90,13 +92,34 @@ void PrintDifficultySurvey(std::int32_t first, std::int32_t deals)
                     perBand[band] ? 100.0 * independentWins[band] / (perBand[band] * double(RatingPlayers)) : 0.0);
 }
 
-// Rates the deals 1..deals of every built-in layout and prints the share of each band: the
-// thresholds are the classic layout's, so other layouts lean to one side.
-void PrintLayoutBandSurvey(std::int32_t deals)
+namespace {
+
+// The level whose share of deals below it is nearest to share, above floor: a whole number of
+// wins when one comes within 3 points of the share (the thresholds stay readable), otherwise
+// the level of the deal at that share, Removed telling apart deals of equal wins.
+RatingLevel ThresholdNear(const std::vector<RatingLevel>& sorted, double share, RatingLevel floor)
+{
+    const auto shareBelow = [&](RatingLevel level) {
+        return double(std::lower_bound(sorted.begin(), sorted.end(), level) - sorted.begin()) / double(sorted.size());
+    };
+    RatingLevel best{floor.Wins + 1, 0};
+    for (std::int32_t wins = floor.Wins + 1; wins <= sorted.back().Wins + 1; ++wins)
+        if (std::abs(shareBelow({wins, 0}) - share) < std::abs(shareBelow(best) - share)) best = {wins, 0};
+    if (std::abs(shareBelow(best) - share) <= 0.03) return best;
+    const RatingLevel atShare = sorted[std::min(sorted.size() - 1, std::size_t(std::lround(share * double(sorted.size()))))];
+    return atShare > floor ? atShare : RatingLevel{floor.Wins, floor.Removed + 1};
+}
+
+} // namespace
+
+// Rates the deals first..first+deals-1 of every built-in layout and prints, for each, the
+// thresholds that split these deals into quarters (the lines of board/LayoutBandThresholds.cpp)
+// and the share of each band under the thresholds the game uses now.
+void PrintLayoutBandSurvey(std::int32_t first, std::int32_t deals)
 {
     SilentObserver silent;
-    std::printf("\n%-14s %6s %6s %6s %6s  (share of deals 1..%d per band)\n", "layout", "easy", "medium", "hard",
-                "expert", deals);
+    std::printf("\nBand thresholds from the deals %d..%d of each layout, and the band shares under the current ones\n",
+                first, first + deals - 1);
     const LayoutCatalog catalog;
     for (const Layout& layout : catalog.Layouts()) {
         SilentMessageBox box;
@@ -104,14 +127,26 @@ void PrintLayoutBandSurvey(std::int32_t deals)
         BoardGeometry geometry(errors);
         geometry.CreateTileRelations(layout.Places, 36.0f, 52.0f);
         std::array<int, DealBandCount> perBand{};
+        std::vector<RatingLevel> levels;
         TileArray faces{};
-        for (std::int32_t number = 1; number <= deals; ++number) {
+        for (std::int32_t number = first; number < first + deals; ++number) {
             CreateNumberedDeal(geometry, layout.Key, number, faces, silent, false, errors);
-            ++perBand[std::size_t(RateDeal(geometry, faces).Band)];
+            const DealRating rating = RateDeal(geometry, layout.Key, faces);
+            levels.push_back({rating.Wins, rating.Removed});
+            ++perBand[std::size_t(rating.Band)];
         }
-        std::printf("%-14s", layout.Key.c_str());
-        for (int count : perBand) std::printf(" %5.0f%%", 100.0 * count / deals);
+        std::sort(levels.begin(), levels.end());
+        const RatingLevel hard = ThresholdNear(levels, 0.25, {-1, 0});
+        const RatingLevel medium = ThresholdNear(levels, 0.50, hard);
+        const RatingLevel easy = ThresholdNear(levels, 0.75, medium);
+        const std::string row = "    LayoutThresholds{\"" + layout.Key + "\", {{" + std::to_string(easy.Wins) + ", " +
+            std::to_string(easy.Removed) + "}, {" + std::to_string(medium.Wins) + ", " +
+            std::to_string(medium.Removed) + "}, {" + std::to_string(hard.Wins) + ", " +
+            std::to_string(hard.Removed) + "}}},";
+        std::printf("%-76s //", row.c_str());
+        for (int count : perBand) std::printf(" %4.0f%%", 100.0 * count / deals);
         std::printf("\n");
+        std::fflush(stdout);
     }
 }
 

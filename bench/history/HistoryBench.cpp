@@ -3,6 +3,7 @@
 #include "board/DailyDeal.h"
 #include "records/HistoryStatistics.h"
 #include "records/SqliteGameHistory.h"
+#include "PlayedGames.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -22,25 +23,6 @@ struct Silent final : HistoryTrouble {
         std::exit(1);
     }
 };
-
-constexpr std::int32_t HistoryGames = 10000;
-constexpr std::array<const char*, 4> Layouts{"classic", "open-plain", "diamond", "step-pyramid"};
-
-GameRow PlayedGame(std::int32_t i)
-{
-    GameRow game;
-    game.Started = "20260101120000";
-    game.LayoutKey = Layouts[std::size_t(i % 4)];
-    game.Number = i * 7919 % 2147483647 + 1;
-    game.Band = DealBand(i % DealBandCount);
-    if (i % 3 == 0) game.DailyDay = 20000 + i / 3;
-    game.Outcome = i % 5 == 0 ? GameOutcome::Stuck : i % 7 == 0 ? GameOutcome::Abandoned : GameOutcome::Won;
-    game.TimeMs = 90000 + (i * 104729) % 600000;
-    game.Moves = 72 + i % 20;
-    game.Undos = i % 9;
-    game.ClockOn = i % 2 == 0;
-    return game;
-}
 
 // A history file of 10,000 games kept one by one as the game does, made once.
 const std::string& FullHistoryPath()

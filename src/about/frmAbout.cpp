@@ -172,6 +172,7 @@ void frmAbout::SetupLocale()
         SetCaption(lblHomepage_, texts_.LoadLocaleString(TextHomepage));
         SetCaption(lblLicensing_, texts_.LoadLocaleString(TextLicensing));
         SetCaption(lblTitle_, program_.Title);
+        setAccessibleName(QString::fromStdString(program_.Title));
         SetCaption(lblVersion_, ReplaceSubString(texts_.LoadLocaleString(TextVersion), "^0", version));
         // The version is right-aligned: it grows to the left, so a longer version text
         // never runs out of the window.

@@ -29,7 +29,7 @@ struct NoProgress final : GameCreateObserver {
 
 } // namespace
 
-bool RandomPlayerWins(const BoardGeometry& geometry, const TileArray& faces, SplitMixRandomSource& random)
+std::int32_t RandomPlayerRemoves(const BoardGeometry& geometry, const TileArray& faces, SplitMixRandomSource& random)
 {
     TilePresence present{};
     present.fill(true);
@@ -57,7 +57,7 @@ bool RandomPlayerWins(const BoardGeometry& geometry, const TileArray& faces, Spl
     for (std::int32_t removed = 0; removed < TileCount; removed += 2) {
         std::uint32_t pairs = 0;
         for (std::int32_t c = 1; c <= FaceCount; ++c) pairs += std::uint32_t(freeCount[c] * (freeCount[c] - 1) / 2);
-        if (pairs == 0) return false;
+        if (pairs == 0) return removed;
         std::uint32_t pick = random.NextBelow(pairs);
         std::int32_t first = 0, second = 0;
         for (std::int32_t c = 1; c <= FaceCount && first == 0; ++c) {
@@ -86,31 +86,34 @@ bool RandomPlayerWins(const BoardGeometry& geometry, const TileArray& faces, Spl
                 for (std::int32_t i = 0; i < list->Count; ++i) refresh(list->Tile[i]);
         }
     }
-    return true;
+    return TileCount;
 }
 
-std::int32_t RandomPlayerWinCount(const BoardGeometry& geometry, const TileArray& faces, std::int32_t games,
-                                  std::uint64_t seed)
+RatingLevel RandomPlayerLevel(const BoardGeometry& geometry, const TileArray& faces, std::int32_t games,
+                              std::uint64_t seed)
 {
     SplitMixRandomSource random(seed);
-    std::int32_t wins = 0;
-    for (std::int32_t game = 0; game < games; ++game)
-        if (RandomPlayerWins(geometry, faces, random)) ++wins;
-    return wins;
+    RatingLevel level;
+    for (std::int32_t game = 0; game < games; ++game) {
+        const std::int32_t removed = RandomPlayerRemoves(geometry, faces, random);
+        level.Removed += removed;
+        if (removed == TileCount) ++level.Wins;
+    }
+    return level;
 }
 
-DealBand BandOfWins(std::int32_t wins)
+DealBand BandOfLevel(RatingLevel level, const BandThresholds& thresholds)
 {
-    if (wins >= EasyFromWins) return DealBand::Easy;
-    if (wins >= MediumFromWins) return DealBand::Medium;
-    if (wins >= HardFromWins) return DealBand::Hard;
+    if (level >= thresholds.EasyFrom) return DealBand::Easy;
+    if (level >= thresholds.MediumFrom) return DealBand::Medium;
+    if (level >= thresholds.HardFrom) return DealBand::Hard;
     return DealBand::Expert;
 }
 
-DealRating RateDeal(const BoardGeometry& geometry, const TileArray& faces)
+DealRating RateDeal(const BoardGeometry& geometry, std::string_view layoutKey, const TileArray& faces)
 {
-    const std::int32_t wins = RandomPlayerWinCount(geometry, faces, RatingPlayers, RatingSeed);
-    return {wins, BandOfWins(wins)};
+    const RatingLevel level = RandomPlayerLevel(geometry, faces, RatingPlayers, RatingSeed);
+    return {level.Wins, level.Removed, BandOfLevel(level, LayoutBandThresholds(layoutKey))};
 }
 
 std::string_view DealBandKey(DealBand band) { return BandKeys.at(std::size_t(band)); }
@@ -142,7 +145,7 @@ std::optional<BandedDeal> FindDealOfBand(const BoardGeometry& geometry, std::str
     NoProgress silent;
     for (deal.Tries = 1; deal.Tries <= maxTries; ++deal.Tries) {
         CreateNumberedDeal(geometry, layoutKey, deal.Number, deal.Faces, silent, false, errors);
-        deal.Rating = RateDeal(geometry, deal.Faces);
+        deal.Rating = RateDeal(geometry, layoutKey, deal.Faces);
         if (deal.Rating.Band == band) return deal;
         deal.Number = deal.Number == LastDealNumber ? FirstDealNumber : deal.Number + 1;
     }

@@ -21,27 +21,64 @@ inline constexpr int DealBandCount = 4;
 inline constexpr std::int32_t RatingPlayers = 512;
 inline constexpr std::uint64_t RatingSeed = 0x7E55A201D1FF1C17ULL;
 
-// The fewest wins of the company for each band, Easy to Hard; fewer than the Hard
-// threshold is Expert. Calibrated on the classic layout's numbered deals (docs/difficulty.md).
+// How far the company got with a deal: how many cleared the board, and how many tiles all
+// of them took off together (at most RatingPlayers * 144). Levels compare by Wins first;
+// Removed tells apart deals that equally few players clear, as on layouts where most deals
+// are cleared by none of the 512.
+struct RatingLevel {
+    std::int32_t Wins = 0;
+    std::int32_t Removed = 0;
+    auto operator<=>(const RatingLevel&) const = default;
+};
+
+// The lowest level of each band, Easy to Hard; below the Hard threshold is Expert.
+// Calibrated on the classic layout's numbered deals (docs/difficulty.md).
 inline constexpr std::int32_t EasyFromWins = 87;
 inline constexpr std::int32_t MediumFromWins = 37;
 inline constexpr std::int32_t HardFromWins = 12;
 
+struct BandThresholds {
+    RatingLevel EasyFrom{EasyFromWins, 0};
+    RatingLevel MediumFrom{MediumFromWins, 0};
+    RatingLevel HardFrom{HardFromWins, 0};
+    bool operator==(const BandThresholds&) const = default;
+};
+inline constexpr BandThresholds ClassicBandThresholds{};
+
+// Layouts differ in how often the company clears their deals, so each built-in layout has
+// thresholds of its own, the quartiles of its deals 1 to 1,000 (docs/difficulty.md), and a
+// band holds about a quarter of every layout's deals. A player's layout, whose deals nobody
+// surveyed, is rated with the classic thresholds: its bands then say how it compares with
+// the classic layout, and they never change once a deal was rated.
+BandThresholds LayoutBandThresholds(std::string_view layoutKey);
+
 // One game of a player who takes, at every move, one of the free matching pairs on the board
-// with equal chance, until the board is clear (true) or no pair is left (false).
-bool RandomPlayerWins(const BoardGeometry& geometry, const TileArray& faces, SplitMixRandomSource& random);
+// with equal chance, until the board is clear or no pair is left; gives the tiles taken off
+// (144 is a win).
+std::int32_t RandomPlayerRemoves(const BoardGeometry& geometry, const TileArray& faces, SplitMixRandomSource& random);
+inline bool RandomPlayerWins(const BoardGeometry& geometry, const TileArray& faces, SplitMixRandomSource& random)
+{
+    return RandomPlayerRemoves(geometry, faces, random) == TileCount;
+}
 // How many of games such games, played one after the other from one stream seeded with seed,
-// clear the board.
-std::int32_t RandomPlayerWinCount(const BoardGeometry& geometry, const TileArray& faces, std::int32_t games,
-                                  std::uint64_t seed);
+// clear the board, and how many tiles they took off together.
+RatingLevel RandomPlayerLevel(const BoardGeometry& geometry, const TileArray& faces, std::int32_t games,
+                              std::uint64_t seed);
+inline std::int32_t RandomPlayerWinCount(const BoardGeometry& geometry, const TileArray& faces, std::int32_t games,
+                                         std::uint64_t seed)
+{
+    return RandomPlayerLevel(geometry, faces, games, seed).Wins;
+}
 
 struct DealRating {
-    std::int32_t Wins = 0;  // of RatingPlayers
+    std::int32_t Wins = 0;     // of RatingPlayers
+    std::int32_t Removed = 0;  // tiles taken off by all of them
     DealBand Band = DealBand::Expert;
 };
 
-DealBand BandOfWins(std::int32_t wins);
-DealRating RateDeal(const BoardGeometry& geometry, const TileArray& faces);
+DealBand BandOfLevel(RatingLevel level, const BandThresholds& thresholds = ClassicBandThresholds);
+// Rates a deal of the layout whose key is layoutKey, with that layout's thresholds.
+DealRating RateDeal(const BoardGeometry& geometry, std::string_view layoutKey, const TileArray& faces);
 
 // "easy", "medium", "hard", "expert": the band's key on the command line and in the history.
 std::string_view DealBandKey(DealBand band);

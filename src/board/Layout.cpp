@@ -11,7 +11,6 @@ namespace tessaron {
 namespace {
 
 constexpr std::string_view FormatLine = "tessaron-layout 1";
-constexpr std::size_t KeyLimit = 32;
 constexpr std::size_t NameLimit = 64;
 constexpr std::int32_t LongestRow = 72;
 
@@ -48,13 +47,6 @@ std::int32_t SmallNumber(std::string_view word)
         value = value * 10 + (c - '0');
     }
     return value;
-}
-
-bool IsValidKey(std::string_view key)
-{
-    return !key.empty() && key.size() <= KeyLimit && std::all_of(key.begin(), key.end(), [](char c) {
-               return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
-           });
 }
 
 // Well-formed UTF-8 without control characters: a name is shown as it stands.
@@ -140,7 +132,7 @@ private:
     std::optional<LayoutFault> Header(std::string& field, std::string_view value, std::int32_t lineNumber, bool isKey)
     {
         if (!field.empty()) return Fault(lineNumber, LayoutFaultKind::HeaderTwice);
-        if (isKey ? !IsValidKey(value) : !IsValidName(value))
+        if (isKey ? !IsLayoutKey(value) : !IsValidName(value))
             return Fault(lineNumber, isKey ? LayoutFaultKind::BadKey : LayoutFaultKind::BadName);
         field = std::string(value);
         return std::nullopt;
@@ -195,6 +187,13 @@ private:
 };
 
 } // namespace
+
+bool IsLayoutKey(std::string_view key)
+{
+    return !key.empty() && key.size() <= LayoutKeyLimit && std::all_of(key.begin(), key.end(), [](char c) {
+               return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+           });
+}
 
 std::int32_t Layout::Width() const
 {

@@ -18,6 +18,7 @@ inline constexpr std::size_t LayoutTextLimit = 64 * 1024;
 inline constexpr std::size_t LayoutLineLimit = 200;
 inline constexpr std::int32_t LayoutCoordinateLimit = 98;  // X and Y run 0..98
 inline constexpr std::int32_t LayoutLayerLimit = 9;        // layers 0..9
+inline constexpr std::size_t LayoutKeyLimit = 32;
 
 struct Layout {
     std::string Key;          // 1..32 of a-z, 0-9 and "-"
@@ -59,6 +60,9 @@ struct LayoutFault {
 };
 
 using LayoutReading = std::variant<Layout, LayoutFault>;
+
+// 1..LayoutKeyLimit of a-z, 0-9 and "-": safe in file names, settings sections and files.
+bool IsLayoutKey(std::string_view key);
 
 // Parses text (any bytes). The places are checked for soundness and numbered in drawing
 // order. Never throws for any input.

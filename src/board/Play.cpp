@@ -23,6 +23,13 @@ void Play::DrawTile(std::int32_t tile, bool selected, bool visible)
 
 bool Play::SelectTile(std::int32_t tile)
 {
+    const bool accepted = ChooseTile(tile, options_);
+    if (accepted && options_.PairOnSecondClick && selected2_ == tile && selected1_ != 0) DoMove();
+    return accepted;
+}
+
+bool Play::ChooseTile(std::int32_t tile, const PlayOptions& options)
+{
     bool accepted = false;
     Guarded(w_.Errors, BoardObject, "SelectTile", [&] {
         // A hidden picture cannot be clicked; redo over stale entries may still ask.
@@ -52,6 +59,11 @@ bool Play::SelectTile(std::int32_t tile)
                 // A third matching tile replaces the second one.
                 if (selected2_ != 0) DrawTile(selected2_, false, true);
                 selected2_ = tile;
+                DrawTile(tile, true, true);
+                accepted = true;
+            } else if (options.ClickMovesSelection) {
+                ResetSelection();
+                selected1_ = tile;
                 DrawTile(tile, true, true);
                 accepted = true;
             }

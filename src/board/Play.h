@@ -3,6 +3,7 @@
 // win tests, and the start of every game. The model owns which tiles are in play; it tells
 // its view what to draw and never asks the view what is on the board.
 #include "board/BoardGeometry.h"
+#include "board/GameProgress.h"
 #include "board/TileTypes.h"
 #include "halloffame/HallOfFameChoice.h"
 #include "shell/ErrorReport.h"
@@ -24,6 +25,13 @@ struct CommandAvailability {
     bool TimingOption = false;  // "Play against the clock" may be changed
     bool Hint = false;          // a deal in normal play, not won (at a dead end it counts the undos back)
     bool operator==(const CommandAvailability&) const = default;
+};
+
+// Ways of play the player may choose beyond the classic ones; all off is the classic game.
+struct PlayOptions {
+    bool PairOnSecondClick = false;    // a click that completes a matching pair takes it off at once
+    bool ClickMovesSelection = false;  // a click on a free tile that does not match selects it instead
+    bool operator==(const PlayOptions&) const = default;
 };
 
 // What the origin label shows: the origin text, or one of the two new-game texts.
@@ -85,8 +93,12 @@ class Play {
 public:
     explicit Play(const PlayWiring& wiring);
 
+    void SetOptions(const PlayOptions& options) { options_ = options; }
+    const PlayOptions& Options() const { return options_; }
+
     // --- Moves (failures are reported under frmBoard.<operation>) ---
-    // A click on a tile; true when accepted (sound 1), false when refused (sound 0).
+    // A click on a tile; true when accepted (sound 1), false when refused (sound 0). With
+    // PairOnSecondClick a click that completes a pair then does the move as Do move does.
     bool SelectTile(std::int32_t tile);
     void ResetSelection();
     void DoMove();  // takes the selected pair off
@@ -114,6 +126,13 @@ public:
     // A deal read from a game file, dealt from the full board under the given origin.
     void StartLoadedDeal(const TileArray& faces, const std::string& origin);
     void ReplaySelectedHallOfFameGame();
+    // The position reached, for keeping it until the next run (the clock's time is the
+    // caller's to add).
+    GameProgress Progress() const;
+    // Puts the board of the current deal into the kept position, replayed through the
+    // rules; the clock is left to the caller. A progress that the rules refuse, or one
+    // given before the saved deal was resumed, changes nothing and gives false.
+    bool RestoreProgress(const GameProgress& progress);
     // Hides the win banner and the dead-end text, and stops the sound.
     void HideMessages();
 
@@ -133,11 +152,15 @@ public:
     bool DealExists() const { return faces_[1] != 0; }
     bool GameWon() const { return removedCount_ == TileCount && !peekMode_; }
     bool HintUsed() const { return hintUsed_; }
+    // The deal on the board is the one saved at the last exit, and no move was made yet.
+    bool DealResumed() const { return dealResumed_; }
     const std::string& GameOrigin() const { return gameOrigin_; }
     OriginKind OriginLabel() const;
 
 private:
     void DrawTile(std::int32_t tile, bool selected, bool visible);
+    // The selection rules of a click under the given options; redo and hints use the classic ones.
+    bool ChooseTile(std::int32_t tile, const PlayOptions& options);
     void RemoveSelectedTiles();
     void RestoreLastRemovedTile();
     void LiftSelectedTile();
@@ -148,6 +171,7 @@ private:
     bool NextRedoIsAMove() const;
 
     PlayWiring w_;
+    PlayOptions options_;
     TileArray faces_{};
     TilePresence present_{};
     TileArray removed_{};

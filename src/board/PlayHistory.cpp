@@ -67,8 +67,8 @@ void Play::RedoNextMove()
     Guarded(w_.Errors, BoardObject, "cmdRedoNextMove_Click", [&] {
         ResetSelection();
         // The recorded move is replayed with its own selection order: first-selected first.
-        const bool firstAccepted = SelectTile(removed_.at(removedCount_ + 2));
-        const bool secondAccepted = SelectTile(removed_.at(removedCount_ + 1));
+        const bool firstAccepted = ChooseTile(removed_.at(removedCount_ + 2), PlayOptions{});
+        const bool secondAccepted = ChooseTile(removed_.at(removedCount_ + 1), PlayOptions{});
         if (!firstAccepted || !secondAccepted || selected1_ == 0 || selected2_ == 0) {
             ResetSelection();
             return;
@@ -103,7 +103,7 @@ void Play::CountHint()
 void Play::SelectPair(std::int32_t first, std::int32_t second)
 {
     ResetSelection();
-    const bool accepted = SelectTile(first) && SelectTile(second);
+    const bool accepted = ChooseTile(first, PlayOptions{}) && ChooseTile(second, PlayOptions{});
     if (!accepted || selected1_ != first || selected2_ != second) ResetSelection();
 }
 

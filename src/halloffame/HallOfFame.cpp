@@ -76,6 +76,14 @@ std::int32_t HallOfFame::InsertGame(HallOfFameDialogs& dialogs, double result, c
     return choice;
 }
 
+void HallOfFame::UseLayout(std::string_view layoutKey)
+{
+    if (layoutKey == list_.LayoutKey()) return;
+    list_.UseLayout(layoutKey);
+    list_.LoadList();
+    selectedIndex_ = 0;
+}
+
 std::int32_t HallOfFame::AcceptChoice(std::int32_t choice) const
 {
     if (choice == HallOfFameChallenge && !HasEntry(selectedIndex_)) return HallOfFameClosed;

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace tessaron {
 
@@ -29,6 +30,11 @@ public:
     // after a failure. A choice of 3 always comes with a selected entry.
     std::int32_t InsertGame(HallOfFameDialogs& dialogs, double result, const TileArray& tiles,
                             const TileArray& moves, double stamp);
+
+    // Reads the list of this layout when it is not the one held; the selection goes with the
+    // old list. The list of the classic layout is the one held at first.
+    void UseLayout(std::string_view layoutKey);
+    const std::string& LayoutKey() const { return list_.LayoutKey(); }
 
     // The window's answer, made safe for the board: a challenge without a selected entry
     // counts as a plain close.

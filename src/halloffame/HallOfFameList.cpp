@@ -7,11 +7,16 @@
 
 namespace tessaron {
 
-HallOfFameList::HallOfFameList(Registry& settings, ErrorReport& errors) : settings_(settings), errors_(errors) {}
-
-std::string HallOfFameList::SectionName(std::int32_t index)
+HallOfFameList::HallOfFameList(Registry& settings, ErrorReport& errors, std::string_view layoutKey)
+    : settings_(settings), errors_(errors), layoutKey_(layoutKey)
 {
-    return FormatNumber(index, "\"HallOfFame\\\"00");
+}
+
+std::string HallOfFameList::SectionName(std::int32_t index, std::string_view layoutKey)
+{
+    const std::string slot = FormatNumber(index, "\"\\\"00");
+    if (layoutKey == ClassicLayoutKey) return "HallOfFame" + slot;
+    return "HallOfFame-" + std::string(layoutKey) + slot;
 }
 
 void HallOfFameList::LoadList()
@@ -19,7 +24,7 @@ void HallOfFameList::LoadList()
     Guarded(errors_, HallOfFameObject, "LoadList", [&] {
         entries_ = {};
         for (std::int32_t i = 1; i <= HallOfFameCapacity; ++i) {
-            const std::string section = SectionName(i);
+            const std::string section = SectionName(i, layoutKey_);
             HallOfFameEntry& entry = entries_[i];
             entry.Result = ConvertTimeToDate(settings_.LoadRegistryString(section, "Result", ""), errors_);
             // Only the time of day of a result is stored. A damaged text that reads as a
@@ -41,7 +46,7 @@ void HallOfFameList::SaveList(std::int32_t first, std::int32_t last)
 {
     Guarded(errors_, HallOfFameObject, "SaveList", [&] {
         for (std::int32_t i = first; i <= HallOfFameCapacity; ++i) {
-            const std::string section = SectionName(i);
+            const std::string section = SectionName(i, layoutKey_);
             const HallOfFameEntry& entry = entries_.at(i);
             if (entry.Result > 0) {
                 settings_.SaveRegistryString(section, "Player", entry.Player, "");

@@ -1,14 +1,18 @@
 #pragma once
-// The ten best solving times, shortest first, and their storage in the settings store:
-// entry i lives in the section "HallOfFame\01" .. "HallOfFame\10". The list in effect runs
+// The ten best solving times on one layout, shortest first, and their storage in the
+// settings store: entry i of the classic layout lives in the section "HallOfFame\01" ..
+// "HallOfFame\10", of another layout in "HallOfFame-KEY\01" .. (a layout key holds only
+// a-z, 0-9 and "-", so no list reads another's). The list in effect runs
 // from entry 1 up to the entry before the first one whose Result is 0; every search stops
 // there.
+#include "board/LayoutCatalog.h"
 #include "shell/ErrorReport.h"
 #include "shell/Registry.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tessaron {
 
@@ -24,7 +28,11 @@ struct HallOfFameEntry {
 
 class HallOfFameList {
 public:
-    HallOfFameList(Registry& settings, ErrorReport& errors);
+    HallOfFameList(Registry& settings, ErrorReport& errors, std::string_view layoutKey = ClassicLayoutKey);
+
+    // The list of another layout from now on: forgets the entries; LoadList reads them.
+    void UseLayout(std::string_view layoutKey) { layoutKey_ = layoutKey; entries_ = {}; }
+    const std::string& LayoutKey() const { return layoutKey_; }
 
     // Fills the list from the store; sections behind the first missing "Result" are ignored.
     void LoadList();
@@ -51,12 +59,14 @@ public:
     // The number of entries in effect.
     std::int32_t Count() const;
 
-    // "HallOfFame\01" .. "HallOfFame\10".
-    static std::string SectionName(std::int32_t index);
+    // "HallOfFame\01" .. "HallOfFame\10" for the classic layout, "HallOfFame-KEY\01" ..
+    // for another.
+    static std::string SectionName(std::int32_t index, std::string_view layoutKey = ClassicLayoutKey);
 
 private:
     Registry& settings_;
     ErrorReport& errors_;
+    std::string layoutKey_;
     std::array<HallOfFameEntry, HallOfFameCapacity + 1> entries_{};  // element 0 unused
 };
 

@@ -4,9 +4,18 @@
 #include "halloffame/frmMessage.h"
 #include "halloffame/frmPlayer.h"
 
+#include "board/LayoutCatalog.h"
+#include "shell/TextTools.h"
+
 #include <utility>
 
 namespace tessaron {
+
+namespace {
+
+constexpr std::int16_t TextHallOfFameOfLayout = 992;  // "Hall of Fame - ^0"
+
+} // namespace
 
 // The dialogs of one InsertGame or one File-menu showing, modal over the board.
 class HallOfFameWindows::OwnedDialogs final : public HallOfFameDialogs {
@@ -27,7 +36,7 @@ public:
     std::int32_t ShowAsDialog(std::int32_t highlightIndex, RgbColour highlight, bool initialFocusNewGame) override
     {
         frmHallOfFame window(windows_.hallOfFame_, windows_.texts_, windows_.sound_, windows_.errors_,
-                             windows_.caption_, owner_);
+                             windows_.WindowCaption(), owner_);
         return window.ShowAsDialog(highlightIndex, highlight, initialFocusNewGame);
     }
 
@@ -41,6 +50,21 @@ HallOfFameWindows::HallOfFameWindows(Registry& settings, Locale& texts, SoundSer
     : settings_(settings), texts_(texts), sound_(sound), errors_(errors), caption_(std::move(caption)),
       hallOfFame_(settings, texts, sound, errors, std::move(formatTimeGone))
 {
+}
+
+void HallOfFameWindows::UseLayout(const Layout& layout)
+{
+    hallOfFame_.UseLayout(layout.Key);
+    const bool classic = layout.Key == ClassicLayoutKey;
+    layoutEnglishName_ = classic ? std::string() : layout.EnglishName;
+    layoutGermanName_ = classic ? std::string() : layout.GermanName;
+}
+
+std::string HallOfFameWindows::WindowCaption() const
+{
+    if (layoutEnglishName_.empty()) return caption_;
+    const std::string& name = texts_.GetLocale() == 1 ? layoutGermanName_ : layoutEnglishName_;
+    return caption_ + " - " + ReplaceSubString(texts_.LoadLocaleString(TextHallOfFameOfLayout), "^0", name);
 }
 
 std::int32_t HallOfFameWindows::InsertGame(QWidget* owner, double result, const TileArray& tiles,

@@ -1,6 +1,7 @@
 #pragma once
 // The hall of fame as the board uses it: the run-long HallOfFame with its list and
 // selection, and the windows it needs, created for each showing over the board.
+#include "board/Layout.h"
 #include "board/TileTypes.h"
 #include "halloffame/HallOfFame.h"
 #include "shell/ErrorReport.h"
@@ -29,6 +30,11 @@ public:
     // The window opened from the File menu: 1 closed, 2 new game, 3 challenge; 0 on a failure.
     std::int32_t ShowAsDialog(QWidget* owner);
 
+    // The list of layout from now on (HallOfFame::UseLayout); the window's title then adds
+    // the layout's name in the language of each showing, except for the classic layout,
+    // whose window stays as it always was.
+    void UseLayout(const Layout& layout);
+
     std::string SelectedGameOrigin() const { return hallOfFame_.SelectedGameOrigin(); }
     std::string SelectedGameTiles() const { return hallOfFame_.SelectedGameTiles(); }
 
@@ -36,12 +42,15 @@ public:
 
 private:
     class OwnedDialogs;
+    std::string WindowCaption() const;
 
     Registry& settings_;
     Locale& texts_;
     SoundService& sound_;
     ErrorReport& errors_;
     std::string caption_;
+    std::string layoutEnglishName_;  // empty for the classic layout
+    std::string layoutGermanName_;
     HallOfFame hallOfFame_;
 };
 

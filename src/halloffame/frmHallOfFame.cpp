@@ -2,6 +2,8 @@
 
 #include "ResourceNames.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -24,6 +26,31 @@ constexpr std::int16_t TextHeaderName = 310;
 constexpr std::int16_t TextHeaderRank = 311;
 constexpr std::int16_t TextHeaderRecord = 312;
 constexpr std::int16_t TextHeaderStamp = 313;
+constexpr std::int16_t TextHallOfFame = 837;
+
+// A reader meets the entries as a list: each row an item, the new entry (the row filled
+// with the highlight colour) selected.
+class EntryAccessible final : public QAccessibleWidget {
+public:
+    explicit EntryAccessible(QWidget* row) : QAccessibleWidget(row, QAccessible::ListItem) {}
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.selectable = true;
+        state.selected = widget()->autoFillBackground();
+        return state;
+    }
+};
+
+QAccessibleInterface* EntryListFactory(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget || !widget->parentWidget() || widget->window()->objectName() != QLatin1String(HallOfFameObject)) return nullptr;
+    if (widget->objectName() == QLatin1String("picList")) return new QAccessibleWidget(widget, QAccessible::List);
+    if (widget->objectName().startsWith(QLatin1String("picItem")) && widget->objectName() != QLatin1String("picItem0"))
+        return new EntryAccessible(widget);
+    return nullptr;
+}
 
 // Column places inside a row, in pixels.
 struct Column {
@@ -58,6 +85,11 @@ frmHallOfFame::frmHallOfFame(HallOfFame& hallOfFame, const Locale& texts, SoundS
 {
     setObjectName(QString::fromLatin1(HallOfFameObject));
     setWindowTitle(QString::fromStdString(caption));
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&EntryListFactory);
+        return true;
+    }();
+    (void)factoryInstalled;
 
     imgHallOfFame = new QLabel(this);
     imgHallOfFame->setObjectName(QStringLiteral("imgHallOfFame"));
@@ -145,6 +177,9 @@ void frmHallOfFame::SetupLocale()
         imgHallOfFame->setPixmap(title);
         imgHallOfFame->setVisible(!title.isNull());
         auto text = [&](std::int16_t number) { return QString::fromStdString(texts_.LoadLocaleString(number)); };
+        // A reader names the dialog and its heading picture by what the picture shows.
+        setAccessibleName(text(TextHallOfFame));
+        imgHallOfFame->setAccessibleName(text(TextHallOfFame));
         cmdClose->setText(text(TextClose));
         cmdNewGame->setText(text(TextNewGame));
         cmdReplayGame->setText(text(TextChallenge));

@@ -116,7 +116,7 @@ std::optional<int> RunDealOption(const LayoutCatalog& catalog, const Arguments& 
     CreateNumberedDeal(geometry, layout->Key, std::get<std::int32_t>(number), faces, silent, false, errors);
     const std::string record = ConvertTilesToString(faces, errors);
     if (box.Shown || record.size() != std::size_t(TileCount)) return EXIT_FAILURE;
-    out << record << '\t' << DealBandKey(RateDeal(geometry, faces).Band) << '\n';
+    out << record << '\t' << DealBandKey(RateDeal(geometry, layout->Key, faces).Band) << '\n';
     return EXIT_SUCCESS;
 }
 

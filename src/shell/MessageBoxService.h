@@ -14,6 +14,13 @@ public:
     virtual MessageBoxAnswer ShowCriticalOkCancel(const std::string& title, const std::string& text) = 0;
     // Critical icon, OK only.
     virtual void ShowCriticalOk(const std::string& title, const std::string& text) = 0;
+    // A question before something that cannot be undone: question icon, OK and Cancel, with
+    // Cancel the default. A service that cannot ask (a command-line run) answers Cancel, so
+    // nothing is done unasked.
+    virtual MessageBoxAnswer AskOkCancel(const std::string& /*title*/, const std::string& /*text*/)
+    {
+        return MessageBoxAnswer::Cancel;
+    }
 };
 
 } // namespace tessaron

@@ -23,4 +23,12 @@ void QtMessageBox::ShowCriticalOk(const std::string& title, const std::string& t
     box.exec();
 }
 
+MessageBoxAnswer QtMessageBox::AskOkCancel(const std::string& title, const std::string& text)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Ok | QMessageBox::Cancel, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok ? MessageBoxAnswer::Ok : MessageBoxAnswer::Cancel;
+}
+
 } // namespace tessaron

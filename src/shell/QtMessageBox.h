@@ -9,6 +9,7 @@ public:
     void Beep() override;
     MessageBoxAnswer ShowCriticalOkCancel(const std::string& title, const std::string& text) override;
     void ShowCriticalOk(const std::string& title, const std::string& text) override;
+    MessageBoxAnswer AskOkCancel(const std::string& title, const std::string& text) override;
 };
 
 } // namespace tessaron

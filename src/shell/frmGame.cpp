@@ -31,6 +31,9 @@ frmGame::frmGame(const Locale& texts, ErrorReport& errors, QWidget* owner, std::
         lblTitle_[step]->setObjectName(QStringLiteral("lblTitle_%1").arg(step));
         lblCount_[step] = new QLabel(this);
         lblCount_[step]->setObjectName(QStringLiteral("lblCount_%1").arg(step));
+        // Named once, so the hundreds of counts a build shows raise no name changes; the
+        // board announces the finished deal.
+        lblCount_[step]->setAccessibleName(lblTitle_[step]->text());
         lblCount_[step]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         lblCount_[step]->setFixedSize(countSize);
         layout->addWidget(lblTitle_[step], step, 0);

@@ -8,8 +8,16 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
+
+#include <algorithm>
+#include <set>
 
 namespace tessaron {
 
@@ -27,12 +35,45 @@ constexpr int PairRemovedText = 822;
 constexpr int PairPutBackText = 823;
 constexpr int TileLiftedText = 824;
 constexpr int GameWonText = 825;
+constexpr int SaidTilePutBackText = 830;
+constexpr int SaidRestartedText = 831;
+constexpr int SaidSelectedText = 832;
+constexpr int SaidDeselectedText = 833;
+constexpr int SaidRefusedText = 834;
+constexpr int SaidHintText = 835;
+constexpr int SaidBoardEndText = 836;
 
-QString Filled(const QString& pattern, int value)
+const QString AnnouncerName = QStringLiteral("BoardAnnouncement");
+
+QString Filled(const QString& pattern, const QStringList& values)
 {
-    return QString::fromStdString(
-        ReplaceSubString(pattern.toStdString(), "^0", std::to_string(value)));
+    std::string text = pattern.toStdString();
+    for (qsizetype n = 0; n < values.size(); ++n)
+        text = ReplaceSubString(text, "^" + std::to_string(n), values[n].toStdString());
+    return QString::fromStdString(text);
 }
+
+QString Filled(const QString& pattern, int value) { return Filled(pattern, {QString::number(value)}); }
+
+// Numbers the distinct values from 1 up: value -> its number.
+std::vector<int> Ranks(const std::set<int>& values)
+{
+    std::vector<int> ranks(values.empty() ? 0 : std::size_t(*values.rbegin()) + 1, 0);
+    int rank = 0;
+    for (int value : values) ranks[std::size_t(value)] = ++rank;
+    return ranks;
+}
+
+// The board's notification: a reader speaks it each time it is shown.
+class NotificationAccessible final : public QAccessibleWidget {
+public:
+    explicit NotificationAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::Notification) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
 
 class TileAccessible final : public QAccessibleWidget {
 public:
@@ -57,7 +98,9 @@ public:
         state.focusable = true;
         state.selected = speech_->IsSelected(tile);
         state.focused = speech_->IsFocused(tile);
-        state.disabled = state.disabled || speech_->IsLocked(tile);
+        // A tile off the board is neither there nor usable.
+        state.disabled = state.disabled || speech_->IsLocked(tile) || !speech_->IsPresent(tile);
+        state.invisible = state.invisible || !speech_->IsPresent(tile);
         return state;
     }
 
@@ -83,15 +126,22 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (speech_ && kind == QAccessible::Name) return speech_->BoardName();
-        if (speech_ && kind == QAccessible::Value) return speech_->Announcement();
         return QAccessibleWidget::text(kind);
+    }
+
+    // Only one object has the focus: the ringed tile when there is one, else the board.
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (speech_ && state.focused && focusChild() != nullptr) state.focused = false;
+        return state;
     }
 
     // The reader's focus is the tile with the ring.
     QAccessibleInterface* focusChild() const override
     {
         if (speech_)
-            for (auto* tile : widget()->findChildren<TilePicture*>(QString(), Qt::FindDirectChildrenOnly))
+                for (auto* tile : widget()->findChildren<TilePicture*>(QString(), Qt::FindDirectChildrenOnly))
                 if (speech_->IsFocused(tile->Tile())) return QAccessible::queryAccessibleInterface(tile);
         return QAccessibleWidget::focusChild();
     }
@@ -107,6 +157,8 @@ BoardSpeech* SpeechOf(QWidget* surface)
 
 QAccessibleInterface* BoardAccessibleFactory(const QString& className, QObject* object)
 {
+    if (auto* label = qobject_cast<QLabel*>(object); label && label->objectName() == AnnouncerName)
+        return new NotificationAccessible(label);
     if (auto* tile = qobject_cast<TilePicture*>(object)) {
         BoardSpeech* speech = SpeechOf(tile->parentWidget());
         return speech ? new TileAccessible(tile, speech) : nullptr;
@@ -132,6 +184,17 @@ BoardSpeech::BoardSpeech(const Play& play, const BoardGeometry& geometry, const 
       surface_(surface)
 {
     setObjectName(QStringLiteral("BoardSpeech"));
+    // Shown, so a reader speaks them, yet of no size: the sighted player sees the board's
+    // own labels and banners instead.
+    for (QLabel*& announcer : announcers_) {
+        announcer = new QLabel(surface);
+        announcer->setObjectName(AnnouncerName);
+        announcer->setGeometry(0, 0, 0, 0);
+        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        announcer->hide();
+    }
+    surface->installEventFilter(this);
+    surface->window()->installEventFilter(this);
 }
 
 QString BoardSpeech::Text(int number) const
@@ -156,13 +219,23 @@ QString BoardSpeech::TileName(std::int32_t tile) const
 QString BoardSpeech::TilePlace(std::int32_t tile) const
 {
     if (tile < 1 || tile > geometry_.PositionCount()) return {};
+    if (rowOf_.empty()) {
+        std::set<int> rows;
+        std::set<int> columns;
+        for (std::int32_t position = 1; position <= geometry_.PositionCount(); ++position) {
+            rows.insert(geometry_.Location(position).Y);
+            columns.insert(geometry_.Location(position).X);
+        }
+        auto& self = const_cast<BoardSpeech&>(*this);
+        self.rowOf_ = Ranks(rows);
+        self.columnOf_ = Ranks(columns);
+    }
     const TileLocation& place = geometry_.Location(tile);
-    std::string text = texts_.LoadLocaleString(PlaceText);
-    text = ReplaceSubString(text, "^0", std::to_string(place.Layer + 1));
-    text = ReplaceSubString(text, "^1", std::to_string(place.X / 2 + 1));
-    text = ReplaceSubString(text, "^2", std::to_string(place.Y / 2 + 1));
-    return QString::fromStdString(text);
+    return Filled(Text(PlaceText), {QString::number(place.Layer + 1), QString::number(columnOf_.at(place.X)),
+                                    QString::number(rowOf_.at(place.Y))});
 }
+
+bool BoardSpeech::IsPresent(std::int32_t tile) const { return play_.IsPresent(tile); }
 
 bool BoardSpeech::IsSelected(std::int32_t tile) const
 {
@@ -173,26 +246,117 @@ bool BoardSpeech::IsLocked(std::int32_t tile) const { return play_.IsPresent(til
 
 bool BoardSpeech::IsFocused(std::int32_t tile) const { return tile != 0 && tile == focusedTile_(); }
 
-void BoardSpeech::AnnounceChange(std::int32_t removedBefore, const TileArray& facesBefore, const QString& deadEndText)
+QString BoardSpeech::Announcement() const { return lastSaid_; }
+
+BoardMoment BoardSpeech::Moment() const
 {
-    if (play_.TileFaces() != facesBefore) return;
+    return {play_.RemovedCount(), play_.TileFaces(), play_.SelectedTile1(), play_.SelectedTile2()};
+}
+
+void BoardSpeech::AnnounceChange(const BoardMoment& before, const QString& deadEndText, const QString& dealText)
+{
+    if (play_.TileFaces() != before.Faces) {
+        if (!dealText.isEmpty()) Say(dealText);
+        return;
+    }
     const std::int32_t removed = play_.RemovedCount();
     const std::int32_t tilesLeft = TileCount - removed;
     QString said;
-    if (removed == removedBefore + 2)
+    if (removed == before.Removed + 2)
         said = Filled(Text(PairRemovedText), tilesLeft);
-    else if (removed == removedBefore - 2)
+    else if (removed == before.Removed - 2)
         said = Filled(Text(PairPutBackText), tilesLeft);
-    else if (removed == removedBefore + 1)
+    else if (removed == before.Removed + 1)
         said = Text(TileLiftedText);
-    if (said.isEmpty()) return;
-    if (play_.GameWon()) said += QStringLiteral(". ") + Text(GameWonText);
-    if (!deadEndText.isEmpty()) said += QStringLiteral(". ") + deadEndText;
-    announcement_ = said;
-    QAccessibleValueChangeEvent changed(surface_, said);
-    QAccessible::updateAccessibility(&changed);
-    QAccessibleEvent alert(surface_, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    else if (removed == before.Removed - 1)
+        said = Filled(Text(SaidTilePutBackText), tilesLeft);
+    else if (removed == 0 && before.Removed > 0)
+        said = Filled(Text(SaidRestartedText), tilesLeft);
+    if (!said.isEmpty()) {
+        if (play_.GameWon()) said += QStringLiteral(". ") + Text(GameWonText);
+        if (!deadEndText.isEmpty()) said += QStringLiteral(". ") + deadEndText;
+        Say(said);
+        return;
+    }
+    // The same pairs: what changed is the selection.
+    const std::int32_t now[] = {play_.SelectedTile1(), play_.SelectedTile2()};
+    const std::int32_t was[] = {before.Selected1, before.Selected2};
+    QStringList parts;
+    for (std::int32_t tile : was)
+        if (tile != 0 && std::find(std::begin(now), std::end(now), tile) == std::end(now))
+            parts << Filled(Text(SaidDeselectedText), {TileName(tile)});
+    for (std::int32_t tile : now)
+        if (tile != 0 && std::find(std::begin(was), std::end(was), tile) == std::end(was))
+            parts << Filled(Text(SaidSelectedText), {TileName(tile)});
+    if (!parts.isEmpty()) Say(parts.join(QStringLiteral(", ")));
+}
+
+void BoardSpeech::AnnounceRefused(std::int32_t tile) { Say(Filled(Text(SaidRefusedText), {TileName(tile)})); }
+
+void BoardSpeech::AnnounceHint(std::int32_t first, std::int32_t second)
+{
+    Say(Filled(Text(SaidHintText), {TileName(first), TilePlace(first), TileName(second), TilePlace(second)}));
+}
+
+void BoardSpeech::AnnounceBoardEnd() { Say(Text(SaidBoardEndText)); }
+
+void BoardSpeech::Say(const QString& text, bool afterOthers)
+{
+    // What one operation gives is spoken as one text: a reader reads the notification's text
+    // when it hears of the showing, by which time a second showing would have replaced it.
+    if (pending_.isEmpty() && trailing_.isEmpty()) QTimer::singleShot(0, this, &BoardSpeech::SayPending);
+    (afterOthers ? trailing_ : pending_) << text;
+}
+
+void BoardSpeech::SayPending()
+{
+    const QString text = (pending_ + trailing_).join(QStringLiteral(". "));
+    pending_.clear();
+    trailing_.clear();
+    if (text.isEmpty()) return;
+    // Each showing is one announcement. A reader asks for the text when it comes to the
+    // event, so the notifications take turns: a text stays until a few more were said.
+    QLabel* announcer = announcers_[nextAnnouncer_];
+    nextAnnouncer_ = (nextAnnouncer_ + 1) % announcers_.size();
+    announcer->hide();
+    announcer->setText(text);
+    announcer->show();
+    lastSaid_ = text;
+}
+
+QWidget* BoardSpeech::RingedTile() const
+{
+    const std::int32_t tile = focusedTile_();
+    if (tile == 0) return nullptr;
+    for (auto* picture : surface_->findChildren<TilePicture*>(QString(), Qt::FindDirectChildrenOnly))
+        if (picture->Tile() == tile) return picture;
+    return nullptr;
+}
+
+bool BoardSpeech::eventFilter(QObject* watched, QEvent* event)
+{
+    // The board takes the focus back after a dialog, and is given it again (Qt then tells the
+    // reader of the board) while one menu closes and the next opens. Once Qt has told the
+    // reader of the board alone, the reader is told of the menu item chosen or the ringed tile.
+    const bool focusBack = (watched == surface_ && (event->type() == QEvent::FocusIn ||
+                                                    event->type() == QEvent::FocusAboutToChange)) ||
+                           (watched == surface_->window() && event->type() == QEvent::WindowActivate);
+    if (focusBack && QAccessible::isActive()) QTimer::singleShot(0, this, &BoardSpeech::RestoreReaderFocus);
+    return QObject::eventFilter(watched, event);
+}
+
+void BoardSpeech::RestoreReaderFocus()
+{
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+        if (QAction* item = menu->activeAction()) {
+            QAccessibleEvent focus(menu, QAccessible::Focus);
+            focus.setChild(int(menu->actions().indexOf(item)));
+            QAccessible::updateAccessibility(&focus);
+        }
+        return;
+    }
+    if (QApplication::focusWidget() != surface_) return;
+    if (QWidget* tile = RingedTile()) FocusMoved(tile);
 }
 
 void BoardSpeech::FocusMoved(QWidget* tilePicture)
@@ -205,12 +369,9 @@ void BoardSpeech::LanguageChanged()
 {
     QAccessibleEvent renamed(surface_, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
-    if (const std::int32_t tile = focusedTile_()) {
-        for (auto* picture : surface_->findChildren<TilePicture*>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (picture->Tile() != tile) continue;
-            QAccessibleEvent tileRenamed(picture, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&tileRenamed);
-        }
+    if (QWidget* tile = RingedTile()) {
+        QAccessibleEvent tileRenamed(tile, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&tileRenamed);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "window/BoardCommands.h"
 
 #include "shell/Locale.h"
+#include "window/MenuMnemonics.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -65,9 +66,9 @@ constexpr CommandRow CommandRows[] = {
 std::span<const MenuRow> BoardMenuRows() { return MenuRows; }
 std::span<const CommandRow> BoardCommandRows() { return CommandRows; }
 
-BoardCommands::BoardCommands(QMainWindow& window, const QWidget& buttonsIn)
+BoardCommands::BoardCommands(QMainWindow& window, const QWidget& buttonsIn) : bar_(window.menuBar())
 {
-    QMenuBar* bar = window.menuBar();
+    QMenuBar* bar = bar_;
     auto makeMenu = [this](BoardMenu menu, QMenu* created) {
         const MenuRow& row = MenuRows[std::size_t(menu)];
         created->setObjectName(QString::fromLatin1(row.Name));
@@ -141,6 +142,7 @@ void BoardCommands::SetupLocale(const Locale& texts)
             button->setAccessibleName(button->toolTip());
         }
     }
+    AssignMnemonics(bar_);
 }
 
 void BoardCommands::EnableCommands(const CommandAvailability& available)

@@ -16,6 +16,7 @@
 class QAction;
 class QMainWindow;
 class QMenu;
+class QMenuBar;
 class QPushButton;
 class QWidget;
 
@@ -67,7 +68,8 @@ public:
     QMenu* Menu(BoardMenu menu) const { return menus_[std::size_t(menu)]; }
     void SetChecked(const char* name, bool checked);
 
-    // Every caption, title, tip and button name in the current language.
+    // Every caption, title, tip and button name in the current language, and the menus'
+    // mnemonics for them.
     void SetupLocale(const Locale& texts);
     // The items and buttons enabled as available says, the default button marked.
     void EnableCommands(const CommandAvailability& available);
@@ -76,6 +78,7 @@ private:
     std::size_t RowOf(const char* name) const;
     void PressDefaultButton();
 
+    QMenuBar* bar_;
     std::array<QMenu*, BoardMenuCount> menus_{};
     std::vector<QAction*> items_;        // by row
     std::vector<QPushButton*> buttons_;  // by row, null where the row has none

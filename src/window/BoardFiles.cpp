@@ -56,9 +56,9 @@ void BoardFiles::SetupLocale()
     fileInvalidText_ = texts.LoadLocaleString(283);
 }
 
-void BoardFiles::LoadGame()
+void BoardFiles::LoadGame(const std::function<void(const std::function<void()>&)>& run)
 {
-    Guarded(services_.Errors, BoardObject, "mnuFileLoadGame_Click", [this] {
+    Guarded(services_.Errors, BoardObject, "mnuFileLoadGame_Click", [&] {
         FileDialogRequest request;
         request.Title = fileOpenTitle_;
         request.Filter = fileDialogFilter_;
@@ -68,7 +68,7 @@ void BoardFiles::LoadGame()
         const std::optional<FileDialogChoice> choice = services_.FileDialog.Show(&owner_, request);
         if (!choice) return;  // cancelled: nothing happens, nothing is stored
         services_.Settings.SaveRegistryString("Board", "PathGameOpen", choice->FileName, "");
-        GameFileLoad(choice->FileName, GameFileOrigin(choice->FileTitle));
+        run([&] { GameFileLoad(choice->FileName, GameFileOrigin(choice->FileTitle)); });
     });
 }
 

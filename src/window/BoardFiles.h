@@ -3,6 +3,7 @@
 // game file. The bytes are decoded and encoded by the core; a rejected file changes nothing.
 #include "shell/Services.h"
 
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -17,8 +18,9 @@ public:
 
     // The dialogs' titles, filter and messages in the current language.
     void SetupLocale();
-    // Asks for a file and starts the deal it holds (Load game...).
-    void LoadGame();
+    // Asks for a file and starts the deal it holds (Load game...); the reading and the start
+    // run through run, as the player's other operations do.
+    void LoadGame(const std::function<void(const std::function<void()>&)>& run);
     // Asks for a file and writes the deal on the board to it (Save game...).
     void SaveGame();
 

@@ -2,8 +2,12 @@
 
 #include "shell/Services.h"
 #include "shell/TextTools.h"
+#include "window/BoardAccessibility.h"
 #include "window/BoardCompanions.h"
+#include "window/BoardKeyboard.h"
 #include "window/BoardLabel.h"
+
+#include <QAccessible>
 
 #include <chrono>
 #include <string>
@@ -54,7 +58,11 @@ void BoardHints::SetupLocale()
     wiring_.GameLost.SetCaption(QString::fromStdString(wiring_.Shared.Texts.LoadLocaleString(GameLostText)));
 }
 
-void BoardHints::ShowGameLost(bool shown) { wiring_.GameLost.setVisible(shown); }
+void BoardHints::ShowGameLost(bool shown)
+{
+    if (shown && !wiring_.GameLost.isVisible()) wiring_.Speech.Say(wiring_.GameLost.text(), true);
+    wiring_.GameLost.setVisible(shown);
+}
 
 void BoardHints::ShowHint(std::int32_t first, std::int32_t second)
 {
@@ -63,6 +71,10 @@ void BoardHints::ShowHint(std::int32_t first, std::int32_t second)
         wiring_.Model.CountHint();
         wiring_.Model.SelectPair(first, second);
     });
+    // The ring goes to the pair, the reader hears both tiles; a reader shows the ring.
+    if (wiring_.Model.SelectedTile1() != first) return;
+    wiring_.Keyboard.SetKeyboardFocus(first, wiring_.Keyboard.FocusShown() || QAccessible::isActive());
+    wiring_.Speech.AnnounceHint(first, second);
 }
 
 void BoardHints::ShowNoHint(const PositionAnswer& answer)

@@ -12,7 +12,9 @@ class QWidget;
 namespace tessaron {
 
 class BoardCompanions;
+class BoardKeyboard;
 class BoardLabel;
+class BoardSpeech;
 struct Services;
 
 struct HintWiring {
@@ -24,7 +26,9 @@ struct HintWiring {
     // Solves positions; null gives a worker thread.
     PositionSolver* Solver;
     BoardLabel& GameLost;
-    // Runs a model operation as the player's commands run.
+    BoardSpeech& Speech;
+    BoardKeyboard& Keyboard;
+    // Runs a model operation as the player's commands run (the hint says itself).
     std::function<void(const std::function<void()>&)> Forward;
 };
 

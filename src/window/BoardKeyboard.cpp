@@ -43,7 +43,9 @@ void BoardKeyboard::MoveKeyboardFocus(FocusDirection direction)
         SetKeyboardFocus(focusTile_, true);
         return;
     }
-    SetKeyboardFocus(NextFocusTile(geometry_, FocusTiles(), focusTile_, direction), true);
+    const std::int32_t next = NextFocusTile(geometry_, FocusTiles(), focusTile_, direction);
+    if (next == focusTile_) speech_.AnnounceBoardEnd();
+    SetKeyboardFocus(next, true);
 }
 
 void BoardKeyboard::SelectFocusedTile()

@@ -42,11 +42,12 @@ public:
     // After a change of position: the focus moves to a free tile nearby when its tile left
     // play or became locked.
     void KeepKeyboardFocus();
+    // The ring goes to this tile; shown says whether it shows.
+    void SetKeyboardFocus(std::int32_t tile, bool shown);
 
 private:
     void MoveKeyboardFocus(FocusDirection direction);
     void SelectFocusedTile();
-    void SetKeyboardFocus(std::int32_t tile, bool shown);
     // The tiles the focus may rest on: the free ones, in peek mode every tile in play.
     TilePresence FocusTiles() const;
 

@@ -37,16 +37,23 @@ private:
 };
 } // namespace
 
-void frmBoard::Forward(const std::function<void()>& operation)
+void frmBoard::Forward(const std::function<void()>& operation, bool announce)
 {
     // While a deal is built the board waits; only the progress window's Cancel acts.
     if (building_) return;
-    const PositionBefore before{play_->RemovedCount(), play_->TileFaces()};
+    const BoardMoment before = speech_->Moment();
     operation();
-    PositionChanged(&before);
+    PositionChanged(announce ? &before : nullptr);
 }
 
-void frmBoard::PositionChanged(const PositionBefore* before)
+void frmBoard::SelectByPlayer(std::int32_t tile)
+{
+    bool accepted = true;
+    Forward([this, tile, &accepted] { accepted = play_->SelectTile(tile); });
+    if (!accepted && !building_) speech_->AnnounceRefused(tile);
+}
+
+void frmBoard::PositionChanged(const BoardMoment* before)
 {
     EnableCommands();
     Guarded(services_.Errors, BoardObject, "PositionChanged", [this] {
@@ -55,7 +62,8 @@ void frmBoard::PositionChanged(const PositionBefore* before)
     });
     if (!before) return;
     const BoardLabel* deadEnd = controls_.NoMovePossible();
-    speech_->AnnounceChange(before->Removed, before->Faces, deadEnd->isVisible() ? deadEnd->text() : QString());
+    speech_->AnnounceChange(*before, deadEnd->isVisible() ? deadEnd->text() : QString(),
+                            controls_.GameOrigin()->text() + QStringLiteral(", ") + controls_.TilesLeft()->text());
 }
 
 void frmBoard::EnableCommands()
@@ -68,7 +76,7 @@ void frmBoard::imgTile_Click(std::int32_t tile)
 {
     clickedTile_ = tile;
     keyboard_->TileClicked(tile);
-    Forward([this, tile] { play_->SelectTile(tile); });
+    SelectByPlayer(tile);
 }
 
 void frmBoard::imgTile_DblClick(std::int32_t tile)

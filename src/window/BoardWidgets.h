@@ -37,6 +37,8 @@ public:
     BoardWidgets(QWidget* window, std::function<void()> pressed, QThreadPool* workers);
     ~BoardWidgets();
 
+    // A control made elsewhere on the surface, placed here with all the others.
+    void AddControl(QWidget* control, const QRectF& units) { places_.Add(control, units); }
     // The tile pictures take their places once the layout is built.
     void PlaceTiles(const BoardGeometry& geometry);
     // From now on a new resolution is decoded off the window's thread (before the window is

@@ -12,6 +12,7 @@
 #include "window/TilePicture.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -52,19 +53,21 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
     speech_ = new BoardSpeech(*play_, geometry_, services_.Texts,
                               [this] { return keyboard_ && keyboard_->FocusShown() ? keyboard_->FocusTile() : 0; },
                               surface);
+    // Of no size at every scale: a reader speaks them, the sighted player sees the labels.
+    for (QLabel* announcer : speech_->Announcers()) controls_.AddControl(announcer, QRectF());
     InstallBoardAccessibility();
 
     commands_ = std::make_unique<BoardCommands>(*this, *surface);
     keyboard_ = std::make_unique<BoardKeyboard>(
         *this, controls_, geometry_, *play_, *speech_,
         KeyboardActions{[this] { return building_; },
-                        [this](std::int32_t tile) { Forward([this, tile] { play_->SelectTile(tile); }); },
+                        [this](std::int32_t tile) { SelectByPlayer(tile); },
                         [this] { Forward([this] { play_->ResetSelection(); }); },
                         [this] { menuBar()->setActiveAction(commands_->Menu(BoardMenu::File)->menuAction()); }});
     files_ = std::make_unique<BoardFiles>(services_, *play_, *this);
-    hints_ = std::make_unique<BoardHints>(HintWiring{services_, companions_, *this, *play_, geometry_, options_.Solver,
-                                                     *controls_.GameLost(),
-                                                     [this](const std::function<void()>& operation) { Forward(operation); }});
+    hints_ = std::make_unique<BoardHints>(HintWiring{
+        services_, companions_, *this, *play_, geometry_, options_.Solver, *controls_.GameLost(), *speech_, *keyboard_,
+        [this](const std::function<void()>& operation) { Forward(operation, false); }});
     ConnectCommands();
     Form_Load();
 }
@@ -108,9 +111,10 @@ void frmBoard::ConnectCommands()
     // The Game menu's move items press these buttons (see the commands table).
     BoardCommands& commands = *commands_;
     commands.On("mnuFileNewGame", [this] { Forward([this] { play_->NewGame(); }); });
+    // The new deal goes through Forward, so it is announced.
     commands.On("mnuFileLoadGame", [this] {
         if (building_) return;
-        files_->LoadGame();
+        files_->LoadGame([this](const std::function<void()>& load) { Forward(load); });
         PositionChanged();
     });
     commands.On("mnuFileSaveGame", [this] {
@@ -121,10 +125,13 @@ void frmBoard::ConnectCommands()
     commands.On("mnuGameRestartGame", [this] { Forward([this] { play_->RestartGame(); }); });
     // Its cost is charged when the answer is shown: a hint dropped because the player moved
     // first costs nothing.
+    // The hint says itself when it comes, at once or later.
     commands.On("mnuGameHint", [this] {
-        Forward([this] {
-            if (play_->AvailableCommands().Hint) hints_->RequestHint();
-        });
+        Forward(
+            [this] {
+                if (play_->AvailableCommands().Hint) hints_->RequestHint();
+            },
+            false);
     });
     commands.On("mnuOptionTimingActive", [this] { mnuOptionTimingActive_Click(); });
     commands.On("mnuOptionWarnLost", [this] { commands_->SetChecked("mnuOptionWarnLost", hints_->ToggleWarnLost()); });

@@ -15,6 +15,7 @@
 #include "board/GameCreator.h"
 #include "board/Play.h"
 #include "shell/Services.h"
+#include "window/BoardAccessibility.h"
 #include "window/BoardClock.h"
 #include "window/BoardCompanions.h"
 #include "window/BoardWidgets.h"
@@ -34,7 +35,6 @@ class BoardCommands;
 class BoardFiles;
 class BoardHints;
 class BoardKeyboard;
-class BoardSpeech;
 class PositionSolver;
 
 struct BoardOptions {
@@ -86,15 +86,14 @@ private:
     void SoundStop();
 
     // BoardPlay.cpp: the player's commands forwarded to the model, and what follows them.
-    // Runs a model operation unless a deal is being built, then PositionChanged.
-    void Forward(const std::function<void()>& operation);
-    // After anything that may have changed the position: the commands enabled, the solver,
-    // the keyboard focus and (given what was before) the speech told.
-    struct PositionBefore {
-        std::int32_t Removed;
-        TileArray Faces;
-    };
-    void PositionChanged(const PositionBefore* before = nullptr);
+    // Runs a model operation unless a deal is being built, then PositionChanged; a screen
+    // reader is told what changed unless the caller says it itself.
+    void Forward(const std::function<void()>& operation, bool announce = true);
+    // A click or Space on a tile; a refusal is spoken.
+    void SelectByPlayer(std::int32_t tile);
+    // After anything that may have changed the position: the commands enabled, the solver
+    // and the keyboard focus told, and the speech given what the board held before.
+    void PositionChanged(const BoardMoment* before = nullptr);
     void EnableCommands();
     void imgTile_Click(std::int32_t tile);
     void imgTile_DblClick(std::int32_t tile);

@@ -43,7 +43,7 @@ TEST(NumberedDeals, RecordsAndBandsArePinned)
         {"classic", 1, R"deal(<5:B-%@;,7/(?B74$.!"(*+J0.");=*:<I0?1%?A#33-FB6,!&@$#%'/25;(+60A9&4#'>0EC$61!=!&1#$6-78(392>@->+A")1/):,*<98+8>D%'84AH.3';=:9G,)5</2="*7@24&.B?5)deal", 25, DealBand::Hard},
         {"classic", 12345, R"deal(A?'.J579-?03--3/,9%,7A:.6F,7,*6<&4'&3#=00"<%#G(I)B5(>@:+=8H/!";2/+<9!A8&31296("*+>'(=&@8B1.4:."6+$*CAB14#)2!$7E@/*='>$-$D)!8@;:%5#)<;5%>2;B104??)deal", 61, DealBand::Medium},
         {"classic", 2147483647, R"deal(.#'0'+&@.;/%6(;@'&*)<5*+=J!6*$.05!5"/?A;243#*->I8:4GD,;---+)A%9>,776#5)4("(4137:1$%.+@'/BB2">8<9,9E0C7618&!$BB$=&@322"!#3,?801==?::(F9>A?%HA<</))deal", 72, DealBand::Medium},
-        {"open-plain", 7, R"deal(&13@&?'>4+,(#%$980;.I)1,B2/=B!4/.-'H28(*-.!:*>8!>=GF5J9()7,23"7?4A95"7<3"'+66;?=!%()*92%"D$C/5$:3@)1+>#B#5:.E*A,=?06@<&;+&%A/A:-#$B<47'-108<@60;)deal", 1, DealBand::Expert},
+        {"open-plain", 7, R"deal(&13@&?'>4+,(#%$980;.I)1,B2/=B!4/.-'H28(*-.!:*>8!>=GF5J9()7,23"7?4A95"7<3"'+66;?=!%()*92%"D$C/5$:3@)1+>#B#5:.E*A,=?06@<&;+&%A/A:-#$B<47'-108<@60;)deal", 1, DealBand::Hard},
     };
     SilentBuild silent;
     for (const Case& c : cases) {
@@ -53,7 +53,7 @@ TEST(NumberedDeals, RecordsAndBandsArePinned)
         TileArray faces{};
         CreateNumberedDeal(board.Geometry, layout->Key, c.Number, faces, silent, false, board.Report.Errors);
         EXPECT_EQ(ConvertTilesToString(faces, board.Report.Errors), c.Record) << c.Layout << " " << c.Number;
-        const DealRating rating = RateDeal(board.Geometry, faces);
+        const DealRating rating = RateDeal(board.Geometry, c.Layout, faces);
         EXPECT_EQ(rating.Wins, c.Wins) << c.Layout << " " << c.Number;
         EXPECT_EQ(rating.Band, c.Band) << c.Layout << " " << c.Number;
     }
@@ -152,7 +152,7 @@ TEST(DifficultyBands, BandsHoldAQuarterEachAndMatchIndependentPlay)
     for (std::int32_t number = 500001; number < 500001 + Deals; ++number) {
         TileArray faces{};
         CreateNumberedDeal(board.Geometry, ClassicLayoutKey, number, faces, silent, false, board.Report.Errors);
-        const std::size_t band = std::size_t(RateDeal(board.Geometry, faces).Band);
+        const std::size_t band = std::size_t(RateDeal(board.Geometry, ClassicLayoutKey, faces).Band);
         ++deals[band];
         independentWins[band] += RandomPlayerWinCount(board.Geometry, faces, 128, 0xABCDEF00ULL + number);
     }
@@ -163,6 +163,29 @@ TEST(DifficultyBands, BandsHoldAQuarterEachAndMatchIndependentPlay)
     const double easyRate = double(independentWins[0]) / deals[0];
     const double expertRate = double(independentWins[3]) / deals[3];
     EXPECT_GE(easyRate, 3 * expertRate);
+}
+
+// Each built-in layout has thresholds of its own, so its bands hold about a quarter of its
+// deals each (here deals its calibration never saw); a player's layout is rated like the
+// classic one.
+TEST(DifficultyBands, EveryBuiltInLayoutHasItsOwnQuarters)
+{
+    SilentBuild silent;
+    constexpr std::int32_t Deals = 40;
+    EXPECT_EQ(LayoutBandThresholds("a-players-own"), ClassicBandThresholds);
+    for (const Layout& layout : Catalog().Layouts()) {
+        LayoutBoard board(layout);
+        std::array<std::int32_t, DealBandCount> deals{};
+        for (std::int32_t number = 700001; number < 700001 + Deals; ++number) {
+            TileArray faces{};
+            CreateNumberedDeal(board.Geometry, layout.Key, number, faces, silent, false, board.Report.Errors);
+            ++deals[std::size_t(RateDeal(board.Geometry, layout.Key, faces).Band)];
+        }
+        for (std::size_t band = 0; band < deals.size(); ++band) {
+            EXPECT_GE(deals[band], 3) << layout.Key << " " << DealBandKey(DealBand(band));
+            EXPECT_LE(deals[band], 19) << layout.Key << " " << DealBandKey(DealBand(band));
+        }
+    }
 }
 
 // A deal of a band is the first number from the start that has it (2147483647 is followed
@@ -183,7 +206,7 @@ TEST(DifficultyBands, SearchTakesTheFirstNumberOfTheBand)
         SilentBuild silent;
         CreateNumberedDeal(board.Geometry, ClassicLayoutKey, deal->Number, faces, silent, false, board.Report.Errors);
         EXPECT_EQ(faces, deal->Faces);
-        EXPECT_EQ(RateDeal(board.Geometry, faces).Band, band);
+        EXPECT_EQ(RateDeal(board.Geometry, ClassicLayoutKey, faces).Band, band);
         EXPECT_EQ(DealBandFromKey(DealBandKey(band)), band);
     }
     EXPECT_FALSE(FindDealOfBand(board.Geometry, ClassicLayoutKey, DealBand::Easy, LastDealNumber,

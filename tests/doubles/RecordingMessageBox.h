@@ -7,13 +7,14 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tessaron {
 
 class RecordingMessageBox final : public MessageBoxService {
 public:
-    enum class Kind { CriticalOkCancel, CriticalOk };
+    enum class Kind { CriticalOkCancel, CriticalOk, Question };
     struct Shown {
         Kind BoxKind;
         std::string Title;
@@ -24,7 +25,15 @@ public:
 
     MessageBoxAnswer ShowCriticalOkCancel(const std::string& title, const std::string& text) override
     {
-        Boxes.push_back({Kind::CriticalOkCancel, title, text});
+        return Answer({Kind::CriticalOkCancel, title, text});
+    }
+    MessageBoxAnswer AskOkCancel(const std::string& title, const std::string& text) override
+    {
+        return Answer({Kind::Question, title, text});
+    }
+    MessageBoxAnswer Answer(Shown shown)
+    {
+        Boxes.push_back(std::move(shown));
         if (Answers.empty()) return MessageBoxAnswer::Ok;
         const MessageBoxAnswer answer = Answers.front();
         Answers.pop_front();
@@ -36,7 +45,7 @@ public:
         Boxes.push_back({Kind::CriticalOk, title, text});
     }
 
-    // Answers of the OK/Cancel boxes in order; OK once they run out.
+    // Answers of the OK/Cancel boxes and questions in order; OK once they run out.
     std::deque<MessageBoxAnswer> Answers;
     std::vector<Shown> Boxes;
     int Beeps = 0;

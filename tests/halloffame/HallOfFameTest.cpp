@@ -1,5 +1,8 @@
 #include "HallOfFameTestKit.h"
 
+#include "shell/QtSettingsStore.h"
+
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -186,6 +189,48 @@ TEST(HallOfFameStorage, ListEndsAtTheFirstSlotWithoutATimeThatCanBeStoredAgain)
         list.SaveList(1, 0);
         EXPECT_EQ(services.Store.Count(), 10u) << damaged;  // five values for each entry
     }
+}
+
+// The classic layout keeps the sections it always had; every other layout has a list of its
+// own that the classic one never sees, also in the real store's file, where removing one
+// list's slot leaves the other's alone. Coming back to a layout reads its list again.
+TEST(HallOfFameStorage, EachLayoutKeepsItsOwnListAndTheClassicOneItsKeys)
+{
+    EXPECT_EQ(HallOfFameList::SectionName(1), "HallOfFame\\01");
+    EXPECT_EQ(HallOfFameList::SectionName(10), "HallOfFame\\10");
+    EXPECT_EQ(HallOfFameList::SectionName(7, "stone-ring"), "HallOfFame-stone-ring\\07");
+
+    HallOfFameServices services;
+    services.SeedPlayers(3);
+    const auto hallOfFame = services.MakeHallOfFame();
+    ASSERT_EQ(hallOfFame->List().Count(), 3);
+    ASSERT_TRUE(hallOfFame->Select(2));
+    hallOfFame->UseLayout("stone-ring");
+    EXPECT_EQ(hallOfFame->List().Count(), 0);
+    EXPECT_EQ(hallOfFame->SelectedIndex(), 0);  // the selection was one of the old list's
+
+    ScriptedDialogs dialogs;
+    services.Store.Log.clear();
+    hallOfFame->InsertGame(dialogs, Seconds(50), ValidDeal(9), MovesDownward(), SolvedAt);
+    ASSERT_EQ(hallOfFame->List().Count(), 1);
+    ASSERT_FALSE(services.Store.Log.empty());
+    for (const auto& operation : services.Store.Log)
+        EXPECT_TRUE(operation.Section.starts_with("HallOfFame-stone-ring\\")) << operation.Section;
+
+    hallOfFame->UseLayout(ClassicLayoutKey);
+    EXPECT_EQ(hallOfFame->List().Count(), 3);
+    EXPECT_EQ(hallOfFame->List().FindPositionForTiles(services.ConvertDeal(ValidDeal(9))), 0);
+    hallOfFame->UseLayout("stone-ring");
+    EXPECT_EQ(hallOfFame->List().Entry(1).Player, "Anna");
+
+    QTemporaryDir folder;
+    QtSettingsStore file(folder.filePath("Tessaron.ini").toStdString());
+    file.Write("HallOfFame-stone-ring\\01", "Player", "Anna");
+    file.Write("HallOfFame\\01", "Player", "Ben");
+    file.RemoveSection("HallOfFame\\01");
+    QtSettingsStore reread(folder.filePath("Tessaron.ini").toStdString());
+    EXPECT_EQ(reread.Read("HallOfFame-stone-ring\\01", "Player"), "Anna");
+    EXPECT_EQ(reread.Read("HallOfFame\\01", "Player"), std::nullopt);
 }
 
 } // namespace

@@ -104,6 +104,11 @@ void HallOfFameWindows::RowsShowEntriesInRankColoursAndTheSelection()
     QCOMPARE(bench.Find<QLabel>("lblStamp3")->text(), QStringLiteral("03/05/2004 07:08"));
     QCOMPARE(QAccessible::queryAccessibleInterface(bench.Row(3))->text(QAccessible::Name),
              QStringLiteral("3. Player3, 30s, 03/05/2004 07:08"));
+    // A reader meets a named dialog and its entries as items of a list.
+    QCOMPARE(QAccessible::queryAccessibleInterface(bench.window.get())->text(QAccessible::Name), QStringLiteral("Hall of Fame"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(bench.Row(3))->role(), QAccessible::ListItem);
+    QCOMPARE(QAccessible::queryAccessibleInterface(bench.Row(3))->parent()->role(), QAccessible::List);
+    QVERIFY(!QAccessible::queryAccessibleInterface(bench.Row(3))->state().selected);
     QCOMPARE(bench.Find("lblPlayer1")->palette().color(QPalette::WindowText), QColor(255, 128, 0));
     QCOMPARE(bench.Find("lblPlayer5")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     QVERIFY(!bench.Find("shpSelection")->isVisible());

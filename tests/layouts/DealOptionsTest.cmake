@@ -15,7 +15,7 @@ if(NOT code EQUAL 0 OR NOT out STREQUAL expected)
   message(FATAL_ERROR "--print-deal 12345 ended with ${code} and printed '${out}' (${err})")
 endif()
 run_program(--layout open-plain --print-deal 7)
-if(NOT code EQUAL 0 OR NOT out MATCHES "^[!-J]+\texpert\n$")
+if(NOT code EQUAL 0 OR NOT out MATCHES "^[!-J]+\thard\n$")
   message(FATAL_ERROR "--print-deal 7 --layout open-plain ended with ${code} and printed '${out}' (${err})")
 endif()
 

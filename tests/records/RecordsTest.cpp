@@ -1,3 +1,4 @@
+#include "board/LayoutCatalog.h"
 #include "records/DateTimeText.h"
 #include "records/GameFile.h"
 #include "records/GameRecord.h"
@@ -78,6 +79,50 @@ TEST(GameFile, SavedDealLoadsBackIgnoringTrailingBytesAndARejectedFileChangesNot
         EXPECT_FALSE(DecodeGameFile(file, faces));
         EXPECT_EQ(faces, before);
     }
+}
+
+// A classic game stays the 156-byte file byte for byte; another layout's key goes between
+// signature and record, where a reader of the classic form alone sees no valid deal. Each
+// form reads back with its key and length; a damaged key, the classic key spelt out, or a
+// key whose record is cut short is refused as damaged, and a layout this game lacks is
+// named in the refusal.
+TEST(GameFile, EachLayoutReadsBackWithItsKeyAndClassicStaysTheOldFile)
+{
+    RecordingErrorReport report;
+    const TileArray deal = ValidDeal(5);
+    const std::string classic = EncodeGameFile(deal, ClassicLayoutKey, report.Errors);
+    EXPECT_EQ(classic, EncodeGameFile(deal, report.Errors));
+    EXPECT_EQ(classic, std::string(GameFileSignature) + ConvertTilesToString(deal, report.Errors));
+    const std::string ring = EncodeGameFile(deal, "stone-ring", report.Errors);
+    EXPECT_EQ(ring, "TessaronGame{stone-ring}" + classic.substr(12));
+    const std::string longest = EncodeGameFile(deal, std::string(LayoutKeyLimit, 'k'), report.Errors);
+    EXPECT_EQ(longest.size(), GameFileLimit);
+    EXPECT_EQ(EncodeGameFile(deal, "Stone Ring", report.Errors), "");
+
+    const LayoutCatalog catalog;
+    for (const auto& [bytes, key] : {std::pair{classic, "classic"}, {ring, "stone-ring"}, {longest, ""}}) {
+        const GameFileReading reading = ReadGameFile(bytes + "}left over");
+        const auto* read = std::get_if<GameFileDeal>(&reading);
+        ASSERT_TRUE(read) << bytes;
+        EXPECT_EQ(read->Faces, deal);
+        EXPECT_EQ(read->Length, bytes.size());
+        EXPECT_EQ(GameFileRefusalText(reading, catalog), *key ? 0 : 989) << bytes;
+    }
+    TileArray faces = ValidDeal(6);
+    EXPECT_FALSE(DecodeGameFile(ring, faces));  // the classic reader: no valid deal at byte 12
+    EXPECT_EQ(faces, ValidDeal(6));
+
+    const std::string record = classic.substr(12);
+    for (const std::string& damaged :
+         {"TessaronGame{" + record, "TessaronGame{}" + record, "TessaronGame{Ring}" + record,
+          "TessaronGame{classic}" + record, "TessaronGame{" + std::string(33, 'k') + "}" + record,
+          ring.substr(0, ring.size() - 1), "TessaronGame{stone-ring}" + classic}) {
+        const GameFileReading reading = ReadGameFile(damaged);
+        ASSERT_TRUE(std::holds_alternative<GameFileFault>(reading)) << damaged;
+        EXPECT_EQ(std::get<GameFileFault>(reading), GameFileFault::DamagedLayoutKey) << damaged;
+        EXPECT_EQ(GameFileRefusalText(reading, catalog), 988);
+    }
+    EXPECT_EQ(GameFileRefusalText(ReadGameFile("tessaronGame" + record), catalog), 283);
 }
 
 TEST(DateTimeText, TimesRoundTripZeroIsTheEmptyTextAndDamagedTextIsReported)

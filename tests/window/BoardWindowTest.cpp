@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -62,12 +64,26 @@ QString Line(int depth, const QString& text, const QString& shortcut)
     return QString(depth * 2, QLatin1Char(' ')) + text + (shortcut.isEmpty() ? QString() : QStringLiteral("  ") + shortcut);
 }
 
-void AddShown(const QList<QAction*>& items, int depth, QStringList& lines)
+// Each caption as read, without its Alt mnemonic marker. Within one menu every caption with
+// a letter has a mnemonic and no two share one; faults lists those that do not.
+void AddShown(const QList<QAction*>& items, int depth, QStringList& lines, QStringList& faults)
 {
+    QSet<QChar> used;
     for (const QAction* item : items) {
-        lines << Line(depth, item->isSeparator() ? QStringLiteral("-") : item->text(),
+        QString text = item->text();
+        const qsizetype marker = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+        if (!item->isSeparator() && text.contains(QRegularExpression(QStringLiteral("\\w")))) {
+            if (marker < 0)
+                faults << QStringLiteral("no mnemonic: ") + text;
+            else if (used.contains(text[marker + 1].toLower()))
+                faults << QStringLiteral("mnemonic taken: ") + text;
+            else
+                used.insert(text[marker + 1].toLower());
+        }
+        if (marker >= 0) text.remove(marker, 1);
+        lines << Line(depth, item->isSeparator() ? QStringLiteral("-") : text,
                       item->shortcut().toString(QKeySequence::PortableText));
-        if (item->menu()) AddShown(item->menu()->actions(), depth + 1, lines);
+        if (item->menu()) AddShown(item->menu()->actions(), depth + 1, lines, faults);
     }
 }
 
@@ -240,16 +256,17 @@ private slots:
         QCOMPARE(bench.FileDialog.Requests.back().InitialFileName, path);
     }
 
-    // The menu bar as the player reads it in both languages, and the items that open the
-    // companions over the board.
+    // The menu bar as the player reads it in both languages, with Alt mnemonics that never
+    // clash within a menu, and the items that open the companions over the board.
     void MenuBarReadsAsTheTableInEachLanguage()
     {
         BoardBench bench;
         QVERIFY(bench.Open());
         for (const std::int32_t language : {1, 0}) {
             bench.Action(language == 1 ? "mnuOptionLocaleSelect_1" : "mnuOptionLocaleSelect_0")->trigger();
-            QStringList shown, expected;
-            AddShown(bench.Board->menuBar()->actions(), 0, shown);
+            QStringList shown, expected, faults;
+            AddShown(bench.Board->menuBar()->actions(), 0, shown, faults);
+            QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("; "))));
             for (const MenuLine& line : BoardMenuBar) {
                 const char* text = language == 1 && line.German ? line.German : line.English;
                 expected << Line(line.Depth, QString::fromUtf8(text), QString::fromLatin1(line.Shortcut));
