@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 
 namespace tessaron {
 
@@ -9,8 +10,19 @@ bool DeadLock::IsDeadLocked(const TileSet& present, const std::vector<std::vecto
                             const std::vector<std::int32_t>& groupPresent, const std::vector<std::int8_t>& pairing,
                             const std::vector<std::uint8_t>& open, bool again)
 {
+#ifndef NDEBUG
+    assert((!again || (baseClear_ && (present & basePresent_) == present)) &&
+           "again: the position must grow out of the last one tested without it and found clear");
+#endif
     present_ = present;
-    return FindMates(groups, groupPresent, pairing, open, again) || NeverCleared(again);
+    const bool locked = FindMates(groups, groupPresent, pairing, open, again) || NeverCleared(again);
+#ifndef NDEBUG
+    if (!again) {
+        baseClear_ = !locked;
+        basePresent_ = present;
+    }
+#endif
+    return locked;
 }
 
 // Plays as if a tile could leave with any tile it may still be paired with that could leave

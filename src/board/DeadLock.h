@@ -21,9 +21,12 @@ public:
     // groups holds the positions of each group of matching faces, groupPresent how many of
     // them are in play, pairing the pairing settled on for a group of four in play (1 + an
     // index into FourPairings; 0 while open), open the pairings of an open group not ruled
-    // out (bit n for FourPairings[n]). again: the position is the one last tested with again
-    // false and found clearable, but for pairs taken and pairings settled or ruled out since;
-    // the test then starts from what it found there (same answer, sooner).
+    // out (bit n for FourPairings[n]).
+    // again: a shortcut with a precondition the caller must keep. The last test with again
+    // false found its position not dead locked, and this position grew out of that one only
+    // by taking pairs and settling or ruling out pairings (never a tile put back). The test
+    // then starts from what it found there: the same answer, sooner. Debug builds check
+    // what they can of this (no tile put back since).
     bool IsDeadLocked(const TileSet& present, const std::vector<std::vector<std::int32_t>>& groups,
                       const std::vector<std::int32_t>& groupPresent, const std::vector<std::int8_t>& pairing,
                       const std::vector<std::uint8_t>& open, bool again);
@@ -50,6 +53,11 @@ private:
     // With again: how much of that order still holds, up to the first tile of a group
     // whose pairings changed.
     std::int32_t keep_ = 0;
+#ifndef NDEBUG
+    // The position of the last test with again false, while it was found not dead locked.
+    bool baseClear_ = false;
+    TileSet basePresent_;
+#endif
 };
 
 } // namespace tessaron

@@ -59,7 +59,8 @@ std::optional<PositionAnswer> AnswerAfterMoves(const PositionAnswer& earlier, co
         if (after[tile] && !before[tile]) return std::nullopt;
         if (before[tile] && !after[tile]) taken.push_back(tile);
     }
-    if (taken.empty()) return std::nullopt;
+    // Moves take tiles in pairs; an odd count means a peek lifted one.
+    if (taken.empty() || taken.size() % 2 != 0) return std::nullopt;
     if (earlier.Verdict == SolverVerdict::Lost) {
         PositionAnswer lost;
         lost.Verdict = SolverVerdict::Lost;

@@ -49,9 +49,11 @@ PositionAnswer AnswerPosition(const PositionQuestion& question, const PositionSo
 PositionAnswer AnswerPosition(const BoardGeometry& geometry, const PositionQuestion& question,
                               const SolverLimits& limits);
 
-// What an answer for `before` says, without a search, about `after` (same deal, reached by
-// moves): fewer tiles than a lost position is still lost, and taking the first pair of a
-// clearing sequence leaves a winnable position with the rest of it. Nothing otherwise.
+// What an answer for `before` says, without a search, about `after` (same deal): fewer tiles
+// than a lost position, taken by moves, is still lost, and taking the first pair of a
+// clearing sequence leaves a winnable position with the rest of it. Nothing otherwise, and
+// nothing after a peek: a lifted tile leaves an odd number taken, which no moves do, and a
+// position reached by lifting may be clearable where the one before it was not.
 std::optional<PositionAnswer> AnswerAfterMoves(const PositionAnswer& earlier, const TilePresence& before,
                                                const TilePresence& after);
 

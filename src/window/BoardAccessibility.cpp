@@ -163,7 +163,9 @@ QAccessibleInterface* BoardAccessibleFactory(const QString& className, QObject* 
         BoardSpeech* speech = SpeechOf(tile->parentWidget());
         return speech ? new TileAccessible(tile, speech) : nullptr;
     }
-    // The surface is a plain widget that carries the speech as a child.
+    // Qt asks for each class of the object's hierarchy in turn, most derived first. The
+    // surface is answered when its QWidget base is asked for, and told from other widgets
+    // by the speech it carries as a child.
     if (className != QLatin1String("QWidget") || !object->isWidgetType()) return nullptr;
     auto* surface = static_cast<QWidget*>(object);
     BoardSpeech* speech = SpeechOf(surface);

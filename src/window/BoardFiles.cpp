@@ -1,7 +1,6 @@
-// Load game... and Save game...: the file dialogs, reading and writing the 156 bytes.
-// The bytes are decoded and encoded by the core; a rejected file changes nothing.
-#include "window/frmBoard.h"
+#include "window/BoardFiles.h"
 
+#include "board/Play.h"
 #include "records/GameFile.h"
 #include "shell/TextTools.h"
 #include "window/GameFileName.h"
@@ -43,26 +42,37 @@ QByteArray BytesAfterGame(const QString& path)
 }
 } // namespace
 
-void frmBoard::mnuFileLoadGame_Click()
+BoardFiles::BoardFiles(Services& services, Play& play, QWidget& owner)
+    : services_(services), play_(play), owner_(owner)
 {
-    if (building_) return;
-    Guarded(services_.Errors, BoardObject, "mnuFileLoadGame_Click", [this] {
+}
+
+void BoardFiles::SetupLocale()
+{
+    const Locale& texts = services_.Texts;
+    fileDialogFilter_ = ReplaceSubString("^0 (*.tsg)|*.tsg", "^0", texts.LoadLocaleString(280));
+    fileOpenTitle_ = texts.LoadLocaleString(281);
+    fileSaveTitle_ = texts.LoadLocaleString(282);
+    fileInvalidText_ = texts.LoadLocaleString(283);
+}
+
+void BoardFiles::LoadGame(const std::function<void(const std::function<void()>&)>& run)
+{
+    Guarded(services_.Errors, BoardObject, "mnuFileLoadGame_Click", [&] {
         FileDialogRequest request;
         request.Title = fileOpenTitle_;
         request.Filter = fileDialogFilter_;
         request.InitialFileName = services_.Settings.LoadRegistryString("Board", "PathGameOpen", "");
         request.FileMustExist = true;
         request.PathMustExist = true;
-        const std::optional<FileDialogChoice> choice = services_.FileDialog.Show(this, request);
+        const std::optional<FileDialogChoice> choice = services_.FileDialog.Show(&owner_, request);
         if (!choice) return;  // cancelled: nothing happens, nothing is stored
         services_.Settings.SaveRegistryString("Board", "PathGameOpen", choice->FileName, "");
-        // Through Forward, so the new deal is announced.
-        Forward([&] { GameFileLoad(choice->FileName, GameFileOrigin(choice->FileTitle)); });
+        run([&] { GameFileLoad(choice->FileName, GameFileOrigin(choice->FileTitle)); });
     });
-    EnableCommands();
 }
 
-void frmBoard::GameFileLoad(const std::string& filePath, const std::string& origin)
+void BoardFiles::GameFileLoad(const std::string& filePath, const std::string& origin)
 {
     Guarded(services_.Errors, BoardObject, "GameFileLoad", [&] {
         const QString path = QString::fromStdString(filePath);
@@ -72,9 +82,9 @@ void frmBoard::GameFileLoad(const std::string& filePath, const std::string& orig
         if (file.error() != QFileDevice::NoError) FailFileAccess(file, path, FileUse::Read);
         file.close();
 
-        TileArray faces = play_->TileFaces();
+        TileArray faces = play_.TileFaces();
         if (DecodeGameFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), faces)) {
-            play_->StartLoadedDeal(faces, origin);
+            play_.StartLoadedDeal(faces, origin);
             return;
         }
         services_.MessageBox.Beep();
@@ -82,9 +92,8 @@ void frmBoard::GameFileLoad(const std::string& filePath, const std::string& orig
     });
 }
 
-void frmBoard::mnuFileSaveGame_Click()
+void BoardFiles::SaveGame()
 {
-    if (building_) return;
     Guarded(services_.Errors, BoardObject, "mnuFileSaveGame_Click", [this] {
         FileDialogRequest request;
         request.Title = fileSaveTitle_;
@@ -94,7 +103,7 @@ void frmBoard::mnuFileSaveGame_Click()
         request.Save = true;
         request.OverwritePrompt = true;
         request.PathMustExist = true;
-        const std::optional<FileDialogChoice> choice = services_.FileDialog.Show(this, request);
+        const std::optional<FileDialogChoice> choice = services_.FileDialog.Show(&owner_, request);
         if (!choice) return;
         // A write-protected file is not replaced: the player is told why, nothing is stored.
         const QFileInfo chosen(QString::fromStdString(choice->FileName));
@@ -110,10 +119,10 @@ void frmBoard::mnuFileSaveGame_Click()
     });
 }
 
-void frmBoard::GameFileSave(const std::string& filePath)
+void BoardFiles::GameFileSave(const std::string& filePath)
 {
     Guarded(services_.Errors, BoardObject, "GameFileSave", [&] {
-        const std::string bytes = EncodeGameFile(play_->TileFaces(), services_.Errors);
+        const std::string bytes = EncodeGameFile(play_.TileFaces(), services_.Errors);
         if (bytes.size() != GameFileSize) return;  // already reported; nothing is written
         const QString path = QString::fromStdString(filePath);
         const QByteArray tail = BytesAfterGame(path);

@@ -1,98 +1,85 @@
-// The board without a mouse: the arrow keys walk a focus ring among the tiles a click could
-// select (the free ones, in peek mode every tile in play), Space selects or deselects the
-// focused tile as a click does, Escape clears the selection. Enter keeps pressing the
-// default button (BoardMenus.cpp).
-#include "window/frmBoard.h"
+#include "window/BoardKeyboard.h"
 
+#include "board/Play.h"
 #include "window/BoardAccessibility.h"
-#include "window/BoardSurface.h"
+#include "window/BoardWidgets.h"
 #include "window/TilePicture.h"
 
 #include <QAction>
-#include <QMenu>
-#include <QMenuBar>
+#include <QWidget>
+
+#include <utility>
 
 namespace tessaron {
 
-void frmBoard::CreateKeyboard()
+BoardKeyboard::BoardKeyboard(QWidget& window, const BoardWidgets& controls, const BoardGeometry& geometry,
+                             const Play& play, BoardSpeech& speech, KeyboardActions actions)
+    : controls_(controls), geometry_(geometry), play_(play), speech_(speech), actions_(std::move(actions))
 {
-    // The surface holds the keyboard focus, so a screen reader follows the board's tiles.
-    surface_->setFocusPolicy(Qt::StrongFocus);
-    surface_->setFocus();
-    speech_ = new BoardSpeech(*play_, geometry_, services_.Texts,
-                              [this] { return focusShown_ ? focusTile_ : 0; }, surface_);
-    // Of no size at every scale: a reader speaks them, the sighted player sees the labels.
-    for (QLabel* announcer : speech_->Announcers()) places_.Add(announcer, QRectF());
-    InstallBoardAccessibility();
-
-    auto key = [this](const char* name, Qt::Key key, auto handler) {
-        auto* action = new QAction(this);
+    auto key = [&window](const char* name, Qt::Key key, auto handler) {
+        auto* action = new QAction(&window);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(QKeySequence(key));
-        addAction(action);
-        connect(action, &QAction::triggered, this, handler);
+        window.addAction(action);
+        QObject::connect(action, &QAction::triggered, &window, handler);
     };
     key("FocusLeftKey", Qt::Key_Left, [this] { MoveKeyboardFocus(FocusDirection::Left); });
     key("FocusRightKey", Qt::Key_Right, [this] { MoveKeyboardFocus(FocusDirection::Right); });
     key("FocusUpKey", Qt::Key_Up, [this] { MoveKeyboardFocus(FocusDirection::Up); });
     key("FocusDownKey", Qt::Key_Down, [this] { MoveKeyboardFocus(FocusDirection::Down); });
     key("SelectFocusedTileKey", Qt::Key_Space, [this] { SelectFocusedTile(); });
-    key("ClearSelectionKey", Qt::Key_Escape, [this] { ClearSelection(); });
+    key("ClearSelectionKey", Qt::Key_Escape, [this] { actions_.ClearSelection(); });
     // The menus without a mouse: F10 opens the first one, the arrows go on from there.
-    key("MenuBarKey", Qt::Key_F10, [this] { menuBar()->setActiveAction(mnuFile_->menuAction()); });
+    key("MenuBarKey", Qt::Key_F10, [this] { actions_.OpenMenus(); });
 }
 
-void frmBoard::MoveKeyboardFocus(FocusDirection direction)
+void BoardKeyboard::TileClicked(std::int32_t tile) { SetKeyboardFocus(FocusTiles()[tile] ? tile : focusTile_, false); }
+
+void BoardKeyboard::MoveKeyboardFocus(FocusDirection direction)
 {
-    if (building_ || focusTile_ == 0) return;
+    if (actions_.Building() || focusTile_ == 0) return;
     // The first arrow only shows where the focus is.
     if (!focusShown_) {
         SetKeyboardFocus(focusTile_, true);
         return;
     }
     const std::int32_t next = NextFocusTile(geometry_, FocusTiles(), focusTile_, direction);
-    if (next == focusTile_) speech_->AnnounceBoardEnd();
+    if (next == focusTile_) speech_.AnnounceBoardEnd();
     SetKeyboardFocus(next, true);
 }
 
-void frmBoard::SelectFocusedTile()
+void BoardKeyboard::SelectFocusedTile()
 {
-    if (building_ || focusTile_ == 0) return;
+    if (actions_.Building() || focusTile_ == 0) return;
     // A tile the player cannot see marked is never selected by Space.
     if (!focusShown_) {
         SetKeyboardFocus(focusTile_, true);
         return;
     }
-    SelectByPlayer(focusTile_);
+    actions_.SelectTile(focusTile_);
 }
 
-void frmBoard::ClearSelection()
-{
-    Forward([this] { play_->ResetSelection(); });
-}
-
-void frmBoard::SetKeyboardFocus(std::int32_t tile, bool shown)
+void BoardKeyboard::SetKeyboardFocus(std::int32_t tile, bool shown)
 {
     const bool moved = tile != focusTile_ || shown != focusShown_;
-    if (focusTile_ != 0) imgTile_[focusTile_]->SetFocusRing(false);
+    if (focusTile_ != 0) controls_.Tile(focusTile_)->SetFocusRing(false);
     focusTile_ = tile;
     focusShown_ = shown;
     if (tile == 0) return;
-    imgTile_[tile]->SetFocusRing(shown);
-    if (moved && shown) speech_->FocusMoved(imgTile_[tile]);
+    controls_.Tile(tile)->SetFocusRing(shown);
+    if (moved && shown) speech_.FocusMoved(controls_.Tile(tile));
 }
 
-void frmBoard::KeepKeyboardFocus()
+void BoardKeyboard::KeepKeyboardFocus()
 {
-    if (!speech_) return;
     const TilePresence candidates = FocusTiles();
     if (focusTile_ != 0 && candidates[focusTile_]) return;
     SetKeyboardFocus(NearestFocusTile(geometry_, candidates, focusTile_), focusShown_);
 }
 
-TilePresence frmBoard::FocusTiles() const
+TilePresence BoardKeyboard::FocusTiles() const
 {
-    return FocusCandidates(geometry_, play_->Presence(), play_->PeekMode());
+    return FocusCandidates(geometry_, play_.Presence(), play_.PeekMode());
 }
 
 } // namespace tessaron

@@ -1,15 +1,16 @@
-// Clicks on tiles and buttons go to the model; what the model reports is drawn here.
+// The player's commands go to the model; after each, PositionChanged tells everything that
+// follows the position. The model's calls to the hall of fame and the deal builder are
+// answered here.
 #include "window/frmBoard.h"
 
-#include "shell/FormatPatterns.h"
 #include "shell/frmGame.h"
 #include "window/BoardAccessibility.h"
+#include "window/BoardCommands.h"
+#include "window/BoardHints.h"
+#include "window/BoardKeyboard.h"
 #include "window/BoardLabel.h"
-#include "window/BoardSurface.h"
 #include "window/CommandButton.h"
-#include "window/TilePicture.h"
 
-#include <QLabel>
 #include <QPointer>
 
 namespace tessaron {
@@ -42,10 +43,7 @@ void frmBoard::Forward(const std::function<void()>& operation, bool announce)
     if (building_) return;
     const BoardMoment before = speech_->Moment();
     operation();
-    EnableCommands();
-    if (announce)
-        speech_->AnnounceChange(before, lblNoMovePossible_->isVisible() ? lblNoMovePossible_->text() : QString(),
-                                lblGameOrigin_->text() + QStringLiteral(", ") + lblTileCount_->text());
+    PositionChanged(announce ? &before : nullptr);
 }
 
 void frmBoard::SelectByPlayer(std::int32_t tile)
@@ -55,11 +53,29 @@ void frmBoard::SelectByPlayer(std::int32_t tile)
     if (!accepted && !building_) speech_->AnnounceRefused(tile);
 }
 
+void frmBoard::PositionChanged(const BoardMoment* before)
+{
+    EnableCommands();
+    Guarded(services_.Errors, BoardObject, "PositionChanged", [this] {
+        keyboard_->KeepKeyboardFocus();
+        hints_->PositionChanged();
+    });
+    if (!before) return;
+    const BoardLabel* deadEnd = controls_.NoMovePossible();
+    speech_->AnnounceChange(*before, deadEnd->isVisible() ? deadEnd->text() : QString(),
+                            controls_.GameOrigin()->text() + QStringLiteral(", ") + controls_.TilesLeft()->text());
+}
+
+void frmBoard::EnableCommands()
+{
+    Guarded(services_.Errors, BoardObject, "EnableCommands",
+            [this] { commands_->EnableCommands(play_->AvailableCommands()); });
+}
+
 void frmBoard::imgTile_Click(std::int32_t tile)
 {
     clickedTile_ = tile;
-    // A mouse player never sees the ring; the keyboard carries on from the clicked tile.
-    SetKeyboardFocus(FocusTiles()[tile] ? tile : focusTile_, false);
+    keyboard_->TileClicked(tile);
     SelectByPlayer(tile);
 }
 
@@ -71,75 +87,49 @@ void frmBoard::imgTile_DblClick(std::int32_t tile)
     // such as a quick click on the tile a move has just uncovered a few pixels away.
     const bool peek = play_->PeekMode();
     const std::int32_t confirmed = peek ? play_->SelectedTile1() : play_->SelectedTile2();
-    if (tile == clickedTile_ && tile == confirmed)
-        ClickCommandButton(peek ? cmdRemoveTile_ : cmdRemoveTiles_);
-    else
+    if (tile != clickedTile_ || tile != confirmed) {
         imgTile_Click(tile);
-}
-
-void frmBoard::cmdRemoveTiles_Click()
-{
-    Forward([this] { play_->DoMove(); });
-}
-
-void frmBoard::cmdRemoveTile_Click()
-{
-    Forward([this] { play_->Peek(); });
-}
-
-void frmBoard::cmdUndoLastMove_Click()
-{
-    Forward([this] { play_->UndoLastMove(); });
-}
-
-void frmBoard::cmdRedoNextMove_Click()
-{
-    Forward([this] { play_->RedoNextMove(); });
-}
-
-void frmBoard::DrawTile(std::int32_t tile, std::int32_t face, bool selected, bool visible)
-{
-    Guarded(services_.Errors, BoardObject, "DrawTile", [&] {
-        TilePicture* picture = imgTile_.at(tile);
-        shownFaces_.at(tile) = face;
-        picture->SetPicture(pictures_.Face(face, selected, pictureScale_));
-        picture->SetBright(selected);
-        picture->setVisible(visible);
-    });
-}
-
-void frmBoard::ShowTileCount(std::int32_t tilesLeft)
-{
-    Guarded(services_.Errors, BoardObject, "UpdateTileCount", [&] {
-        lblTileCount_->SetCaption(QString::fromStdString(FormatNumber(tilesLeft, tileCountFormat_)));
-    });
-}
-
-void frmBoard::ShowGameOrigin(OriginKind kind, const std::string& origin)
-{
-    const std::string& text = kind == OriginKind::Origin      ? origin
-                              : kind == OriginKind::SavedGame ? savedGameText_
-                                                              : newGameText_;
-    lblGameOrigin_->SetCaption(QString::fromStdString(text));
-}
-
-void frmBoard::ShowNoMovePossible(bool shown) { lblNoMovePossible_->setVisible(shown); }
-
-void frmBoard::ShowGameWon(bool shown)
-{
-    // Only the banner of the current language is ever shown.
-    for (int language = 0; language < 2; ++language) {
-        const bool showBanner = shown && language == services_.Texts.GetLocale();
-        if (showBanner && imgGameWon_[language]->pixmap().isNull())
-            imgGameWon_[language]->setPixmap(pictures_.WonBanner(language, pictureScale_));
-        imgGameWon_[language]->setVisible(showBanner);
+        return;
     }
+    CommandButton* button = peek ? controls_.RemoveTile() : controls_.RemoveTiles();
+    if (button->isEnabled()) button->click();
 }
 
-void frmBoard::ShowTimeGone(const std::string& text)
+void frmBoard::mnuFileShowHallOfFame_Click()
 {
-    lblTimeGone_->SetCaption(QString::fromStdString(text));
-    lblTimeGone_->repaint();
+    Forward([this] {
+        Guarded(services_.Errors, BoardObject, "mnuFileShowHallOfFame_Click", [this] {
+            switch (companions_.ShowHallOfFame(this)) {
+            case HallOfFameNewGame: play_->NewGame(); break;
+            case HallOfFameChallenge: play_->ReplaySelectedHallOfFameGame(); break;
+            default: break;
+            }
+        });
+    });
+}
+
+void frmBoard::mnuOptionTimingActive_Click()
+{
+    Forward([this] {
+        if (play_->AvailableCommands().TimingOption) clock_.Game().ToggleTimingActive(services_.Settings);
+        commands_->SetChecked("mnuOptionTimingActive", clock_.Game().TimingActive());
+    });
+}
+
+void frmBoard::mnuOptionLocaleSelect_Click(int index)
+{
+    Guarded(services_.Errors, BoardObject, "mnuOptionLocaleSelect_Click", [this, index] {
+        services_.Texts.SaveLocale(index);
+        SetupLocale();
+        // The game is untouched; only its texts are written again in the new language.
+        view_.ShowTextsAgain(*play_);
+        clock_.Game().RefreshText();
+        speech_->LanguageChanged();
+        for (int item = 0; item < 2; ++item)
+            commands_->SetChecked(item == 1 ? "mnuOptionLocaleSelect_1" : "mnuOptionLocaleSelect_0",
+                                  item == services_.Texts.GetLocale());
+        PositionChanged();
+    });
 }
 
 std::int32_t frmBoard::InsertGame(double gameTime, const TileArray& tileFaces, const TileArray& removedTiles,
@@ -147,7 +137,7 @@ std::int32_t frmBoard::InsertGame(double gameTime, const TileArray& tileFaces, c
 {
     // The dialogs of the hall of fame open in the middle of the winning move: the commands
     // show the cleared board while they are up.
-    EnableCommands();
+    PositionChanged();
     return companions_.InsertGame(this, gameTime, tileFaces, removedTiles, gameTimeNow);
 }
 
@@ -159,16 +149,12 @@ void frmBoard::BuildDeal(TileArray& faces)
 {
     const bool wasActive = isActiveWindow();
     building_ = true;
-    EnableCommands();  // nothing to hint at while the deal is half built
+    PositionChanged();  // nothing to hint at while the deal is half built
     // The progress window closes itself a second after the build and is deleted then.
     QPointer<frmGame> progress = new frmGame(services_.Texts, services_.Errors, this, options_.EndProgram);
     BuildProgress observer(
-        *progress,
-        [this] {
-            for (std::int32_t tile = TileCount; tile >= 1; --tile) imgTile_[tile]->hide();
-            surface_->repaint();
-        },
-        [this, &faces](std::int32_t tile) { DrawTile(tile, faces[tile], false, true); });
+        *progress, [this] { controls_.HideTiles(); },
+        [this, &faces](std::int32_t tile) { view_.DrawTile(tile, faces[tile], false, true); });
     creator_.GameCreate(faces, observer, gameCreateShow_);
     building_ = false;
     // The keyboard belongs to the board again as soon as the deal is there.

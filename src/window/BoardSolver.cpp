@@ -21,17 +21,15 @@ void BoardSolver::PositionMaybeChanged()
     if (deadEnd_) {
         known.emplace();
         known->Verdict = SolverVerdict::Lost;
-    } else if (inPlay && inPlay_ && answer_ && play_.TileFaces() == faces_) {
-        known = AnswerAfterMoves(*answer_, present_, play_.Presence());
+    } else if (inPlay && inPlay_ && answer_.Known && play_.TileFaces() == faces_) {
+        known = AnswerAfterMoves(*answer_.Known, present_, play_.Presence());
     }
     CancelSearch();
     hintPending_ = false;  // asked about a position that is gone
     inPlay_ = inPlay;
     present_ = play_.Presence();
     faces_ = play_.TileFaces();
-    answer_ = std::move(known);
-    undosCounted_ = false;
-    answerPatient_ = false;
+    answer_ = Answer{std::move(known), false, false};
     Refresh();
 }
 
@@ -39,16 +37,16 @@ void BoardSolver::RequestHint()
 {
     if (!inPlay_) return;
     hintPending_ = true;
-    if (answer_)
+    if (answer_.Known)
         FulfilHint();
-    else if (!searching_)
+    else if (!search_.Running)
         StartSearch(false);
 }
 
 void BoardSolver::SetWarnLost(bool on)
 {
     warnLost_ = on;
-    if (!on && searching_ && !hintPending_) CancelSearch();
+    if (!on && search_.Running && !hintPending_) CancelSearch();
     Refresh();
 }
 
@@ -61,18 +59,15 @@ void BoardSolver::Stop()
 void BoardSolver::CancelSearch()
 {
     ++generation_;  // an answer already on its way is dropped
-    if (searching_) solver_.Cancel();
-    searching_ = false;
-    countingUndos_ = false;
+    if (search_.Running) solver_.Cancel();
+    search_ = Search{};
 }
 
 void BoardSolver::Answered(quint64 generation, const PositionAnswer& answer)
 {
-    if (generation != generation_ || !searching_) return;  // for a position that is gone
-    searching_ = false;
-    answer_ = answer;
-    undosCounted_ = countingUndos_;
-    answerPatient_ = searchPatient_;
+    if (generation != generation_ || !search_.Running) return;  // for a position that is gone
+    answer_ = Answer{answer, search_.CountingUndos, search_.Patient};
+    search_ = Search{};
     Refresh();
 }
 
@@ -82,9 +77,9 @@ void BoardSolver::Refresh()
         view_.ShowGameLost(false);
         return;
     }
-    view_.ShowGameLost(warnLost_ && !deadEnd_ && answer_ && answer_->Verdict == SolverVerdict::Lost);
-    if (!answer_) {
-        if ((warnLost_ || hintPending_) && !searching_) StartSearch(false);
+    view_.ShowGameLost(warnLost_ && !deadEnd_ && answer_.Known && answer_.Known->Verdict == SolverVerdict::Lost);
+    if (!answer_.Known) {
+        if ((warnLost_ || hintPending_) && !search_.Running) StartSearch(false);
         return;
     }
     if (hintPending_) FulfilHint();
@@ -92,15 +87,15 @@ void BoardSolver::Refresh()
 
 void BoardSolver::FulfilHint()
 {
-    const PositionAnswer& answer = *answer_;
-    if (answer.Verdict == SolverVerdict::Lost && !undosCounted_) {
-        if (!searching_) StartSearch(true);
+    const PositionAnswer& answer = *answer_.Known;
+    if (answer.Verdict == SolverVerdict::Lost && !answer_.UndosCounted) {
+        if (!search_.Running) StartSearch(true);
         return;
     }
     // The warning's short search gave up: the player asked, so a longer one follows.
-    if (answer.Verdict == SolverVerdict::Undecided && !answerPatient_) {
-        answer_.reset();
-        if (!searching_) StartSearch(false);
+    if (answer.Verdict == SolverVerdict::Undecided && !answer_.Patient) {
+        answer_ = Answer{};
+        if (!search_.Running) StartSearch(false);
         return;
     }
     hintPending_ = false;
@@ -114,11 +109,9 @@ void BoardSolver::StartSearch(bool countUndos)
 {
     PositionQuestion question = QuestionAbout(play_);
     question.CountUndos = countUndos;
-    question.KnownLost = countUndos && answer_ && answer_->Verdict == SolverVerdict::Lost;
+    question.KnownLost = countUndos && answer_.Known && answer_.Known->Verdict == SolverVerdict::Lost;
     question.Patient = hintPending_;
-    searching_ = true;
-    countingUndos_ = countUndos;
-    searchPatient_ = question.Patient;
+    search_ = Search{true, countUndos, question.Patient};
     // A synchronous solver answers inside this call.
     solver_.Solve(generation_, question);
 }

@@ -49,18 +49,27 @@ private:
     HintView& view_;
     bool warnLost_ = true;
 
-    // The position last seen and what is known about it.
+    // The search in flight, if any.
+    struct Search {
+        bool Running = false;
+        bool CountingUndos = false;  // asked to count the undos back to a winnable position
+        bool Patient = false;        // the player waits for it: the longer budget
+    };
+    // What is known about the position last seen.
+    struct Answer {
+        std::optional<PositionAnswer> Known;
+        bool UndosCounted = false;  // Known came from a search that counted the undos back
+        bool Patient = false;       // Known came from a search the player waited for
+    };
+
+    // The position last seen.
     quint64 generation_ = 0;
-    bool inPlay_ = false;  // a deal in normal play that is not won
+    bool inPlay_ = false;   // a deal in normal play that is not won
     bool deadEnd_ = false;  // in play, but no pair can be taken
     TilePresence present_{};
     TileArray faces_{};
-    std::optional<PositionAnswer> answer_;
-    bool undosCounted_ = false;
-    bool searching_ = false;
-    bool countingUndos_ = false;
-    bool searchPatient_ = false;
-    bool answerPatient_ = false;  // answer_ came from a search the player waited for
+    Search search_;
+    Answer answer_;
     bool hintPending_ = false;
 };
 

@@ -1,6 +1,8 @@
 #pragma once
-// Solving a position away from the user-interface thread. The answer comes back as a signal
-// on the solver's own thread, tagged with the generation it was asked for.
+// Solving a position for the board. The answer comes back as the Answered signal, tagged
+// with the generation it was asked for and emitted on the thread this object lives in (the
+// user-interface thread): the threaded solver queues it there from its worker, an
+// implementation without a worker may emit it inside Solve.
 #include "board/HintSearch.h"
 
 #include <QObject>
@@ -26,8 +28,8 @@ signals:
     void Answered(quint64 generation, const tessaron::PositionAnswer& answer);
 };
 
-// One worker thread that owns a copy of its question; the geometry is shared because it
-// never changes after the board has loaded.
+// One worker thread that searches a copy of its question; the geometry is shared, not
+// copied, because it never changes after the board has loaded.
 class ThreadedPositionSolver final : public PositionSolver {
     Q_OBJECT
 public:

@@ -82,6 +82,9 @@ TEST(HintSearch, LaterPositionsFollowFromAnEarlierAnswerOnlyAfterMoves)
     // An undo brings tiles back: nothing follows, whatever was known.
     EXPECT_FALSE(AnswerAfterMoves(lost, without({5, 6}), before));
     EXPECT_FALSE(AnswerAfterMoves(lost, before, before));
+    // A peek lifts one tile, which no move does: nothing follows either.
+    EXPECT_FALSE(AnswerAfterMoves(lost, before, without({5})));
+    EXPECT_FALSE(AnswerAfterMoves(lost, before, without({5, 6, 7})));
 }
 
 } // namespace

@@ -5,6 +5,7 @@ int RunBoardWindowTests(int argc, char** argv);
 int RunBoardKeyboardTests(int argc, char** argv);
 int RunHintTests(int argc, char** argv);
 int RunDialogsTests(int argc, char** argv);
+int RunBoardPartsTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -14,5 +15,6 @@ int main(int argc, char** argv)
     failures += RunBoardKeyboardTests(argc, argv);
     failures += RunHintTests(argc, argv);
     failures += RunDialogsTests(argc, argv);
+    failures += RunBoardPartsTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

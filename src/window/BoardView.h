@@ -1,0 +1,38 @@
+#pragma once
+// What the move model shows on the board: each tile's picture, the tile count, the origin,
+// the dead-end text, the win banner and the time gone, in the current language.
+#include "board/Play.h"
+
+#include <string>
+
+namespace tessaron {
+
+class BoardWidgets;
+class Locale;
+
+class BoardView final : public PlayView {
+public:
+    BoardView(BoardWidgets& controls, const Locale& texts, ErrorReport& errors);
+
+    // The texts of the labels and formats in the current language.
+    void SetupLocale();
+    // Every text the model last showed, written again in the current language.
+    void ShowTextsAgain(const Play& play);
+
+    void DrawTile(std::int32_t tile, std::int32_t face, bool selected, bool visible) override;
+    void ShowTileCount(std::int32_t tilesLeft) override;
+    void ShowGameOrigin(OriginKind kind, const std::string& origin) override;
+    void ShowNoMovePossible(bool shown) override;
+    void ShowGameWon(bool shown) override;
+    void ShowTimeGone(const std::string& text);
+
+private:
+    BoardWidgets& controls_;
+    const Locale& texts_;
+    ErrorReport& errors_;
+    std::string tileCountFormat_;
+    std::string newGameText_;
+    std::string savedGameText_;
+};
+
+} // namespace tessaron
