@@ -18,6 +18,7 @@ namespace tessaron {
 namespace {
 
 constexpr int Ctrl(Qt::Key key) { return int(Qt::CTRL) | int(key); }
+constexpr int CtrlShift(Qt::Key key) { return int(Qt::CTRL) | int(Qt::SHIFT) | int(key); }
 
 constexpr std::array<MenuRow, BoardMenuCount> MenuRows{{
     {"mnuFile", 220, nullptr, false},
@@ -38,8 +39,9 @@ constexpr CommandRow CommandRows[] = {
 
     {.Name = "mnuGameUndoLastMove", .Menu = M::Game, .Text = 235, .Key = Ctrl(Qt::Key_Z),
      .Available = &A::Undo, .Button = "cmdUndoLastMove"},
+    // Ctrl+Y and Ctrl+Shift+Z redo as in other programs; Ctrl+V stays the one shown.
     {.Name = "mnuGameRedoNextMove", .Menu = M::Game, .Text = 231, .Key = Ctrl(Qt::Key_V),
-     .Available = &A::Redo, .Button = "cmdRedoNextMove"},
+     .MoreKeys = {Ctrl(Qt::Key_Y), CtrlShift(Qt::Key_Z)}, .Available = &A::Redo, .Button = "cmdRedoNextMove"},
     {.Name = "mnuGameRemoveTiles", .Menu = M::Game, .Text = 233, .Key = Ctrl(Qt::Key_X), .SeparatorBefore = true,
      .Available = &A::DoMove, .Button = "cmdRemoveTiles", .Default = true},
     // The Peek item presses the Peek button; the model arms peek mode and resets the clock
@@ -53,13 +55,16 @@ constexpr CommandRow CommandRows[] = {
 
     {.Name = "mnuOptionTimingActive", .Menu = M::Option, .Text = 253, .Checkable = true, .Available = &A::TimingOption},
     {.Name = "mnuOptionWarnLost", .Menu = M::Option, .Text = 754, .Checkable = true},
+    {.Name = "mnuOptionFullScreen", .Menu = M::Option, .Text = 1017, .Key = int(Qt::Key_F11), .Checkable = true},
     {.Name = "mnuOptionEditSounds", .Menu = M::Option, .Text = 251, .SeparatorBefore = true},
+    {.Name = "mnuOptionPreferences", .Menu = M::Option, .Text = 1000},
     // The first item of a submenu puts the submenu in place, after a separator if it asks.
     {.Name = "mnuOptionLocaleSelect_0", .Menu = M::Locale, .Caption = "English", .SeparatorBefore = true,
      .Checkable = true},
     {.Name = "mnuOptionLocaleSelect_1", .Menu = M::Locale, .Caption = "Deutsch", .Checkable = true},
 
-    {.Name = "mnuHelpAbout", .Menu = M::Help, .Text = 241},
+    {.Name = "mnuHelpHowToPlay", .Menu = M::Help, .Text = 1011, .Key = int(Qt::Key_F1)},
+    {.Name = "mnuHelpAbout", .Menu = M::Help, .Text = 241, .SeparatorBefore = true},
 };
 } // namespace
 
@@ -85,7 +90,10 @@ BoardCommands::BoardCommands(QMainWindow& window, const QWidget& buttonsIn) : ba
         if (!menu) makeMenu(row.Menu, parent->addMenu(QString()));
         QAction* item = menu->addAction(row.Caption ? QString::fromUtf8(row.Caption) : QString());
         item->setObjectName(QString::fromLatin1(row.Name));
-        if (row.Key != 0) item->setShortcut(QKeySequence(row.Key));
+        QList<QKeySequence> keys;
+        for (int key : {row.Key, row.MoreKeys[0], row.MoreKeys[1]})
+            if (key != 0) keys.append(QKeySequence(key));
+        item->setShortcuts(keys);
         item->setCheckable(row.Checkable);
         if (row.Tip != 0) menu->setToolTipsVisible(true);
         items_.push_back(item);
@@ -154,7 +162,7 @@ void BoardCommands::EnableCommands(const CommandAvailability& available)
         items_[row]->setEnabled(on);
         if (QPushButton* button = buttons_[row]) {
             button->setEnabled(on);
-            if (command.Default) button->setDefault(on);
+            if (command.Default) button->setDefault(on && !(enterNeverPeeks_ && command.Available == &A::Peek));
         }
     }
 }

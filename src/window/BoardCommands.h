@@ -40,6 +40,7 @@ struct CommandRow {
     std::int16_t Text = 0;    // the caption's string number; 0: Caption as it stands
     const char* Caption = nullptr;
     int Key = 0;              // the shortcut, 0 none
+    std::array<int, 2> MoreKeys{};  // further shortcuts the menu does not show, 0 none
     bool SeparatorBefore = false;
     bool Checkable = false;
     std::int16_t Tip = 0;     // tool tip and status tip, 0 none
@@ -73,6 +74,8 @@ public:
     void SetupLocale(const Locale& texts);
     // The items and buttons enabled as available says, the default button marked.
     void EnableCommands(const CommandAvailability& available);
+    // Enter never presses Peek (it stays on its button, menu item and shortcut).
+    void SetEnterNeverPeeks(bool on) { enterNeverPeeks_ = on; }
 
 private:
     std::size_t RowOf(const char* name) const;
@@ -82,6 +85,7 @@ private:
     std::array<QMenu*, BoardMenuCount> menus_{};
     std::vector<QAction*> items_;        // by row
     std::vector<QPushButton*> buttons_;  // by row, null where the row has none
+    bool enterNeverPeeks_ = false;
 };
 
 } // namespace tessaron

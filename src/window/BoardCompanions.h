@@ -11,6 +11,8 @@ class QWidget;
 
 namespace tessaron {
 
+class Preferences;
+
 class BoardCompanions {
 public:
     virtual ~BoardCompanions() = default;
@@ -29,6 +31,9 @@ public:
 
     virtual void ShowSoundDialog(QWidget* owner) = 0;
     virtual void ShowAboutDialog(QWidget* owner) = 0;
+    // The preferences dialog, modal over owner; "Play against the clock" may be changed only
+    // when timingChangeable (as its menu item). True when a stored value changed.
+    virtual bool ShowPreferences(QWidget* owner, Preferences& preferences, bool timingChangeable) = 0;
     // The game's message dialog with one OK button, modal over owner.
     virtual void ShowMessage(QWidget* owner, const std::string& message) = 0;
 };
@@ -42,6 +47,7 @@ public:
     std::string SelectedGameTiles() override { return {}; }
     void ShowSoundDialog(QWidget*) override {}
     void ShowAboutDialog(QWidget*) override {}
+    bool ShowPreferences(QWidget*, Preferences&, bool) override { return false; }
     void ShowMessage(QWidget*, const std::string&) override {}
 };
 

@@ -3,6 +3,8 @@
 // answered here.
 #include "window/frmBoard.h"
 
+#include "help/frmHelp.h"
+#include "preferences/Preferences.h"
 #include "shell/frmGame.h"
 #include "window/BoardAccessibility.h"
 #include "window/BoardCommands.h"
@@ -113,6 +115,48 @@ void frmBoard::mnuOptionTimingActive_Click()
     Forward([this] {
         if (play_->AvailableCommands().TimingOption) clock_.Game().ToggleTimingActive(services_.Settings);
         commands_->SetChecked("mnuOptionTimingActive", clock_.Game().TimingActive());
+    });
+}
+
+void frmBoard::mnuOptionPreferences_Click()
+{
+    if (building_) return;
+    Guarded(services_.Errors, BoardObject, "mnuOptionPreferences_Click", [this] {
+        // The menu items may have changed two of the values since they were last read.
+        preferences_->Load();
+        if (companions_.ShowPreferences(this, *preferences_, play_->AvailableCommands().TimingOption))
+            ApplyPreferences();
+    });
+}
+
+void frmBoard::ApplyPreferences()
+{
+    Guarded(services_.Errors, BoardObject, "ApplyPreferences", [this] {
+        preferences_->Load();
+        play_->SetOptions(preferences_->MoveOptions());
+        commands_->SetEnterNeverPeeks(preferences_->IsOn(Preference::EnterNeverPeeks));
+        clock_.Game().LoadTimingActive(services_.Settings);
+        commands_->SetChecked("mnuOptionTimingActive", clock_.Game().TimingActive());
+        hints_->LoadWarnLost();
+        commands_->SetChecked("mnuOptionWarnLost", hints_->WarnLost());
+    });
+    PositionChanged();
+}
+
+void frmBoard::mnuOptionFullScreen_Click()
+{
+    if (isFullScreen())
+        showNormal();
+    else
+        showFullScreen();
+    commands_->SetChecked("mnuOptionFullScreen", isFullScreen());
+}
+
+void frmBoard::mnuHelpHowToPlay_Click()
+{
+    Guarded(services_.Errors, BoardObject, "mnuHelpHowToPlay_Click", [this] {
+        if (!help_) help_ = new frmHelp(services_.Texts, services_.Errors, this);
+        help_->Display(this);
     });
 }
 

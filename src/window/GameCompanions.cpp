@@ -3,9 +3,12 @@
 #include "about/frmAbout.h"
 #include "halloffame/frmMessage.h"
 #include "halloffame/HallOfFameWindows.h"
+#include "preferences/frmPreferences.h"
 #include "sound/SharedSoundPlayer.h"
 #include "sound/frmSound.h"
 #include "window/TimeGone.h"
+
+#include <QCheckBox>
 
 namespace tessaron {
 
@@ -49,6 +52,13 @@ std::string GameCompanions::SelectedGameTiles()
 void GameCompanions::ShowSoundDialog(QWidget* owner) { frmSound(sound_, services_).Display(owner); }
 
 void GameCompanions::ShowAboutDialog(QWidget* owner) { frmAbout(services_).Activate(owner); }
+
+bool GameCompanions::ShowPreferences(QWidget* owner, Preferences& preferences, bool timingChangeable)
+{
+    frmPreferences dialog(services_);
+    dialog.Box(Preference::TimingActive)->setEnabled(timingChangeable);
+    return dialog.ShowAsDialog(owner, preferences);
+}
 
 void GameCompanions::ShowMessage(QWidget* owner, const std::string& message)
 {

@@ -23,6 +23,7 @@ public:
     std::string SelectedGameTiles() override;
     void ShowSoundDialog(QWidget* owner) override;
     void ShowAboutDialog(QWidget* owner) override;
+    bool ShowPreferences(QWidget* owner, Preferences& preferences, bool timingChangeable) override;
     void ShowMessage(QWidget* owner, const std::string& message) override;
 
 private:

@@ -1,6 +1,8 @@
 // The board window's set-up and wiring, its first activation and its closing.
 #include "window/frmBoard.h"
 
+#include "help/frmHelp.h"
+#include "preferences/Preferences.h"
 #include "window/BoardAccessibility.h"
 #include "window/BoardCommands.h"
 #include "window/BoardFiles.h"
@@ -68,6 +70,7 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
     hints_ = std::make_unique<BoardHints>(HintWiring{
         services_, companions_, *this, *play_, geometry_, options_.Solver, *controls_.GameLost(), *speech_, *keyboard_,
         [this](const std::function<void()>& operation) { Forward(operation, false); }});
+    preferences_ = std::make_unique<Preferences>(services_.Settings);
     ConnectCommands();
     Form_Load();
 }
@@ -135,11 +138,14 @@ void frmBoard::ConnectCommands()
     });
     commands.On("mnuOptionTimingActive", [this] { mnuOptionTimingActive_Click(); });
     commands.On("mnuOptionWarnLost", [this] { commands_->SetChecked("mnuOptionWarnLost", hints_->ToggleWarnLost()); });
+    commands.On("mnuOptionFullScreen", [this] { mnuOptionFullScreen_Click(); });
+    commands.On("mnuOptionPreferences", [this] { mnuOptionPreferences_Click(); });
     commands.On("mnuOptionEditSounds", [this] {
         Guarded(services_.Errors, BoardObject, "mnuOptionEditSounds_Click", [this] { companions_.ShowSoundDialog(this); });
     });
     for (int index = 0; index < 2; ++index)
         commands.On(LocaleItem(index), [this, index] { mnuOptionLocaleSelect_Click(index); });
+    commands.On("mnuHelpHowToPlay", [this] { mnuHelpHowToPlay_Click(); });
     commands.On("mnuHelpAbout", [this] {
         Guarded(services_.Errors, BoardObject, "mnuHelpAbout_Click", [this] { companions_.ShowAboutDialog(this); });
     });
@@ -152,14 +158,10 @@ void frmBoard::Form_Load()
         // The tile steps in board units: a picture less its edge.
         const float tileWidth = float(resources::TileFaceWidth - resources::TileEdge);
         const float tileHeight = float(resources::TileFaceHeight - resources::TileEdge);
-        clock_.Game().LoadTimingActive(services_.Settings);
         geometry_.CreateTileRelations(BoardLayout, tileWidth, tileHeight);
         controls_.PlaceTiles(geometry_);
         commands_->SetChecked(LocaleItem(services_.Texts.GetLocale()), true);
-        commands_->SetChecked("mnuOptionTimingActive", clock_.Game().TimingActive());
-        hints_->LoadWarnLost();
-        commands_->SetChecked("mnuOptionWarnLost", hints_->WarnLost());
-        PositionChanged();
+        ApplyPreferences();
     });
     // The window's size is known only now; its stored place is checked against it. Its
     // own size, not adjustSize's share of the screen: FormLocationLoad fits it to the screen.
@@ -175,6 +177,7 @@ void frmBoard::SetupLocale()
         view_.SetupLocale();
         files_->SetupLocale();
         hints_->SetupLocale();
+        if (help_) help_->SetupLocale();
     });
 }
 

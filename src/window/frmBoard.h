@@ -32,6 +32,8 @@ class QThreadPool;
 namespace tessaron {
 
 class BoardCommands;
+class Preferences;
+class frmHelp;
 class BoardFiles;
 class BoardHints;
 class BoardKeyboard;
@@ -99,6 +101,12 @@ private:
     void imgTile_DblClick(std::int32_t tile);
     void mnuFileShowHallOfFame_Click();
     void mnuOptionTimingActive_Click();
+    void mnuOptionPreferences_Click();
+    void mnuOptionFullScreen_Click();
+    void mnuHelpHowToPlay_Click();
+    // The stored preferences put in force: the move options, Enter, the clock option and the
+    // lost-game warning with their check marks.
+    void ApplyPreferences();
     void mnuOptionLocaleSelect_Click(int index);
 
     std::int32_t InsertGame(double gameTime, const TileArray& tileFaces, const TileArray& removedTiles,
@@ -122,6 +130,9 @@ private:
     std::unique_ptr<BoardFiles> files_;
     // Declared after the geometry its worker reads, so it is gone first.
     std::unique_ptr<BoardHints> hints_;
+    std::unique_ptr<Preferences> preferences_;
+    // Made at its first opening; a window of the board's, kept open beside it.
+    frmHelp* help_ = nullptr;
 
     bool gameCreateShow_ = false;
     bool formActivated_ = false;

@@ -1,9 +1,11 @@
 #pragma once
 // The board's companions as a test sees them: the hall of fame answers as scripted and
 // every call is recorded; the sound and about dialogs only count their openings.
+#include "preferences/Preferences.h"
 #include "window/BoardCompanions.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,17 +36,27 @@ public:
     std::string SelectedGameTiles() override { return Tiles; }
     void ShowSoundDialog(QWidget* owner) override { SoundDialogOwners.push_back(owner); }
     void ShowAboutDialog(QWidget* owner) override { AboutDialogOwners.push_back(owner); }
+    // Saves the scripted choices (when given) as the dialog's Save would.
+    bool ShowPreferences(QWidget* owner, Preferences& preferences, bool timingChangeable) override
+    {
+        PreferencesOwners.push_back(owner);
+        TimingChangeable = timingChangeable;
+        return PreferencesChosen && preferences.Save(*PreferencesChosen);
+    }
     void ShowMessage(QWidget*, const std::string& message) override { Messages.push_back(message); }
 
     std::int32_t InsertAnswer = 0;
     std::int32_t HallOfFameAnswer = 1;
     std::string Origin;
     std::string Tiles;
+    std::optional<PreferenceValues> PreferencesChosen;
+    bool TimingChangeable = false;
 
     std::vector<Insert> Inserts;
     std::vector<QWidget*> HallOfFameOwners;
     std::vector<QWidget*> SoundDialogOwners;
     std::vector<QWidget*> AboutDialogOwners;
+    std::vector<QWidget*> PreferencesOwners;
     std::vector<std::string> Messages;
 };
 

@@ -54,7 +54,8 @@ private slots:
         std::set<int> keys;
         for (const CommandRow& row : BoardCommandRows()) {
             QVERIFY2(names.insert(row.Name).second, row.Name);
-            QVERIFY2(row.Key == 0 || keys.insert(row.Key).second, row.Name);
+            for (int key : {row.Key, row.MoreKeys[0], row.MoreKeys[1]})
+                QVERIFY2(key == 0 || keys.insert(key).second, row.Name);
             QVERIFY2(!row.Button || row.Available, row.Name);  // a button is never enabled for good
             QVERIFY2(row.Text != 0 || row.Caption, row.Name);
         }

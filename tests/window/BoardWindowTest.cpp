@@ -49,13 +49,17 @@ const MenuLine BoardMenuBar[] = {
     {0, "Option", "Einstellungen"},
     {1, "Play against the clock", "Spiel gegen die Uhr"},
     {1, "Warn when the game is lost", "Warnen, wenn das Spiel verloren ist"},
+    {1, "Full screen", "Vollbild", "F11"},
     {1, "-"},
     {1, "Sound..."},
+    {1, "Preferences...", "Voreinstellungen..."},
     {1, "-"},
     {1, "Language", "Sprache"},
     {2, "English"},
     {2, "Deutsch"},
     {0, "?"},
+    {1, "How to play...", "Spielanleitung...", "F1"},
+    {1, "-"},
     {1, "About...", "Über..."},
 };
 
