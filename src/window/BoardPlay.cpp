@@ -62,9 +62,19 @@ void frmBoard::PositionChanged(const BoardMoment* before)
         keyboard_->KeepKeyboardFocus();
         hints_->PositionChanged();
     });
-    if (!before) return;
+    // Peek mode has switched undo and the clock off for the rest of the game: the board
+    // says so in the dead-end text's place, and a screen reader hears it once.
     const BoardLabel* deadEnd = controls_.NoMovePossible();
-    speech_->AnnounceChange(*before, deadEnd->isVisible() ? deadEnd->text() : QString(),
+    BoardLabel* peek = controls_.PeekMode();
+    const bool peekWasShown = !peek->isHidden();
+    peek->setVisible(play_->PeekMode() && deadEnd->isHidden());
+    if (!before) return;
+    QString shownText;
+    if (!deadEnd->isHidden())
+        shownText = deadEnd->text();
+    else if (!peek->isHidden() && !peekWasShown)
+        shownText = peek->text();
+    speech_->AnnounceChange(*before, shownText,
                             controls_.GameOrigin()->text() + QStringLiteral(", ") + controls_.TilesLeft()->text());
 }
 

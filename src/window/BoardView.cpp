@@ -15,6 +15,7 @@ BoardView::BoardView(BoardWidgets& controls, const Locale& texts, ErrorReport& e
 void BoardView::SetupLocale()
 {
     controls_.NoMovePossible()->SetCaption(QString::fromStdString(texts_.LoadLocaleString(210)));
+    controls_.PeekMode()->SetCaption(QString::fromStdString(texts_.LoadLocaleString(1016)));
     controls_.SetGameWonName(QString::fromStdString(texts_.LoadLocaleString(825)));
     tileCountFormat_ = texts_.LoadLocaleString(290);
     newGameText_ = texts_.LoadLocaleString(291);

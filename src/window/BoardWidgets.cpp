@@ -84,6 +84,8 @@ void BoardWidgets::CreateLabels()
     lblNoMovePossible_->hide();
     lblGameLost_ = label("lblGameLost", BoardLabel::Anchor::Centre, 270, 450, QColor(255, 128, 255));
     lblGameLost_->hide();
+    lblPeekMode_ = label("lblPeekMode", BoardLabel::Anchor::Centre, 270, 450, QColor(255, 128, 255));
+    lblPeekMode_->hide();
     lblTileCount_ = label("lblTileCount", BoardLabel::Anchor::Right, 551, 450, QColor(255, 255, 192));
 }
 

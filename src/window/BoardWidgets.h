@@ -1,6 +1,6 @@
 #pragma once
 // Every control on the board and its place at the board's scale: the surface, 144 tile
-// pictures, four corner buttons, five labels and the two win banners. It is the one owner
+// pictures, four corner buttons, six labels and the two win banners. It is the one owner
 // that creates them and lists them with their places, so placing the board at a new size
 // moves them all; it draws the pictures at the resolution the scale and the screen call
 // for, decoding a new resolution off the window's thread and drawing the old one scaled
@@ -65,6 +65,8 @@ public:
     BoardLabel* TimeGone() const { return lblTimeGone_; }
     BoardLabel* NoMovePossible() const { return lblNoMovePossible_; }
     BoardLabel* GameLost() const { return lblGameLost_; }
+    // Says the game is in peek mode, in the dead-end text's place.
+    BoardLabel* PeekMode() const { return lblPeekMode_; }
     BoardLabel* TilesLeft() const { return lblTileCount_; }
 
     const BoardPlaces& Places() const { return places_; }
@@ -104,6 +106,7 @@ private:
     BoardLabel* lblTimeGone_ = nullptr;
     BoardLabel* lblNoMovePossible_ = nullptr;
     BoardLabel* lblGameLost_ = nullptr;
+    BoardLabel* lblPeekMode_ = nullptr;
     BoardLabel* lblTileCount_ = nullptr;
     std::array<QLabel*, 2> imgGameWon_{};
 };

@@ -1,6 +1,6 @@
-// The preferences in the board window, each on and off: the move options,
-// Enter, the two options the menu also has, the extra redo keys, full screen
-// and the help window.
+// The preferences in the board window, each on and off: the move options, Enter, the two
+// options the menu also has; and beside them the extra redo keys, full screen, the peek-mode
+// text and the help window.
 #include "BoardBench.h"
 
 #include "board/Rules.h"
@@ -14,157 +14,178 @@ namespace tessaron {
 namespace {
 
 // A free tile that does not match tile.
-std::int32_t FreeOtherKind(const frmBoard &board, std::int32_t tile) {
-  const Play &play = board.Model();
-  for (std::int32_t other = 1; other <= TileCount; ++other)
-    if (play.IsPresent(other) && !play.IsLocked(other) &&
-        TilesAreNotMatching(play.TileFaces(), tile, other))
-      return other;
-  return 0;
+std::int32_t FreeOtherKind(const frmBoard& board, std::int32_t tile)
+{
+    const Play& play = board.Model();
+    for (std::int32_t other = 1; other <= TileCount; ++other)
+        if (play.IsPresent(other) && !play.IsLocked(other) && TilesAreNotMatching(play.TileFaces(), tile, other))
+            return other;
+    return 0;
 }
 
 // Chooses values in the preferences dialog as the player would and saves them.
-void ChoosePreferences(
-    BoardBench &bench,
-    std::initializer_list<std::pair<Preference, bool>> changes) {
-  Preferences held(bench.Settings);
-  held.Load();
-  PreferenceValues chosen = held.Values();
-  for (const auto &[preference, on] : changes)
-    chosen[preference] = on;
-  bench.Companions.PreferencesChosen = chosen;
-  bench.Action("mnuOptionPreferences")->trigger();
+void ChoosePreferences(BoardBench& bench, std::initializer_list<std::pair<Preference, bool>> changes)
+{
+    Preferences held(bench.Settings);
+    held.Load();
+    PreferenceValues chosen = held.Values();
+    for (const auto& [preference, on] : changes) chosen[preference] = on;
+    bench.Companions.PreferencesChosen = chosen;
+    bench.Action("mnuOptionPreferences")->trigger();
 }
 
 } // namespace
 
 class PreferencesTest : public QObject {
-  Q_OBJECT
+    Q_OBJECT
 
 private slots:
-  // A pair taken by its second click sounds and starts the clock exactly as Do
-  // move does.
-  void PairOnSecondClickIsDoMove() {
-    std::vector<std::int32_t> sounds[2];
-    double started[2]{};
-    for (const bool onSecondClick : {false, true}) {
-      BoardBench bench;
-      bench.Settings.SaveRegistryString("Board", "TimingActive", "1", "0");
-      bench.StoreGame(bench.Deal.Faces);
-      QVERIFY(bench.Open());
-      ChoosePreferences(bench,
-                        {{Preference::PairOnSecondClick, onSecondClick}});
-      QCOMPARE(bench.Companions.PreferencesOwners.size(), std::size_t(1));
-      QCOMPARE(bench.Board->Model().Options().PairOnSecondClick, onSecondClick);
-      const auto [first, second] = bench.Deal.Pair(72);
-      bench.Time.AdvanceSeconds(7);
-      bench.Sound.Clear();
-      bench.Click(first);
-      bench.Click(second);
-      QCOMPARE(bench.VisibleTiles(), onSecondClick ? 142 : 144);
-      if (!onSecondClick)
-        bench.Press("cmdRemoveTiles");
-      QCOMPARE(bench.VisibleTiles(), 142);
-      sounds[onSecondClick] = bench.Sound.Calls;
-      started[onSecondClick] = bench.Board->GameClockState().GameTimeStart();
-      QVERIFY(bench.Timer.IsActive());
-      QVERIFY(bench.Action("mnuGameUndoLastMove")->isEnabled());
+    // A pair taken by its second click sounds and starts the clock exactly as Do move does.
+    void PairOnSecondClickIsDoMove()
+    {
+        std::vector<std::int32_t> sounds[2];
+        double started[2]{};
+        for (const bool onSecondClick : {false, true}) {
+            BoardBench bench;
+            bench.Settings.SaveRegistryString("Board", "TimingActive", "1", "0");
+            bench.StoreGame(bench.Deal.Faces);
+            QVERIFY(bench.Open());
+            ChoosePreferences(bench, {{Preference::PairOnSecondClick, onSecondClick}});
+            QCOMPARE(bench.Companions.PreferencesOwners.size(), std::size_t(1));
+            QCOMPARE(bench.Board->Model().Options().PairOnSecondClick, onSecondClick);
+            const auto [first, second] = bench.Deal.Pair(72);
+            bench.Time.AdvanceSeconds(7);
+            bench.Sound.Clear();
+            bench.Click(first);
+            bench.Click(second);
+            QCOMPARE(bench.VisibleTiles(), onSecondClick ? 142 : 144);
+            if (!onSecondClick) bench.Press("cmdRemoveTiles");
+            QCOMPARE(bench.VisibleTiles(), 142);
+            sounds[onSecondClick] = bench.Sound.Calls;
+            started[onSecondClick] = bench.Board->GameClockState().GameTimeStart();
+            QVERIFY(bench.Timer.IsActive());
+            QVERIFY(bench.Action("mnuGameUndoLastMove")->isEnabled());
+        }
+        QCOMPARE(sounds[1], sounds[0]);
+        QCOMPARE(started[1], started[0]);
     }
-    QCOMPARE(sounds[1], sounds[0]);
-    QCOMPARE(started[1], started[0]);
-  }
 
-  // Stored before the start, the choices are in force from the first click.
-  void ClickMovesSelectionAndEnterNeverPeeks() {
-    for (const bool on : {false, true}) {
-      BoardBench bench;
-      if (on) {
-        bench.Settings.SaveRegistryString("Board", "ClickMovesSelection", "1",
-                                          "");
-        bench.Settings.SaveRegistryString("Board", "EnterNeverPeeks", "1", "");
-      }
-      bench.StoreGame(bench.Deal.Faces);
-      QVERIFY(bench.Open());
-      const std::int32_t first = bench.Deal.Pair(72).first;
-      const std::int32_t other = FreeOtherKind(*bench.Board, first);
-      QVERIFY(other != 0);
-      bench.Click(first);
-      bench.Click(other);
-      QCOMPARE(bench.Board->Model().SelectedTile1(), on ? other : first);
-      bench.Key(Qt::Key_Return);
-      QCOMPARE(bench.Board->Model().PeekMode(), !on);
-      QCOMPARE(bench.VisibleTiles(), on ? 144 : 143);
-      // Peek stays on its shortcut.
-      bench.Key(Qt::Key_P, Qt::ControlModifier);
-      QVERIFY(bench.Board->Model().PeekMode());
+    // Stored before the start, the choices are in force from the first click.
+    void ClickMovesSelectionAndEnterNeverPeeks()
+    {
+        for (const bool on : {false, true}) {
+            BoardBench bench;
+            if (on) {
+                bench.Settings.SaveRegistryString("Board", "ClickMovesSelection", "1", "");
+                bench.Settings.SaveRegistryString("Board", "EnterNeverPeeks", "1", "");
+            }
+            bench.StoreGame(bench.Deal.Faces);
+            QVERIFY(bench.Open());
+            const std::int32_t first = bench.Deal.Pair(72).first;
+            const std::int32_t other = FreeOtherKind(*bench.Board, first);
+            QVERIFY(other != 0);
+            bench.Click(first);
+            bench.Click(other);
+            QCOMPARE(bench.Board->Model().SelectedTile1(), on ? other : first);
+            bench.Key(Qt::Key_Return);
+            QCOMPARE(bench.Board->Model().PeekMode(), !on);
+            QCOMPARE(bench.VisibleTiles(), on ? 144 : 143);
+            // Peek stays on its shortcut.
+            bench.Key(Qt::Key_P, Qt::ControlModifier);
+            QVERIFY(bench.Board->Model().PeekMode());
+        }
     }
-  }
 
-  // The clock option and the lost-game warning follow the dialog, with their
-  // check marks; the clock option may be changed only before the first move, as
-  // its menu item.
-  void ClockAndWarningFollowTheDialog() {
-    BoardBench bench;
-    bench.StoreGame(bench.Deal.Faces);
-    QVERIFY(bench.Open());
-    QVERIFY(bench.Action("mnuOptionWarnLost")->isChecked());
-    ChoosePreferences(bench, {{Preference::TimingActive, true},
-                              {Preference::WarnLost, false}});
-    QVERIFY(bench.Companions.TimingChangeable);
-    QVERIFY(bench.Board->GameClockState().TimingActive());
-    QVERIFY(bench.Action("mnuOptionTimingActive")->isChecked());
-    QVERIFY(!bench.Action("mnuOptionWarnLost")->isChecked());
-    bench.MovePair(72);
-    ChoosePreferences(bench, {{Preference::WarnLost, true}});
-    QVERIFY(!bench.Companions.TimingChangeable);
-    QVERIFY(bench.Action("mnuOptionWarnLost")->isChecked());
-    QVERIFY(bench.Board->GameClockState().TimingActive());
-  }
-
-  // Ctrl+Y and Ctrl+Shift+Z redo beside Ctrl+V; F11 switches full screen on and
-  // off.
-  void MoreKeys() {
-    BoardBench bench;
-    bench.StoreGame(bench.Deal.Faces);
-    QVERIFY(bench.Open());
-    bench.MovePair(72);
-    for (const auto &[key, modifiers] :
-         {std::pair{Qt::Key_Y, Qt::KeyboardModifiers(Qt::ControlModifier)},
-          std::pair{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}}) {
-      bench.Key(Qt::Key_Z, Qt::ControlModifier);
-      QCOMPARE(bench.VisibleTiles(), 144);
-      bench.Key(key, modifiers);
-      QCOMPARE(bench.VisibleTiles(), 142);
+    // The clock option and the lost-game warning follow the dialog, with their check marks;
+    // the clock option may be changed only before the first move, as its menu item.
+    void ClockAndWarningFollowTheDialog()
+    {
+        BoardBench bench;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        QVERIFY(bench.Action("mnuOptionWarnLost")->isChecked());
+        ChoosePreferences(bench, {{Preference::TimingActive, true}, {Preference::WarnLost, false}});
+        QVERIFY(bench.Companions.TimingChangeable);
+        QVERIFY(bench.Board->GameClockState().TimingActive());
+        QVERIFY(bench.Action("mnuOptionTimingActive")->isChecked());
+        QVERIFY(!bench.Action("mnuOptionWarnLost")->isChecked());
+        bench.MovePair(72);
+        ChoosePreferences(bench, {{Preference::WarnLost, true}});
+        QVERIFY(!bench.Companions.TimingChangeable);
+        QVERIFY(bench.Action("mnuOptionWarnLost")->isChecked());
+        QVERIFY(bench.Board->GameClockState().TimingActive());
     }
-    for (const bool full : {true, false}) {
-      bench.Key(Qt::Key_F11);
-      QCOMPARE(bench.Board->isFullScreen(), full);
-      QCOMPARE(bench.Action("mnuOptionFullScreen")->isChecked(), full);
-    }
-  }
 
-  // F1 opens the one help window, which follows a language switch.
-  void HowToPlay() {
-    BoardBench bench;
-    bench.StoreGame(bench.Deal.Faces);
-    QVERIFY(bench.Open());
-    bench.Key(Qt::Key_F1);
-    auto *help = bench.Board->findChild<frmHelp *>();
-    QVERIFY(help);
-    QTRY_VERIFY(help->isVisible());
-    QVERIFY(help->windowTitle().contains("How to play"));
-    bench.Action("mnuHelpHowToPlay")->trigger();
-    QCOMPARE(bench.Board->findChildren<frmHelp *>().size(), 1);
-    bench.Action("mnuOptionLocaleSelect_1")->trigger();
-    QVERIFY(help->windowTitle().contains("Spielanleitung"));
-  }
+    // Ctrl+Y and Ctrl+Shift+Z redo beside Ctrl+V; F11 switches full screen on and off.
+    void MoreKeys()
+    {
+        BoardBench bench;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        bench.MovePair(72);
+        for (const auto& [key, modifiers] : {std::pair{Qt::Key_Y, Qt::KeyboardModifiers(Qt::ControlModifier)},
+                                             std::pair{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}}) {
+            bench.Key(Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(bench.VisibleTiles(), 144);
+            bench.Key(key, modifiers);
+            QCOMPARE(bench.VisibleTiles(), 142);
+        }
+        for (const bool full : {true, false}) {
+            bench.Key(Qt::Key_F11);
+            QCOMPARE(bench.Board->isFullScreen(), full);
+            QCOMPARE(bench.Action("mnuOptionFullScreen")->isChecked(), full);
+        }
+    }
+
+    // Peek mode says itself in the dead-end text's place, to the eye and to a screen reader,
+    // until the game is restarted.
+    void PeekModeIsShownAndSpoken()
+    {
+        BoardBench bench;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        const QString text("Peek mode: restart the game to play on");
+        QVERIFY(!bench.Label("lblPeekMode")->isVisible());
+        bench.Click(bench.Deal.Pair(72).first);
+        bench.Key(Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(bench.Label("lblPeekMode")->isVisible());
+        QCOMPARE(bench.Text("lblPeekMode"), text);
+        const auto spoken = [&bench, &text] {
+            for (const QLabel* announcer : bench.Board->centralWidget()->findChildren<QLabel*>("BoardAnnouncement"))
+                if (announcer->text().contains(text)) return true;
+            return false;
+        };
+        QTRY_VERIFY(spoken());
+        bench.Action("mnuOptionLocaleSelect_1")->trigger();
+        QCOMPARE(bench.Text("lblPeekMode"), QString("Nachschaumodus: Spiel wiederholen, um weiterzuspielen"));
+        bench.Key(Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(!bench.Label("lblPeekMode")->isVisible());
+    }
+
+    // F1 opens the one help window, which follows a language switch.
+    void HowToPlay()
+    {
+        BoardBench bench;
+        bench.StoreGame(bench.Deal.Faces);
+        QVERIFY(bench.Open());
+        bench.Key(Qt::Key_F1);
+        auto* help = bench.Board->findChild<frmHelp*>();
+        QVERIFY(help);
+        QTRY_VERIFY(help->isVisible());
+        QVERIFY(help->windowTitle().contains("How to play"));
+        bench.Action("mnuHelpHowToPlay")->trigger();
+        QCOMPARE(bench.Board->findChildren<frmHelp*>().size(), 1);
+        bench.Action("mnuOptionLocaleSelect_1")->trigger();
+        QVERIFY(help->windowTitle().contains("Spielanleitung"));
+    }
 };
 
 } // namespace tessaron
 
-int RunPreferencesTests(int argc, char **argv) {
-  tessaron::PreferencesTest test;
-  return QTest::qExec(&test, argc, argv);
+int RunPreferencesTests(int argc, char** argv)
+{
+    tessaron::PreferencesTest test;
+    return QTest::qExec(&test, argc, argv);
 }
 
 #include "PreferencesTest.moc"
