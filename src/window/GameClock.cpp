@@ -65,6 +65,17 @@ void GameClock::UpdateGameTime()
     });
 }
 
+void GameClock::ResumeGameTime(double gameTime)
+{
+    Guarded(errors_, BoardObject, "ResumeGameTime", [&] {
+        gameTimeNow_ = time_.Now();
+        gameTimeStart_ = gameTimeNow_ - gameTime;
+        steadyStart_ = time_.SteadySeconds() - gameTime * SecondsPerDay;
+        gameTime_ = gameTime;
+        SetText(timingActive_ ? FormatTimeGone(gameTime_, texts_) : std::string());
+    });
+}
+
 void GameClock::RefreshText()
 {
     if (!text_.empty()) SetText(FormatTimeGone(gameTime_, texts_));

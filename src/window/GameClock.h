@@ -46,6 +46,9 @@ public:
     void TimerStop() override;
     void TimerReset() override;
     void UpdateGameTime() override;
+    // A game kept from the last run goes on: its elapsed time (in days) counts as gone
+    // already, as if it had started that long ago. The timer is left to the caller.
+    void ResumeGameTime(double gameTime);
     double GameTime() const override { return gameTime_; }
     double GameTimeNow() const override { return gameTimeNow_; }
     double GameTimeStart() const { return gameTimeStart_; }

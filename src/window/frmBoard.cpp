@@ -3,6 +3,7 @@
 
 #include "help/frmHelp.h"
 #include "preferences/Preferences.h"
+#include "records/ProgressRecord.h"
 #include "window/BoardAccessibility.h"
 #include "window/BoardCommands.h"
 #include "window/BoardFiles.h"
@@ -200,8 +201,36 @@ void frmBoard::showEvent(QShowEvent* event)
 void frmBoard::Form_Activate()
 {
     Forward([this] {
-        Guarded(services_.Errors, BoardObject, "Form_Activate", [this] { play_->ResumeSavedGame(); });
+        Guarded(services_.Errors, BoardObject, "Form_Activate", [this] {
+            play_->ResumeSavedGame();
+            ResumeProgress();
+        });
     });
+}
+
+void frmBoard::ResumeProgress()
+{
+    if (!preferences_->IsOn(Preference::KeepProgress) || !play_->DealResumed()) return;
+    // A damaged or impossible kept position is dropped silently: the deal starts full.
+    const std::optional<GameProgress> progress = LoadGameProgress(services_.Settings, geometry_, play_->TileFaces());
+    if (!progress || !play_->RestoreProgress(*progress)) return;
+    // Only a game in timed play has a clock to go on; peek and hints switched it off.
+    if (progress->RemovedCount == 0 || progress->PeekMode || progress->HintUsed) return;
+    clock_.Game().ResumeGameTime(progress->GameTime);
+    if (!play_->NoMovePossible()) clock_.Game().TimerStart();
+}
+
+void frmBoard::KeepProgress()
+{
+    std::optional<GameProgress> kept;
+    if (preferences_->IsOn(Preference::KeepProgress) && play_->DealExists() && !play_->GameWon()) {
+        kept = play_->Progress();
+        if (kept->RemovedCount > 0 && !kept->PeekMode && !kept->HintUsed) {
+            clock_.Game().UpdateGameTime();
+            kept->GameTime = clock_.Game().GameTime();
+        }
+    }
+    SaveGameProgress(services_.Settings, kept);
 }
 
 void frmBoard::closeEvent(QCloseEvent* event)
@@ -216,6 +245,7 @@ void frmBoard::closeEvent(QCloseEvent* event)
     Guarded(services_.Errors, BoardObject, "Form_Unload", [this] {
         FormLocationSave(*this, services_.Settings, services_.Errors);
         play_->GameSave();
+        KeepProgress();
         clock_.Game().TimerStop();
     });
     event->accept();

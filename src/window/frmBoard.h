@@ -86,6 +86,10 @@ private:
     void Form_Activate();
     void SetupLocale();
     void SoundStop();
+    // With "KeepProgress" on: the position kept at the last close, on the deal resumed, with
+    // the clock going on from its kept time; at close the position is kept (or dropped).
+    void ResumeProgress();
+    void KeepProgress();
 
     // BoardPlay.cpp: the player's commands forwarded to the model, and what follows them.
     // Runs a model operation unless a deal is being built, then PositionChanged; a screen

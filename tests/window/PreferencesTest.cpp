@@ -162,6 +162,50 @@ private slots:
         QVERIFY(!bench.Label("lblPeekMode")->isVisible());
     }
 
+    // With "KeepProgress" a closed and opened board goes on at the same position with undo,
+    // redo and the clock (the time between the runs does not count); without it the deal
+    // starts full. A damaged kept position is dropped silently.
+    void KeepProgressGoesOnAfterARestart()
+    {
+        const auto seconds = [](const BoardBench& bench) {
+            return qRound(bench.Board->GameClockState().GameTime() * 86400.0);
+        };
+        for (const bool keep : {false, true}) {
+            BoardBench bench;
+            bench.Settings.SaveRegistryString("Board", "TimingActive", "1", "0");
+            bench.Settings.SaveRegistryString("Board", "KeepProgress", keep ? "1" : "", "");
+            bench.StoreGame(bench.Deal.Faces);
+            QVERIFY(bench.Open());
+            bench.MovePair(72);
+            bench.Time.AdvanceSeconds(30);
+            bench.MovePair(71);
+            bench.MovePair(70);
+            bench.Key(Qt::Key_Z, Qt::ControlModifier);
+            bench.Time.AdvanceSeconds(60);
+            bench.Close();
+            bench.Time.AdvanceSeconds(3600);
+            QVERIFY(bench.Open());
+            QCOMPARE(bench.VisibleTiles(), keep ? 140 : 144);
+            QCOMPARE(bench.Timer.IsActive(), keep);
+            if (!keep) continue;
+            QCOMPARE(seconds(bench), 90);
+            bench.Time.AdvanceSeconds(10);
+            QVERIFY(bench.Timer.Tick());
+            QCOMPARE(seconds(bench), 100);
+            bench.Key(Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(bench.VisibleTiles(), 138);
+            for (int undo = 0; undo < 3; ++undo) bench.Key(Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(bench.VisibleTiles(), 144);
+
+            bench.MovePair(72);
+            bench.Close();
+            bench.Store.Write("Board", "Progress", "2,2,0,0,0,0;1,1");
+            QVERIFY(bench.Open());
+            QCOMPARE(bench.VisibleTiles(), 144);
+            QVERIFY(bench.Report.Box.Boxes.empty());
+        }
+    }
+
     // F1 opens the one help window, which follows a language switch.
     void HowToPlay()
     {
