@@ -24,6 +24,8 @@ struct CommandAvailability {
     bool Restart = false;
     bool TimingOption = false;  // "Play against the clock" may be changed
     bool Hint = false;          // a deal in normal play, not won (at a dead end it counts the undos back)
+    bool Pause = false;         // set by the window: a deal in play, not won, no dead end
+    bool NewDeal = false;       // set by the window: another deal may come (not while paused)
     bool operator==(const CommandAvailability&) const = default;
 };
 

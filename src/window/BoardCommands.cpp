@@ -31,10 +31,11 @@ constexpr std::array<MenuRow, BoardMenuCount> MenuRows{{
 using A = CommandAvailability;
 using M = BoardMenu;
 constexpr CommandRow CommandRows[] = {
-    {.Name = "mnuFileNewGame", .Menu = M::File, .Text = 222, .Key = Ctrl(Qt::Key_N)},
-    {.Name = "mnuFileLoadGame", .Menu = M::File, .Text = 221, .Key = Ctrl(Qt::Key_O)},
+    {.Name = "mnuFileNewGame", .Menu = M::File, .Text = 222, .Key = Ctrl(Qt::Key_N), .Available = &A::NewDeal},
+    {.Name = "mnuFileLoadGame", .Menu = M::File, .Text = 221, .Key = Ctrl(Qt::Key_O), .Available = &A::NewDeal},
     {.Name = "mnuFileSaveGame", .Menu = M::File, .Text = 224, .Key = Ctrl(Qt::Key_S), .SeparatorBefore = true},
-    {.Name = "mnuFileShowHallOfFame", .Menu = M::File, .Text = 225, .SeparatorBefore = true},
+    {.Name = "mnuFileShowHallOfFame", .Menu = M::File, .Text = 225, .SeparatorBefore = true,
+     .Available = &A::NewDeal},
     {.Name = "mnuFileQuit", .Menu = M::File, .Text = 223, .Key = Ctrl(Qt::Key_Q), .SeparatorBefore = true},
 
     {.Name = "mnuGameUndoLastMove", .Menu = M::Game, .Text = 235, .Key = Ctrl(Qt::Key_Z),
@@ -50,6 +51,9 @@ constexpr CommandRow CommandRows[] = {
      .Available = &A::Peek, .Button = "cmdRemoveTile", .Default = true},
     {.Name = "mnuGameRestartGame", .Menu = M::Game, .Text = 234, .Key = Ctrl(Qt::Key_R), .SeparatorBefore = true,
      .Available = &A::Restart},
+    // P and the Pause key pause and go on; while paused any other key or a click goes on.
+    {.Name = "mnuGamePause", .Menu = M::Game, .Text = 1014, .Key = int(Qt::Key_Pause), .MoreKeys = {int(Qt::Key_P)},
+     .SeparatorBefore = true, .Available = &A::Pause},
     {.Name = "mnuGameHint", .Menu = M::Game, .Text = 750, .Key = Ctrl(Qt::Key_H), .SeparatorBefore = true,
      .Tip = 751, .Available = &A::Hint},
 

@@ -42,7 +42,7 @@ private:
 void frmBoard::Forward(const std::function<void()>& operation, bool announce)
 {
     // While a deal is built the board waits; only the progress window's Cancel acts.
-    if (building_) return;
+    if (building_ || paused_) return;
     const BoardMoment before = speech_->Moment();
     operation();
     PositionChanged(announce ? &before : nullptr);
@@ -81,7 +81,14 @@ void frmBoard::PositionChanged(const BoardMoment* before)
 void frmBoard::EnableCommands()
 {
     Guarded(services_.Errors, BoardObject, "EnableCommands",
-            [this] { commands_->EnableCommands(play_->AvailableCommands()); });
+            [this] {
+                // Paused, only going on is available.
+                CommandAvailability available;
+                if (!paused_) available = play_->AvailableCommands();
+                available.Pause = paused_ || PauseAvailable();
+                available.NewDeal = !paused_;
+                commands_->EnableCommands(available);
+            });
 }
 
 void frmBoard::imgTile_Click(std::int32_t tile)
@@ -93,7 +100,7 @@ void frmBoard::imgTile_Click(std::int32_t tile)
 
 void frmBoard::imgTile_DblClick(std::int32_t tile)
 {
-    if (building_ || !play_->IsPresent(tile)) return;
+    if (building_ || paused_ || !play_->IsPresent(tile)) return;
     // The second press confirms only the tile its first click has just selected: the second
     // of a pair, or the tile to lift in peek mode. Anywhere else it is a click of its own,
     // such as a quick click on the tile a move has just uncovered a few pixels away.

@@ -16,6 +16,7 @@ void BoardView::SetupLocale()
 {
     controls_.NoMovePossible()->SetCaption(QString::fromStdString(texts_.LoadLocaleString(210)));
     controls_.PeekMode()->SetCaption(QString::fromStdString(texts_.LoadLocaleString(1016)));
+    controls_.Paused()->SetCaption(QString::fromStdString(texts_.LoadLocaleString(1015)));
     controls_.SetGameWonName(QString::fromStdString(texts_.LoadLocaleString(825)));
     tileCountFormat_ = texts_.LoadLocaleString(290);
     newGameText_ = texts_.LoadLocaleString(291);

@@ -86,6 +86,8 @@ void BoardWidgets::CreateLabels()
     lblGameLost_->hide();
     lblPeekMode_ = label("lblPeekMode", BoardLabel::Anchor::Centre, 270, 450, QColor(255, 128, 255));
     lblPeekMode_->hide();
+    lblPaused_ = label("lblPaused", BoardLabel::Anchor::Centre, 270, 450, QColor(255, 255, 192));
+    lblPaused_->hide();
     lblTileCount_ = label("lblTileCount", BoardLabel::Anchor::Right, 551, 450, QColor(255, 255, 192));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // Every control on the board and its place at the board's scale: the surface, 144 tile
-// pictures, four corner buttons, six labels and the two win banners. It is the one owner
+// pictures, four corner buttons, seven labels and the two win banners. It is the one owner
 // that creates them and lists them with their places, so placing the board at a new size
 // moves them all; it draws the pictures at the resolution the scale and the screen call
 // for, decoding a new resolution off the window's thread and drawing the old one scaled
@@ -67,6 +67,8 @@ public:
     BoardLabel* GameLost() const { return lblGameLost_; }
     // Says the game is in peek mode, in the dead-end text's place.
     BoardLabel* PeekMode() const { return lblPeekMode_; }
+    // Says the game is paused, in the same place.
+    BoardLabel* Paused() const { return lblPaused_; }
     BoardLabel* TilesLeft() const { return lblTileCount_; }
 
     const BoardPlaces& Places() const { return places_; }
@@ -107,6 +109,7 @@ private:
     BoardLabel* lblNoMovePossible_ = nullptr;
     BoardLabel* lblGameLost_ = nullptr;
     BoardLabel* lblPeekMode_ = nullptr;
+    BoardLabel* lblPaused_ = nullptr;
     BoardLabel* lblTileCount_ = nullptr;
     std::array<QLabel*, 2> imgGameWon_{};
 };

@@ -76,6 +76,21 @@ void GameClock::ResumeGameTime(double gameTime)
     });
 }
 
+void GameClock::Pause()
+{
+    pausedAt_ = time_.SteadySeconds();
+    runningBeforePause_ = timer_.IsActive();
+    TimerStop();
+}
+
+void GameClock::EndPause()
+{
+    const double paused = time_.SteadySeconds() - pausedAt_;
+    steadyStart_ += paused;
+    gameTimeStart_ += paused / SecondsPerDay;
+    if (runningBeforePause_) TimerStart();
+}
+
 void GameClock::RefreshText()
 {
     if (!text_.empty()) SetText(FormatTimeGone(gameTime_, texts_));

@@ -49,6 +49,10 @@ public:
     // A game kept from the last run goes on: its elapsed time (in days) counts as gone
     // already, as if it had started that long ago. The timer is left to the caller.
     void ResumeGameTime(double gameTime);
+    // The clock stands still while the game is paused; the pause does not count, as if the
+    // game had started that much later.
+    void Pause();
+    void EndPause();
     double GameTime() const override { return gameTime_; }
     double GameTimeNow() const override { return gameTimeNow_; }
     double GameTimeStart() const { return gameTimeStart_; }
@@ -70,6 +74,8 @@ private:
     double steadyStart_ = 0;
     double gameTimeNow_ = 0;
     double gameTime_ = 0;
+    double pausedAt_ = 0;
+    bool runningBeforePause_ = false;
     std::string text_;
 };
 

@@ -117,12 +117,12 @@ void frmBoard::ConnectCommands()
     commands.On("mnuFileNewGame", [this] { Forward([this] { play_->NewGame(); }); });
     // The new deal goes through Forward, so it is announced.
     commands.On("mnuFileLoadGame", [this] {
-        if (building_) return;
+        if (building_ || paused_) return;
         files_->LoadGame([this](const std::function<void()>& load) { Forward(load); });
         PositionChanged();
     });
     commands.On("mnuFileSaveGame", [this] {
-        if (!building_) files_->SaveGame();
+        if (!building_ && !paused_) files_->SaveGame();
     });
     commands.On("mnuFileShowHallOfFame", [this] { mnuFileShowHallOfFame_Click(); });
     commands.On("mnuFileQuit", [this] { close(); });
@@ -130,6 +130,7 @@ void frmBoard::ConnectCommands()
     // Its cost is charged when the answer is shown: a hint dropped because the player moved
     // first costs nothing.
     // The hint says itself when it comes, at once or later.
+    commands.On("mnuGamePause", [this] { mnuGamePause_Click(); });
     commands.On("mnuGameHint", [this] {
         Forward(
             [this] {

@@ -77,6 +77,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -101,6 +104,13 @@ private:
     // and the keyboard focus told, and the speech given what the board held before.
     void PositionChanged(const BoardMoment* before = nullptr);
     void EnableCommands();
+
+    // BoardPause.cpp: while paused every face is hidden, the clock stands still and only
+    // going on is available; a click or any key goes on.
+    bool PauseAvailable() const;
+    void mnuGamePause_Click();
+    void PauseGame();
+    void EndPause();
     void imgTile_Click(std::int32_t tile);
     void imgTile_DblClick(std::int32_t tile);
     void mnuFileShowHallOfFame_Click();
@@ -141,6 +151,8 @@ private:
     bool gameCreateShow_ = false;
     bool formActivated_ = false;
     bool building_ = false;
+    bool paused_ = false;
+    bool lostShownBeforePause_ = false;
     // The tile of the last click, which a double click's second press may confirm.
     std::int32_t clickedTile_ = 0;
 };

@@ -103,7 +103,7 @@ private slots:
         BoardWidgets controls(&window, [] {}, nullptr);
         controls.PlaceTiles(geometry);
         const QList<QWidget*> children = controls.Surface()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        QCOMPARE(children.size(), TileCount + 12);
+        QCOMPARE(children.size(), TileCount + 13);
         for (QWidget* child : children) QVERIFY2(controls.Places().Contains(child), qPrintable(child->objectName()));
         // At twice the size every control, shown or hidden, lies at twice its place.
         controls.Surface()->resize(2 * BoardScale::BoardSize());

@@ -156,7 +156,8 @@ private slots:
         const std::map<QString, std::tuple<Anchor, int, int>> labels{
             {"lblGameOrigin", {Centre, 270, 1}},     {"lblTimeGone", {Left, 29, 450}},
             {"lblNoMovePossible", {Centre, 270, 450}}, {"lblGameLost", {Centre, 270, 450}},
-            {"lblTileCount", {Right, 551, 450}},     {"lblPeekMode", {Centre, 270, 450}}};
+            {"lblTileCount", {Right, 551, 450}},     {"lblPeekMode", {Centre, 270, 450}},
+            {"lblPaused", {Centre, 270, 450}}};
         const QList<QWidget*> children = surface->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         // The screen reader's announcers, of no size at every scale.
         const int announcers = int(std::count_if(children.begin(), children.end(), [](const QWidget* child) {

@@ -45,6 +45,8 @@ const MenuLine BoardMenuBar[] = {
     {1, "-"},
     {1, "Restart game", "Spiel wiederholen", "Ctrl+R"},
     {1, "-"},
+    {1, "Pause", "Pause", "Pause"},
+    {1, "-"},
     {1, "Hint", "Tipp", "Ctrl+H"},
     {0, "Option", "Einstellungen"},
     {1, "Play against the clock", "Spiel gegen die Uhr"},

@@ -4,6 +4,7 @@
 #include "BoardBench.h"
 
 #include "board/Rules.h"
+#include "window/BoardCommands.h"
 #include "help/frmHelp.h"
 #include "preferences/Preferences.h"
 
@@ -203,6 +204,47 @@ private slots:
             QVERIFY(bench.Open());
             QCOMPARE(bench.VisibleTiles(), 144);
             QVERIFY(bench.Report.Box.Boxes.empty());
+        }
+    }
+
+    // Paused, every face is hidden, the clock stands still and its time does not count, and
+    // no command that changes the board is available; a click or any key goes on. With
+    // "PauseWhenHidden" minimising pauses.
+    void PauseHidesTheBoardAndStopsTheClock()
+    {
+        for (const bool whenHidden : {false, true}) {
+            BoardBench bench;
+            bench.Settings.SaveRegistryString("Board", "TimingActive", "1", "0");
+            bench.Settings.SaveRegistryString("Board", "PauseWhenHidden", whenHidden ? "1" : "", "");
+            bench.StoreGame(bench.Deal.Faces);
+            QVERIFY(bench.Open());
+            bench.MovePair(72);
+            bench.Click(bench.Deal.Pair(71).first);
+            bench.Time.AdvanceSeconds(10);
+            bench.Key(Qt::Key_P);
+            QCOMPARE(bench.VisibleTiles(), 0);
+            QVERIFY(bench.Label("lblPaused")->isVisible());
+            QCOMPARE(bench.Text("lblPaused"), QString("Paused"));
+            QVERIFY(!bench.Timer.IsActive());
+            for (const CommandRow& row : BoardCommandRows())
+                if (row.Available)
+                    QVERIFY2(bench.Action(row.Name)->isEnabled() == (row.Available == &CommandAvailability::Pause),
+                             row.Name);
+            bench.Time.AdvanceSeconds(300);
+            for (const Qt::Key key : {Qt::Key_N, Qt::Key_Z, Qt::Key_Control}) {
+                bench.Key(key);
+                QCOMPARE(bench.VisibleTiles(), 142);
+                QVERIFY(!bench.Label("lblPaused")->isVisible());
+                QCOMPARE(bench.Board->Model().SelectedTile1(), bench.Deal.Pair(71).first);
+                bench.Key(Qt::Key_Pause);
+                QCOMPARE(bench.VisibleTiles(), 0);
+            }
+            QTest::mouseClick(bench.Board->centralWidget(), Qt::LeftButton, {}, QPoint(5, 200));
+            QCOMPARE(bench.VisibleTiles(), 142);
+            QVERIFY(bench.Timer.Tick());
+            QCOMPARE(qRound(bench.Board->GameClockState().GameTime() * 86400.0), 10);
+            bench.Board->showMinimized();
+            QCOMPARE(bench.Label("lblPaused")->isHidden(), !whenHidden);
         }
     }
 
