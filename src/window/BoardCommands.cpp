@@ -50,6 +50,8 @@ constexpr CommandRow CommandRows[] = {
      .Available = &A::Restart},
     {.Name = "mnuGameHint", .Menu = M::Game, .Text = 750, .Key = Ctrl(Qt::Key_H), .SeparatorBefore = true,
      .Tip = 751, .Available = &A::Hint},
+    {.Name = "mnuGameShuffle", .Menu = M::Game, .Text = 640, .Key = Ctrl(Qt::Key_F), .Tip = 641,
+     .Available = &A::Shuffle},
 
     {.Name = "mnuOptionTimingActive", .Menu = M::Option, .Text = 253, .Checkable = true, .Available = &A::TimingOption},
     {.Name = "mnuOptionWarnLost", .Menu = M::Option, .Text = 754, .Checkable = true},

@@ -67,7 +67,7 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
     files_ = std::make_unique<BoardFiles>(services_, *play_, *this);
     hints_ = std::make_unique<BoardHints>(HintWiring{
         services_, companions_, *this, *play_, geometry_, options_.Solver, *controls_.GameLost(), *speech_, *keyboard_,
-        [this](const std::function<void()>& operation) { Forward(operation, false); }});
+        [this](const std::function<void()>& operation) { Forward(operation, false); }, [this] { EnableCommands(); }});
     ConnectCommands();
     Form_Load();
 }
@@ -133,6 +133,7 @@ void frmBoard::ConnectCommands()
             },
             false);
     });
+    commands.On("mnuGameShuffle", [this] { Forward([this] { mnuGameShuffle_Click(); }, false); });
     commands.On("mnuOptionTimingActive", [this] { mnuOptionTimingActive_Click(); });
     commands.On("mnuOptionWarnLost", [this] { commands_->SetChecked("mnuOptionWarnLost", hints_->ToggleWarnLost()); });
     commands.On("mnuOptionEditSounds", [this] {

@@ -98,6 +98,8 @@ private:
     void imgTile_Click(std::int32_t tile);
     void imgTile_DblClick(std::int32_t tile);
     void mnuFileShowHallOfFame_Click();
+    // Says what it did itself; a position no shuffle can help offers undo.
+    void mnuGameShuffle_Click();
     void mnuOptionTimingActive_Click();
     void mnuOptionLocaleSelect_Click(int index);
 

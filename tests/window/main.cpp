@@ -6,6 +6,7 @@ int RunBoardKeyboardTests(int argc, char** argv);
 int RunHintTests(int argc, char** argv);
 int RunDialogsTests(int argc, char** argv);
 int RunBoardPartsTests(int argc, char** argv);
+int RunShuffleWindowTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -16,5 +17,6 @@ int main(int argc, char** argv)
     failures += RunHintTests(argc, argv);
     failures += RunDialogsTests(argc, argv);
     failures += RunBoardPartsTests(argc, argv);
+    failures += RunShuffleWindowTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
