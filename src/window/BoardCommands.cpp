@@ -1,6 +1,7 @@
 #include "window/BoardCommands.h"
 
 #include "shell/Locale.h"
+#include "window/CheckItemAccessible.h"
 #include "window/MenuMnemonics.h"
 
 #include <QAction>
@@ -70,6 +71,7 @@ std::span<const CommandRow> BoardCommandRows() { return CommandRows; }
 
 BoardCommands::BoardCommands(QMainWindow& window, const QWidget& buttonsIn) : bar_(window.menuBar())
 {
+    InstallCheckItemAccessibility();
     QMenuBar* bar = bar_;
     auto makeMenu = [this](BoardMenu menu, QMenu* created) {
         const MenuRow& row = MenuRows[std::size_t(menu)];
