@@ -2,6 +2,7 @@
 
 #include "ResourceNames.h"
 #include "about/AboutTexts.h"
+#include "about/LinkAccessible.h"
 #include "shell/TextTools.h"
 
 #include <QApplication>
@@ -61,6 +62,7 @@ void MakeLink(QLabel* label, QObject* filter)
     // Reachable with Tab and opened with Space or Enter, like a button.
     label->setFocusPolicy(Qt::StrongFocus);
     label->installEventFilter(filter);
+    ExposeAsLink(label);
 }
 
 // The label's width follows its text; its left edge stays.

@@ -103,6 +103,7 @@ void Play::DoMove()
     }
     RemoveSelectedTiles();
     removedCountMax_ = removedCount_;
+    shuffles_.resize(shufflesDone_);  // a new move drops the shuffles waiting for redo
 }
 
 void Play::RemoveSelectedTiles()
@@ -138,7 +139,7 @@ void Play::GameWonReached()
         return;
     }
     w_.Clock.UpdateGameTime();
-    switch (w_.HallOfFame.InsertGame(w_.Clock.GameTime(), faces_, removed_, w_.Clock.GameTimeNow())) {
+    switch (w_.HallOfFame.InsertGame(w_.Clock.GameTime(), dealt_, removed_, w_.Clock.GameTimeNow())) {
     case HallOfFameNotShown:
         w_.Sound.SoundStart(SoundGameWon);
         break;
@@ -167,16 +168,22 @@ bool Play::NoMovePossible() const
 
 void Play::UpdateTileCount() { w_.View.ShowTileCount(TileCount - removedCount_); }
 
-CommandAvailability Play::AvailableCommands() const
+CommandAvailability Play::AvailableCommands(SolverVerdict verdict) const
 {
     CommandAvailability a;
     a.DoMove = selected1_ > 0 && selected2_ != 0;
     a.Peek = selected1_ > 0 && selected2_ == 0;
-    a.Undo = !peekMode_ && removedCount_ > 0;
-    a.Redo = !peekMode_ && removedCount_ < removedCountMax_ && NextRedoIsAMove();
-    a.Restart = removedCount_ > 0;
+    a.Undo = !peekMode_ && (removedCount_ > 0 || ShuffleToUndo());
+    a.Redo = !peekMode_ && (ShuffleToRedo() || (removedCount_ < removedCountMax_ && NextRedoIsAMove()));
+    a.Restart = removedCount_ > 0 || shufflesDone_ > 0;
     a.TimingOption = removedCount_ == 0;
     a.Hint = DealExists() && !building_ && !peekMode_ && removedCount_ < TileCount;
+    a.Shuffle = ShuffleIsAvailable({.DealExists = DealExists(),
+                                    .Building = building_,
+                                    .PeekMode = peekMode_,
+                                    .GameWon = removedCount_ == TileCount,
+                                    .NoMovePossible = DealExists() && NoMovePossible(),
+                                    .Verdict = verdict});
     return a;
 }
 

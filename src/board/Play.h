@@ -4,6 +4,7 @@
 // its view what to draw and never asks the view what is on the board.
 #include "board/BoardGeometry.h"
 #include "board/GameProgress.h"
+#include "board/Shuffle.h"
 #include "board/TileTypes.h"
 #include "halloffame/HallOfFameChoice.h"
 #include "shell/ErrorReport.h"
@@ -12,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tessaron {
 
@@ -26,6 +28,7 @@ struct CommandAvailability {
     bool Hint = false;          // a deal in normal play, not won (at a dead end it counts the undos back)
     bool Pause = false;         // set by the window: a deal in play, not won, no dead end
     bool NewDeal = false;       // set by the window: another deal may come (not while paused)
+    bool Shuffle = false;       // the game can no longer be won (see ShuffleIsAvailable)
     bool operator==(const CommandAvailability&) const = default;
 };
 
@@ -111,6 +114,10 @@ public:
     // A hint counts like a peek for the clock: the clock is reset and stays off, and a win
     // does not reach the hall of fame, until the board is restarted or another game starts.
     void CountHint();
+    // Deals the faces in play afresh so that the game can be won, as a step of its own that
+    // undo takes back and redo repeats; it counts like a hint. Only Shuffled changes the board;
+    // its moves clear the board from the new faces.
+    ShuffleOutcome ShuffleTiles(RandomSource& random);
     // Selects a pair as two clicks would; a refused tile leaves nothing selected.
     void SelectPair(std::int32_t first, std::int32_t second);
 
@@ -139,12 +146,17 @@ public:
     void HideMessages();
 
     // --- State ---
-    CommandAvailability AvailableCommands() const;
+    // The solver's word on the position decides Shuffle beyond a board without a free pair.
+    CommandAvailability AvailableCommands(SolverVerdict verdict = SolverVerdict::Undecided) const;
     bool NoMovePossible() const;
     bool IsPresent(std::int32_t tile) const;
     bool IsLocked(std::int32_t tile) const;
     const TilePresence& Presence() const { return present_; }
+    // The faces as they lie now, after any shuffle; DealtFaces as the deal was dealt (for game
+    // files, the saved game and the hall of fame).
     const TileArray& TileFaces() const { return faces_; }
+    const TileArray& DealtFaces() const { return dealt_; }
+    std::int32_t ShufflesDone() const { return std::int32_t(shufflesDone_); }
     const TileArray& RemovedTiles() const { return removed_; }
     std::int32_t RemovedCount() const { return removedCount_; }
     std::int32_t RemovedCountMax() const { return removedCountMax_; }
@@ -171,10 +183,25 @@ private:
     void ShowOrigin();
     void UpdateTileCount();
     bool NextRedoIsAMove() const;
+    void CountHelp();
+    // PlayHistory.cpp: the shuffle steps.
+    bool ShuffleToUndo() const;
+    bool ShuffleToRedo() const;
+    void ShowFaces(const TileArray& faces);
 
     PlayWiring w_;
     PlayOptions options_;
-    TileArray faces_{};
+    TileArray dealt_{};
+    TileArray faces_{};  // dealt_, or the faces of the last shuffle done
+    // A shuffle is a step in the history at the RemovedCount it was made at; the first
+    // shufflesDone_ are on the board, the rest wait for redo.
+    struct ShuffleStep {
+        std::int32_t RemovedCount = 0;
+        TilePresence Present{};
+        TileArray Faces{};
+    };
+    std::vector<ShuffleStep> shuffles_;
+    std::size_t shufflesDone_ = 0;
     TilePresence present_{};
     TileArray removed_{};
     std::int32_t removedCount_ = 0;

@@ -25,7 +25,7 @@ void Play::CreateDeal()
     dealResumed_ = false;
     ShowOrigin();
     building_ = true;
-    w_.Deals.BuildDeal(faces_);
+    w_.Deals.BuildDeal(dealt_);
     building_ = false;
 }
 
@@ -38,6 +38,9 @@ void Play::NewGame()
 
 void Play::GameStart()
 {
+    faces_ = dealt_;
+    shuffles_.clear();
+    shufflesDone_ = 0;
     removedCount_ = 0;
     removedCountMax_ = 0;
     removed_.fill(0);
@@ -54,7 +57,7 @@ void Play::GameStart()
 
 bool Play::GameLoad(const std::string& text)
 {
-    const bool ok = ConvertTilesFromString(faces_, text);
+    const bool ok = ConvertTilesFromString(dealt_, text);
     if (!ok) CreateDeal();
     return ok;
 }
@@ -79,14 +82,14 @@ void Play::GameSave()
         w_.Settings.SaveRegistryString(BoardSection, "GameOrigin", "", "");
         return;
     }
-    w_.Settings.SaveRegistryString(BoardSection, "Game", ConvertTilesToString(faces_, w_.Errors), "");
+    w_.Settings.SaveRegistryString(BoardSection, "Game", ConvertTilesToString(dealt_, w_.Errors), "");
     w_.Settings.SaveRegistryString(BoardSection, "GameOrigin", gameOrigin_, "");
 }
 
 void Play::StartLoadedDeal(const TileArray& faces, const std::string& origin)
 {
     HideMessages();
-    faces_ = faces;
+    dealt_ = faces;
     gameOrigin_ = origin;
     dealResumed_ = false;
     ShowOrigin();

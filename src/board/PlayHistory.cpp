@@ -42,6 +42,13 @@ void Play::UndoLastMove()
         HideMessages();
         w_.Sound.SoundStart(SoundTileInsertion);
         ResetSelection();
+        if (ShuffleToUndo()) {
+            // The faces return to where they lay before the shuffle, dead end and all.
+            --shufflesDone_;
+            ShowFaces(shufflesDone_ > 0 ? shuffles_[shufflesDone_ - 1].Faces : dealt_);
+            if (removedCount_ > 0 && NoMovePossible()) w_.View.ShowNoMovePossible(true);
+            return;
+        }
         RestoreLastRemovedTile();
         RestoreLastRemovedTile();
         UpdateTileCount();
@@ -66,6 +73,13 @@ void Play::RedoNextMove()
     if (!AvailableCommands().Redo) return;
     Guarded(w_.Errors, BoardObject, "cmdRedoNextMove_Click", [&] {
         ResetSelection();
+        if (ShuffleToRedo()) {
+            HideMessages();
+            w_.Sound.SoundStart(SoundTileInsertion);
+            ShowFaces(shuffles_[shufflesDone_++].Faces);
+            CountHelp();
+            return;
+        }
         // The recorded move is replayed with its own selection order: first-selected first.
         const bool firstAccepted = ChooseTile(removed_.at(removedCount_ + 2), PlayOptions{});
         const bool secondAccepted = ChooseTile(removed_.at(removedCount_ + 1), PlayOptions{});
@@ -86,6 +100,9 @@ void Play::RestartGame()
         ResetSelection();
         // Bounded, so a failing restore cannot loop for ever.
         for (std::int32_t left = removedCount_; left > 0 && removedCount_ > 0; --left) RestoreLastRemovedTile();
+        // The deal as dealt; the shuffles stay for redo.
+        shufflesDone_ = 0;
+        ShowFaces(dealt_);
         UpdateTileCount();
         peekMode_ = false;
         hintUsed_ = false;
@@ -96,8 +113,55 @@ void Play::RestartGame()
 void Play::CountHint()
 {
     if (!AvailableCommands().Hint) return;
+    CountHelp();
+}
+
+void Play::CountHelp()
+{
     w_.Clock.TimerReset();
     hintUsed_ = true;
+}
+
+ShuffleOutcome Play::ShuffleTiles(RandomSource& random)
+{
+    ShuffleOutcome outcome;
+    outcome.Faces = faces_;
+    Guarded(w_.Errors, BoardObject, "mnuGameShuffle_Click", [&] {
+        // The solver's word is the caller's: a shuffle asked for here is always allowed when
+        // the board is not being built, not in peek mode and not won.
+        if (!DealExists() || building_ || peekMode_ || removedCount_ >= TileCount) return;
+        outcome = ShuffleFaces(w_.Geometry, faces_, present_, random);
+        if (outcome.Result != ShuffleResult::Shuffled) return;
+        HideMessages();
+        w_.Sound.SoundStart(SoundTileInsertion);
+        ResetSelection();
+        // A new step drops the steps that waited for redo, shuffles and moves alike.
+        shuffles_.resize(shufflesDone_);
+        shuffles_.push_back({removedCount_, present_, outcome.Faces});
+        removedCountMax_ = removedCount_;
+        ShowFaces(shuffles_[shufflesDone_++].Faces);
+        CountHelp();
+    });
+    return outcome;
+}
+
+bool Play::ShuffleToUndo() const
+{
+    return shufflesDone_ > 0 && shuffles_[shufflesDone_ - 1].RemovedCount == removedCount_;
+}
+
+bool Play::ShuffleToRedo() const
+{
+    // The tiles in play must be the ones it was made on; a peek may have changed the list.
+    return shufflesDone_ < shuffles_.size() && shuffles_[shufflesDone_].RemovedCount == removedCount_ &&
+           shuffles_[shufflesDone_].Present == present_;
+}
+
+void Play::ShowFaces(const TileArray& faces)
+{
+    faces_ = faces;
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile)
+        if (present_[tile]) DrawTile(tile, false, true);
 }
 
 void Play::SelectPair(std::int32_t first, std::int32_t second)

@@ -27,7 +27,7 @@ bool Play::RestoreProgress(const GameProgress& progress)
         // Only the deal the progress was kept with, on its full board.
         if (!dealResumed_ || removedCount_ != 0 || !DealExists()) return;
         TilePresence present{};
-        if (!ReplayGameProgress(w_.Geometry, faces_, progress, present)) return;
+        if (!ReplayGameProgress(w_.Geometry, dealt_, progress, present)) return;
         ResetSelection();
         for (std::int32_t tile = 1; tile <= TileCount; ++tile)
             if (!present[tile]) DrawTile(tile, false, false);

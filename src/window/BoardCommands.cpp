@@ -1,6 +1,7 @@
 #include "window/BoardCommands.h"
 
 #include "shell/Locale.h"
+#include "window/CheckItemAccessible.h"
 #include "window/MenuMnemonics.h"
 
 #include <QAction>
@@ -56,6 +57,8 @@ constexpr CommandRow CommandRows[] = {
      .SeparatorBefore = true, .Available = &A::Pause},
     {.Name = "mnuGameHint", .Menu = M::Game, .Text = 750, .Key = Ctrl(Qt::Key_H), .SeparatorBefore = true,
      .Tip = 751, .Available = &A::Hint},
+    {.Name = "mnuGameShuffle", .Menu = M::Game, .Text = 640, .Key = Ctrl(Qt::Key_F), .Tip = 641,
+     .Available = &A::Shuffle},
 
     {.Name = "mnuOptionTimingActive", .Menu = M::Option, .Text = 253, .Checkable = true, .Available = &A::TimingOption},
     {.Name = "mnuOptionWarnLost", .Menu = M::Option, .Text = 754, .Checkable = true},
@@ -77,6 +80,7 @@ std::span<const CommandRow> BoardCommandRows() { return CommandRows; }
 
 BoardCommands::BoardCommands(QMainWindow& window, const QWidget& buttonsIn) : bar_(window.menuBar())
 {
+    InstallCheckItemAccessibility();
     QMenuBar* bar = bar_;
     auto makeMenu = [this](BoardMenu menu, QMenu* created) {
         const MenuRow& row = MenuRows[std::size_t(menu)];

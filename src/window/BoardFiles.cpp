@@ -122,7 +122,7 @@ void BoardFiles::SaveGame()
 void BoardFiles::GameFileSave(const std::string& filePath)
 {
     Guarded(services_.Errors, BoardObject, "GameFileSave", [&] {
-        const std::string bytes = EncodeGameFile(play_.TileFaces(), services_.Errors);
+        const std::string bytes = EncodeGameFile(play_.DealtFaces(), services_.Errors);
         if (bytes.size() != GameFileSize) return;  // already reported; nothing is written
         const QString path = QString::fromStdString(filePath);
         const QByteArray tail = BytesAfterGame(path);

@@ -62,6 +62,7 @@ void BoardHints::ShowGameLost(bool shown)
 {
     if (shown && !wiring_.GameLost.isVisible()) wiring_.Speech.Say(wiring_.GameLost.text(), true);
     wiring_.GameLost.setVisible(shown);
+    if (wiring_.VerdictChanged) wiring_.VerdictChanged();
 }
 
 void BoardHints::ShowHint(std::int32_t first, std::int32_t second)

@@ -30,6 +30,8 @@ struct HintWiring {
     BoardKeyboard& Keyboard;
     // Runs a model operation as the player's commands run (the hint says itself).
     std::function<void(const std::function<void()>&)> Forward;
+    // The solver's word on the position may have changed (Shuffle follows it).
+    std::function<void()> VerdictChanged;
 };
 
 class BoardHints final : private HintView {
@@ -46,6 +48,7 @@ public:
     void RequestHint() { solver_->RequestHint(); }
     // The position may have changed: a new one is searched.
     void PositionChanged() { solver_->PositionMaybeChanged(); }
+    SolverVerdict Verdict() const { return solver_->Verdict(); }
     // The window closes: no answer comes any more.
     void Stop() { solver_->Stop(); }
     void SetupLocale();

@@ -19,6 +19,12 @@ namespace tessaron {
 
 namespace {
 
+// Texts of the shuffle.
+constexpr std::int16_t ShuffleText = 640;
+constexpr std::int16_t ShuffledText = 642;
+constexpr std::int16_t NoArrangementText = 643;
+constexpr std::int16_t NoneFoundText = 644;
+
 // The progress of a build goes to the progress window; in show mode the board shows the
 // table emptied and every tile as it is placed.
 class BuildProgress final : public GameCreateObserver {
@@ -80,15 +86,14 @@ void frmBoard::PositionChanged(const BoardMoment* before)
 
 void frmBoard::EnableCommands()
 {
-    Guarded(services_.Errors, BoardObject, "EnableCommands",
-            [this] {
-                // Paused, only going on is available.
-                CommandAvailability available;
-                if (!paused_) available = play_->AvailableCommands();
-                available.Pause = paused_ || PauseAvailable();
-                available.NewDeal = !paused_;
-                commands_->EnableCommands(available);
-            });
+    Guarded(services_.Errors, BoardObject, "EnableCommands", [this] {
+        // Paused, only going on is available.
+        CommandAvailability available;
+        if (!paused_) available = play_->AvailableCommands(hints_ ? hints_->Verdict() : SolverVerdict::Undecided);
+        available.Pause = paused_ || PauseAvailable();
+        available.NewDeal = !paused_;
+        commands_->EnableCommands(available);
+    });
 }
 
 void frmBoard::imgTile_Click(std::int32_t tile)
@@ -124,6 +129,23 @@ void frmBoard::mnuFileShowHallOfFame_Click()
             default: break;
             }
         });
+    });
+}
+
+void frmBoard::mnuGameShuffle_Click()
+{
+    Guarded(services_.Errors, BoardObject, "mnuGameShuffle_Click", [this] {
+        if (!play_->AvailableCommands(hints_->Verdict()).Shuffle) return;
+        const ShuffleResult result = play_->ShuffleTiles(services_.Random).Result;
+        const Locale& texts = services_.Texts;
+        if (result == ShuffleResult::Shuffled) {
+            speech_->Say(QString::fromStdString(texts.LoadLocaleString(ShuffledText)));
+            return;
+        }
+        const std::int16_t why = result == ShuffleResult::NoWinnableArrangement ? NoArrangementText : NoneFoundText;
+        if (services_.MessageBox.AskOkCancel(texts.LoadLocaleString(ShuffleText), texts.LoadLocaleString(why)) ==
+            MessageBoxAnswer::Ok)
+            play_->UndoLastMove();
     });
 }
 

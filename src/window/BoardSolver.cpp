@@ -33,6 +33,12 @@ void BoardSolver::PositionMaybeChanged()
     Refresh();
 }
 
+SolverVerdict BoardSolver::Verdict() const
+{
+    const bool current = inPlay_ && play_.Presence() == present_ && play_.TileFaces() == faces_;
+    return current && answer_.Known ? answer_.Known->Verdict : SolverVerdict::Undecided;
+}
+
 void BoardSolver::RequestHint()
 {
     if (!inPlay_) return;

@@ -32,6 +32,8 @@ public:
     void RequestHint();
     // Without the warning, positions are searched only for a hint.
     void SetWarnLost(bool on);
+    // The word on the position on the board; Undecided until it is known.
+    SolverVerdict Verdict() const;
     bool WarnLost() const { return warnLost_; }
     // The window closes: the running search is cancelled and no answer comes any more for
     // the position or the hint asked about.

@@ -70,7 +70,7 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
     files_ = std::make_unique<BoardFiles>(services_, *play_, *this);
     hints_ = std::make_unique<BoardHints>(HintWiring{
         services_, companions_, *this, *play_, geometry_, options_.Solver, *controls_.GameLost(), *speech_, *keyboard_,
-        [this](const std::function<void()>& operation) { Forward(operation, false); }});
+        [this](const std::function<void()>& operation) { Forward(operation, false); }, [this] { EnableCommands(); }});
     preferences_ = std::make_unique<Preferences>(services_.Settings);
     ConnectCommands();
     Form_Load();
@@ -138,6 +138,7 @@ void frmBoard::ConnectCommands()
             },
             false);
     });
+    commands.On("mnuGameShuffle", [this] { Forward([this] { mnuGameShuffle_Click(); }, false); });
     commands.On("mnuOptionTimingActive", [this] { mnuOptionTimingActive_Click(); });
     commands.On("mnuOptionWarnLost", [this] { commands_->SetChecked("mnuOptionWarnLost", hints_->ToggleWarnLost()); });
     commands.On("mnuOptionFullScreen", [this] { mnuOptionFullScreen_Click(); });

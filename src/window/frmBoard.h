@@ -114,6 +114,8 @@ private:
     void imgTile_Click(std::int32_t tile);
     void imgTile_DblClick(std::int32_t tile);
     void mnuFileShowHallOfFame_Click();
+    // Says what it did itself; a position no shuffle can help offers undo.
+    void mnuGameShuffle_Click();
     void mnuOptionTimingActive_Click();
     void mnuOptionPreferences_Click();
     void mnuOptionFullScreen_Click();

@@ -10,6 +10,7 @@ usage: orca_transcript.py GAME READER_DEALS LANGUAGE(0 English, 1 German) OUTPUT
 """
 import os
 import re
+import shutil
 import subprocess
 import sys
 import time
@@ -117,7 +118,13 @@ def main():
             mark = key("Return", 1.5)
             if listener.wait_for(lambda e: e[1] == "notification" and texts["won"] in e[2], 10, mark) is not None:
                 break
-        listener.pump(5)
+        # Orca writes its log behind the events: wait until it has been quiet for a while.
+        quiet_since, size = time.monotonic(), -1
+        deadline = time.monotonic() + 300
+        while time.monotonic() - quiet_since < 10 and time.monotonic() < deadline:
+            listener.pump(1)
+            if os.path.getsize(log) != size:
+                size, quiet_since = os.path.getsize(log), time.monotonic()
         lines = []
         with open(log, errors="replace") as debug:
             for line in debug:
@@ -126,6 +133,7 @@ def main():
                     lines.append(found.group(1))
         with open(output, "w") as out:
             out.write("\n".join(lines) + "\n")
+        shutil.copyfile(log, output + ".orca.log")
     finally:
         desktop.stop()
 

@@ -10,6 +10,7 @@ usage: reader_test.py GAME READER_DEALS
 import os
 import subprocess
 import sys
+import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import reader_session  # noqa: E402
@@ -132,8 +133,67 @@ def dead_end_game(desktop, listener, game, deals):
         if last[0] != "menu item":
             raise Failure(f"after F10 and Right the reader is on {last}, not in the Game menu")
         desktop.key("Escape", "Escape")
+        option_items(g, listener)
     finally:
         g.close()
+
+
+def application_locale(listener, app):
+    """The language the game tells a reader through the Application interface (Qt 6.4 gives
+    no per-object locale, so get_object_locale has nothing to read)."""
+    from gi.repository import Gio, GLib
+    connection = Gio.DBusConnection.new_for_address_sync(
+        accessibility_bus_address(),
+        Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+    try:
+        reply = connection.call_sync(app.app.bus_name, app.path, "org.a11y.atspi.Application", "GetLocale",
+                                     GLib.Variant("(u)", (0,)), None, Gio.DBusCallFlags.NONE, WAIT * 1000, None)
+        return reply.unpack()[0]
+    finally:
+        connection.close_sync(None)
+
+
+def accessibility_bus_address():
+    return subprocess.run(["dbus-send", "--session", "--print-reply=literal", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                           "org.a11y.Bus.GetAddress"], capture_output=True, text=True, check=True).stdout.strip()
+
+
+def option_items(g, listener):
+    """The Option menu's check items are check boxes with their state, toggled by a reader's
+    action; the language item also changes the language the game gives the reader."""
+    pyatspi = listener.pyatspi
+    app = listener.application("Tessaron")
+    boxes = {o.name: o for o in pyatspi.findAllDescendants(
+        app, lambda o: o is not None and o.getRole() == pyatspi.ROLE_CHECK_BOX)}
+    for name, checked in (("Play against the clock", False), ("Warn when the game is lost", True),
+                          ("English", True), ("Deutsch", False)):
+        if name not in boxes:
+            raise Failure(f"no check box {name!r} in the menus, only {sorted(boxes)}")
+        if boxes[name].getState().contains(pyatspi.STATE_CHECKED) != checked:
+            raise Failure(f"{name!r} is not {'checked' if checked else 'unchecked'} for a reader")
+
+    def toggle(name, checked):
+        mark = listener.mark()
+        boxes[name].queryAction().doAction(0)
+        if listener.wait_for(lambda e: e[0] == "object:state-changed:checked" and e[2] == name
+                             and e[3] == checked, WAIT, mark) is None:
+            raise Failure(f"toggling {name!r} gave no checked={checked} change")
+
+    def expect_locale(language):
+        # The item may be checked before the game has switched its language.
+        deadline = time.monotonic() + WAIT
+        while not (told := application_locale(listener, app)).startswith(language):
+            if time.monotonic() > deadline:
+                raise Failure(f"the game tells the reader the language {told!r}, not {language!r}")
+            listener.pump(0.2)
+
+    toggle("Warn when the game is lost", 0)
+    toggle("Warn when the game is lost", 1)
+    expect_locale("en_")
+    toggle("Deutsch", 1)
+    expect_locale("de_")
+    toggle("English", 1)
+    expect_locale("en_")
 
 
 def winnable_game(desktop, listener, game, deals):

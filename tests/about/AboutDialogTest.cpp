@@ -5,6 +5,7 @@
 #include "doubles/DoubleServices.h"
 #include "shell/StringTable.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
@@ -173,6 +174,14 @@ private slots:
             QVERIFY(link->font().underline());
             fixture.Links.Links.clear();
             QTest::keyClick(link, key);
+            QCOMPARE(fixture.Links.Links, std::vector<std::string>{opened});
+            // A screen reader sees a link by its text and opens it with its first action.
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(link);
+            QCOMPARE(reader->role(), QAccessible::Link);
+            QCOMPARE(reader->text(QAccessible::Name), link->text());
+            QCOMPARE(reader->actionInterface()->actionNames().value(0), QAccessibleActionInterface::pressAction());
+            fixture.Links.Links.clear();
+            reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             QCOMPARE(fixture.Links.Links, std::vector<std::string>{opened});
         }
         QTest::keyClick(about->focusWidget(), Qt::Key_Tab);

@@ -7,6 +7,7 @@ int RunHintTests(int argc, char** argv);
 int RunDialogsTests(int argc, char** argv);
 int RunBoardPartsTests(int argc, char** argv);
 int RunPreferencesTests(int argc, char** argv);
+int RunShuffleWindowTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -18,5 +19,6 @@ int main(int argc, char** argv)
     failures += RunDialogsTests(argc, argv);
     failures += RunBoardPartsTests(argc, argv);
     failures += RunPreferencesTests(argc, argv);
+    failures += RunShuffleWindowTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,117 @@
+// The shuffle as a step of the game: undo, redo and restart across it, the deal kept as
+// dealt, and the cost of a hint. (The arrangements themselves are checked in tests/board.)
+#include "PlayBench.h"
+
+#include "board/Rules.h"
+#include "records/GameRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tessaron {
+namespace {
+
+class ShuffleInPlay : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        bench.Clock.ToggleTimingActive(bench.Settings);
+        bench.Deals.Deals.push_back(DeadEndDeal(1));
+        bench.Start();
+        bench.Move(88, 114);  // the dead end; the clock runs
+        bench.Time.AdvanceSeconds(5);
+    }
+    ShuffleOutcome Shuffle()
+    {
+        SeededRandomSource random(11);
+        return bench.Model.ShuffleTiles(random);
+    }
+    PlayBench bench;
+    Play& model = bench.Model;
+    const TileArray dealt = DeadEndDeal(1);
+};
+
+TEST_F(ShuffleInPlay, UndoTakesItBackRedoRepeatsItAndRestartDealsAsDealt)
+{
+    ASSERT_TRUE(model.AvailableCommands().Shuffle);
+    const ShuffleOutcome outcome = Shuffle();
+    ASSERT_EQ(outcome.Result, ShuffleResult::Shuffled);
+    EXPECT_EQ(model.TileFaces(), outcome.Faces);
+    EXPECT_NE(model.TileFaces(), dealt);
+    EXPECT_EQ(bench.Sound.Events.back(), SoundTileInsertion);
+    EXPECT_FALSE(bench.View.NoMovePossibleShown);
+    EXPECT_FALSE(model.AvailableCommands().Shuffle);
+    EXPECT_TRUE(model.AvailableCommands().Undo);
+
+    model.UndoLastMove();  // the shuffle: the faces return, the move stays
+    EXPECT_EQ(model.TileFaces(), dealt);
+    EXPECT_EQ(model.RemovedCount(), 2);
+    EXPECT_TRUE(bench.View.NoMovePossibleShown);
+    model.UndoLastMove();  // the move
+    EXPECT_EQ(model.RemovedCount(), 0);
+    model.RedoNextMove();
+    model.RedoNextMove();
+    EXPECT_EQ(model.RemovedCount(), 2);
+    EXPECT_EQ(model.TileFaces(), outcome.Faces);
+    EXPECT_FALSE(model.AvailableCommands().Redo);
+
+    const SolverMove first = outcome.Moves.front();
+    bench.Move(first.First, first.Second);
+    ASSERT_EQ(model.RemovedCount(), 4);
+    model.RestartGame();
+    EXPECT_EQ(model.TileFaces(), dealt);
+    EXPECT_EQ(bench.View.VisibleCount(), 144);
+    // Redo walks the whole way again, shuffle included.
+    for (int step = 0; step < 3; ++step) model.RedoNextMove();
+    EXPECT_EQ(model.RemovedCount(), 4);
+    EXPECT_EQ(model.TileFaces(), outcome.Faces);
+    // A game kept or saved holds the deal as dealt.
+    EXPECT_EQ(model.DealtFaces(), dealt);
+    model.GameSave();
+    EXPECT_EQ(bench.Settings.LoadRegistryString("Board", "Game", ""),
+              ConvertTilesToString(dealt, bench.Report.Errors));
+}
+
+// A shuffle costs what a hint costs: the clock is reset and stays off, and the win does not
+// reach the hall of fame; a restart lifts the cost, and redoing the shuffle pays it again.
+TEST_F(ShuffleInPlay, CountsLikeAHintUntilARestart)
+{
+    const ShuffleOutcome outcome = Shuffle();
+    ASSERT_EQ(outcome.Result, ShuffleResult::Shuffled);
+    EXPECT_TRUE(model.HintUsed());
+    EXPECT_FALSE(bench.Timer.IsActive());
+    EXPECT_EQ(bench.View.TimeGone, "");
+    for (const SolverMove& move : outcome.Moves) bench.Move(move.First, move.Second);
+    EXPECT_TRUE(model.GameWon());
+    EXPECT_TRUE(bench.HallOfFame.Calls.empty());
+    EXPECT_EQ(bench.Sound.Events.back(), SoundGameWon);
+    EXPECT_FALSE(model.AvailableCommands().Shuffle);
+
+    model.RestartGame();
+    EXPECT_FALSE(model.HintUsed());
+    model.RedoNextMove();
+    EXPECT_FALSE(model.HintUsed());
+    model.RedoNextMove();
+    EXPECT_EQ(model.TileFaces(), outcome.Faces);
+    EXPECT_TRUE(model.HintUsed());
+}
+
+// Not offered, and refused when asked, while play goes on or in peek mode.
+TEST(ShuffleOffered, OnlyWhenTheGameCannotBeWonOutsidePeekMode)
+{
+    PlayBench bench;
+    bench.Start();
+    SeededRandomSource random(3);
+    EXPECT_FALSE(bench.Model.AvailableCommands().Shuffle);
+    EXPECT_TRUE(bench.Model.AvailableCommands(SolverVerdict::Lost).Shuffle);
+    bench.Model.SelectTile(bench.Deal.Pair(72).first);
+    bench.Model.Peek();
+    EXPECT_FALSE(bench.Model.AvailableCommands(SolverVerdict::Lost).Shuffle);
+    const TileArray before = bench.Model.TileFaces();
+    EXPECT_EQ(bench.Model.ShuffleTiles(random).Result, ShuffleResult::NotFound);
+    EXPECT_EQ(bench.Model.TileFaces(), before);
+}
+
+} // namespace
+} // namespace tessaron
