@@ -1,86 +1,58 @@
-// Pause: every tile face hidden behind the felt with "Paused" in the dead-end text's place,
-// the clock standing still, and nothing available but going on. A click or any key in the
-// window goes on; with "PauseWhenHidden" the game pauses when the window is minimised or hidden.
-#include "window/frmBoard.h"
+#include "window/BoardPause.h"
 
-#include "preferences/Preferences.h"
-#include "window/BoardCommands.h"
+#include "window/BoardAccessibility.h"
 #include "window/BoardLabel.h"
+#include "window/BoardWidgets.h"
+#include "window/GameClock.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QWidget>
 
 namespace tessaron {
 
-bool frmBoard::PauseAvailable() const
-{
-    return !building_ && play_->DealExists() && !play_->GameWon() && !play_->NoMovePossible();
-}
+BoardPause::BoardPause(PauseWiring wiring) : QObject(&wiring.Window), wiring_(std::move(wiring)) {}
 
-void frmBoard::mnuGamePause_Click()
+void BoardPause::Pause()
 {
-    if (paused_)
-        EndPause();
-    else
-        PauseGame();
-}
-
-void frmBoard::PauseGame()
-{
-    if (paused_ || !PauseAvailable()) return;
+    if (paused_ || !wiring_.Available()) return;
     paused_ = true;
-    clock_.Game().Pause();
-    controls_.HideTiles();
-    controls_.PeekMode()->hide();
-    lostShownBeforePause_ = !controls_.GameLost()->isHidden();
-    controls_.GameLost()->hide();
-    controls_.Paused()->show();
+    wiring_.Clock.Pause();
+    BoardWidgets& controls = wiring_.Controls;
+    controls.HideTiles();
+    controls.PeekMode()->hide();
+    lostShownBeforePause_ = !controls.GameLost()->isHidden();
+    controls.GameLost()->hide();
+    controls.Paused()->show();
     qApp->installEventFilter(this);
-    EnableCommands();
-    speech_->Say(controls_.Paused()->text());
+    wiring_.EnableCommands();
+    wiring_.Speech.Say(controls.Paused()->text());
 }
 
-void frmBoard::EndPause()
+void BoardPause::End()
 {
     if (!paused_) return;
     paused_ = false;
     qApp->removeEventFilter(this);
-    controls_.Paused()->hide();
-    const Play& play = *play_;
-    for (std::int32_t tile = 1; tile <= TileCount; ++tile)
-        view_.DrawTile(tile, play.TileFaces()[tile], tile == play.SelectedTile1() || tile == play.SelectedTile2(),
-                       play.IsPresent(tile));
-    clock_.Game().EndPause();
-    controls_.GameLost()->setVisible(lostShownBeforePause_);
+    wiring_.Controls.Paused()->hide();
+    wiring_.RedrawTiles();
+    wiring_.Clock.EndPause();
+    wiring_.Controls.GameLost()->setVisible(lostShownBeforePause_);
     // The peek-mode text comes back as the position says.
-    PositionChanged();
+    wiring_.PositionChanged();
 }
 
-bool frmBoard::eventFilter(QObject* watched, QEvent* event)
+bool BoardPause::eventFilter(QObject* watched, QEvent* event)
 {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!paused_ || !widget || widget->window() != this) return QMainWindow::eventFilter(watched, event);
+    if (!paused_ || !widget || widget->window() != &wiring_.Window) return false;
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
-        EndPause();
+        End();
         return true;
     default: return false;
     }
-}
-
-void frmBoard::hideEvent(QHideEvent* event)
-{
-    QMainWindow::hideEvent(event);
-    if (preferences_->IsOn(Preference::PauseWhenHidden)) PauseGame();
-}
-
-void frmBoard::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized() &&
-        preferences_->IsOn(Preference::PauseWhenHidden))
-        PauseGame();
 }
 
 } // namespace tessaron

@@ -8,6 +8,7 @@
 #include "shell/frmGame.h"
 #include "window/BoardAccessibility.h"
 #include "window/BoardCommands.h"
+#include "window/BoardPause.h"
 #include "window/BoardHints.h"
 #include "window/BoardKeyboard.h"
 #include "window/BoardLabel.h"
@@ -48,7 +49,7 @@ private:
 void frmBoard::Forward(const std::function<void()>& operation, bool announce)
 {
     // While a deal is built the board waits; only the progress window's Cancel acts.
-    if (building_ || paused_) return;
+    if (building_ || pause_->Paused()) return;
     const BoardMoment before = speech_->Moment();
     operation();
     PositionChanged(announce ? &before : nullptr);
@@ -89,9 +90,10 @@ void frmBoard::EnableCommands()
     Guarded(services_.Errors, BoardObject, "EnableCommands", [this] {
         // Paused, only going on is available.
         CommandAvailability available;
-        if (!paused_) available = play_->AvailableCommands(hints_ ? hints_->Verdict() : SolverVerdict::Undecided);
-        available.Pause = paused_ || PauseAvailable();
-        available.NewDeal = !paused_;
+        const bool paused = pause_->Paused();
+        if (!paused) available = play_->AvailableCommands(hints_ ? hints_->Verdict() : SolverVerdict::Undecided);
+        available.Pause = paused || (!building_ && play_->DealExists() && !play_->GameWon() && !play_->NoMovePossible());
+        available.NewDeal = !paused;
         commands_->EnableCommands(available);
     });
 }
@@ -105,7 +107,7 @@ void frmBoard::imgTile_Click(std::int32_t tile)
 
 void frmBoard::imgTile_DblClick(std::int32_t tile)
 {
-    if (building_ || paused_ || !play_->IsPresent(tile)) return;
+    if (building_ || pause_->Paused() || !play_->IsPresent(tile)) return;
     // The second press confirms only the tile its first click has just selected: the second
     // of a pair, or the tile to lift in peek mode. Anywhere else it is a click of its own,
     // such as a quick click on the tile a move has just uncovered a few pixels away.
@@ -182,23 +184,6 @@ void frmBoard::ApplyPreferences()
     PositionChanged();
 }
 
-void frmBoard::mnuOptionFullScreen_Click()
-{
-    if (isFullScreen())
-        showNormal();
-    else
-        showFullScreen();
-    commands_->SetChecked("mnuOptionFullScreen", isFullScreen());
-}
-
-void frmBoard::mnuHelpHowToPlay_Click()
-{
-    Guarded(services_.Errors, BoardObject, "mnuHelpHowToPlay_Click", [this] {
-        if (!help_) help_ = new frmHelp(services_.Texts, services_.Errors, this);
-        help_->Display(this);
-    });
-}
-
 void frmBoard::mnuOptionLocaleSelect_Click(int index)
 {
     Guarded(services_.Errors, BoardObject, "mnuOptionLocaleSelect_Click", [this, index] {
@@ -238,7 +223,7 @@ void frmBoard::BuildDeal(TileArray& faces)
     BuildProgress observer(
         *progress, [this] { controls_.HideTiles(); },
         [this, &faces](std::int32_t tile) { view_.DrawTile(tile, faces[tile], false, true); });
-    creator_.GameCreate(faces, observer, gameCreateShow_);
+    creator_.GameCreate(faces, observer, options_.GameCreateShow);
     building_ = false;
     // The keyboard belongs to the board again as soon as the deal is there.
     if (wasActive) activateWindow();

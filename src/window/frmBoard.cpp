@@ -9,6 +9,7 @@
 #include "window/BoardFiles.h"
 #include "window/BoardHints.h"
 #include "window/BoardKeyboard.h"
+#include "window/BoardPause.h"
 #include "window/BoardSurface.h"
 #include "window/BoardWindowPlace.h"
 #include "window/CommandButton.h"
@@ -59,6 +60,16 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
     // Of no size at every scale: a reader speaks them, the sighted player sees the labels.
     for (QLabel* announcer : speech_->Announcers()) controls_.AddControl(announcer, QRectF());
     InstallBoardAccessibility();
+    pause_ = new BoardPause(PauseWiring{
+        *this, controls_, clock_.Game(), *speech_,
+        [this] { return !building_ && play_->DealExists() && !play_->GameWon() && !play_->NoMovePossible(); },
+        [this] {
+            const Play& play = *play_;
+            for (std::int32_t tile = 1; tile <= TileCount; ++tile)
+                view_.DrawTile(tile, play.TileFaces()[tile],
+                               tile == play.SelectedTile1() || tile == play.SelectedTile2(), play.IsPresent(tile));
+        },
+        [this] { EnableCommands(); }, [this] { PositionChanged(); }});
 
     commands_ = std::make_unique<BoardCommands>(*this, *surface);
     keyboard_ = std::make_unique<BoardKeyboard>(
@@ -78,7 +89,7 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
 
 frmBoard::~frmBoard() = default;
 
-void frmBoard::SetGameCreateShow(bool show) { gameCreateShow_ = show; }
+void frmBoard::SetGameCreateShow(bool show) { options_.GameCreateShow = show; }
 
 const Play& frmBoard::Model() const { return *play_; }
 
@@ -117,12 +128,12 @@ void frmBoard::ConnectCommands()
     commands.On("mnuFileNewGame", [this] { Forward([this] { play_->NewGame(); }); });
     // The new deal goes through Forward, so it is announced.
     commands.On("mnuFileLoadGame", [this] {
-        if (building_ || paused_) return;
+        if (building_ || pause_->Paused()) return;
         files_->LoadGame([this](const std::function<void()>& load) { Forward(load); });
         PositionChanged();
     });
     commands.On("mnuFileSaveGame", [this] {
-        if (!building_ && !paused_) files_->SaveGame();
+        if (!building_ && !pause_->Paused()) files_->SaveGame();
     });
     commands.On("mnuFileShowHallOfFame", [this] { mnuFileShowHallOfFame_Click(); });
     commands.On("mnuFileQuit", [this] { close(); });
@@ -130,7 +141,7 @@ void frmBoard::ConnectCommands()
     // Its cost is charged when the answer is shown: a hint dropped because the player moved
     // first costs nothing.
     // The hint says itself when it comes, at once or later.
-    commands.On("mnuGamePause", [this] { mnuGamePause_Click(); });
+    commands.On("mnuGamePause", [this] { pause_->Toggle(); });
     commands.On("mnuGameHint", [this] {
         Forward(
             [this] {
@@ -141,14 +152,25 @@ void frmBoard::ConnectCommands()
     commands.On("mnuGameShuffle", [this] { Forward([this] { mnuGameShuffle_Click(); }, false); });
     commands.On("mnuOptionTimingActive", [this] { mnuOptionTimingActive_Click(); });
     commands.On("mnuOptionWarnLost", [this] { commands_->SetChecked("mnuOptionWarnLost", hints_->ToggleWarnLost()); });
-    commands.On("mnuOptionFullScreen", [this] { mnuOptionFullScreen_Click(); });
+    commands.On("mnuOptionFullScreen", [this] {
+        if (isFullScreen())
+            showNormal();
+        else
+            showFullScreen();
+        commands_->SetChecked("mnuOptionFullScreen", isFullScreen());
+    });
     commands.On("mnuOptionPreferences", [this] { mnuOptionPreferences_Click(); });
     commands.On("mnuOptionEditSounds", [this] {
         Guarded(services_.Errors, BoardObject, "mnuOptionEditSounds_Click", [this] { companions_.ShowSoundDialog(this); });
     });
     for (int index = 0; index < 2; ++index)
         commands.On(LocaleItem(index), [this, index] { mnuOptionLocaleSelect_Click(index); });
-    commands.On("mnuHelpHowToPlay", [this] { mnuHelpHowToPlay_Click(); });
+    commands.On("mnuHelpHowToPlay", [this] {
+        Guarded(services_.Errors, BoardObject, "mnuHelpHowToPlay_Click", [this] {
+            if (!help_) help_ = new frmHelp(services_.Texts, services_.Errors, this);
+            help_->Display(this);
+        });
+    });
     commands.On("mnuHelpAbout", [this] {
         Guarded(services_.Errors, BoardObject, "mnuHelpAbout_Click", [this] { companions_.ShowAboutDialog(this); });
     });
@@ -251,6 +273,20 @@ void frmBoard::closeEvent(QCloseEvent* event)
         clock_.Game().TimerStop();
     });
     event->accept();
+}
+
+void frmBoard::hideEvent(QHideEvent* event)
+{
+    QMainWindow::hideEvent(event);
+    if (preferences_->IsOn(Preference::PauseWhenHidden)) pause_->Pause();
+}
+
+void frmBoard::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() &&
+        preferences_->IsOn(Preference::PauseWhenHidden))
+        pause_->Pause();
 }
 
 void frmBoard::SoundStop()

@@ -37,6 +37,7 @@ class frmHelp;
 class BoardFiles;
 class BoardHints;
 class BoardKeyboard;
+class BoardPause;
 class PositionSolver;
 
 struct BoardOptions {
@@ -48,6 +49,8 @@ struct BoardOptions {
     PositionSolver* Solver = nullptr;
     // Decodes the pictures of a new resolution; null gives a worker thread.
     QThreadPool* PictureWorkers = nullptr;
+    // Show each tile as it is placed while a deal is built ("-GameCreateShow").
+    bool GameCreateShow = false;
 };
 
 class frmBoard final : public QMainWindow, private HallOfFameGate, private DealBuilder {
@@ -79,7 +82,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -105,12 +107,6 @@ private:
     void PositionChanged(const BoardMoment* before = nullptr);
     void EnableCommands();
 
-    // BoardPause.cpp: while paused every face is hidden, the clock stands still and only
-    // going on is available; a click or any key goes on.
-    bool PauseAvailable() const;
-    void mnuGamePause_Click();
-    void PauseGame();
-    void EndPause();
     void imgTile_Click(std::int32_t tile);
     void imgTile_DblClick(std::int32_t tile);
     void mnuFileShowHallOfFame_Click();
@@ -118,8 +114,6 @@ private:
     void mnuGameShuffle_Click();
     void mnuOptionTimingActive_Click();
     void mnuOptionPreferences_Click();
-    void mnuOptionFullScreen_Click();
-    void mnuHelpHowToPlay_Click();
     // The stored preferences put in force: the move options, Enter, the clock option and the
     // lost-game warning with their check marks.
     void ApplyPreferences();
@@ -149,12 +143,10 @@ private:
     std::unique_ptr<Preferences> preferences_;
     // Made at its first opening; a window of the board's, kept open beside it.
     frmHelp* help_ = nullptr;
+    BoardPause* pause_ = nullptr;
 
-    bool gameCreateShow_ = false;
     bool formActivated_ = false;
     bool building_ = false;
-    bool paused_ = false;
-    bool lostShownBeforePause_ = false;
     // The tile of the last click, which a double click's second press may confirm.
     std::int32_t clickedTile_ = 0;
 };
