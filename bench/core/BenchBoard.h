@@ -6,6 +6,8 @@
 #include "shell/ErrorReport.h"
 #include "shell/MessageBoxService.h"
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
 #include <string>
 
@@ -21,6 +23,23 @@ public:
 struct SilentObserver final : GameCreateObserver {
     void ShowStep(std::int32_t) override {}
 };
+
+// Builds deals from seed 1 for as long as the benchmark runs, counting the mean placement
+// attempts per deal.
+inline void MeasureDealBuilding(benchmark::State& state, const BoardGeometry& geometry, ErrorReport& errors)
+{
+    SeededRandomSource random(1);
+    GameCreator creator(geometry, random, errors);
+    SilentObserver observer;
+    TileArray faces{};
+    std::int64_t attempts = 0;
+    for (auto _ : state) {
+        creator.GameCreate(faces, observer, false);
+        benchmark::DoNotOptimize(faces);
+        attempts += creator.LastAttemptCount();
+    }
+    state.counters["attempts/deal"] = benchmark::Counter(double(attempts), benchmark::Counter::kAvgIterations);
+}
 
 struct BenchBoard {
     BenchBoard() { Geometry.CreateTileRelations(BoardLayout, 36.0f, 52.0f); }

@@ -27,17 +27,7 @@ struct LayoutBoard {
 void LayoutDeal(benchmark::State& state, const Layout* layout)
 {
     const auto board = std::make_unique<LayoutBoard>(*layout);
-    SeededRandomSource random(1);
-    GameCreator creator(board->Geometry, random, board->Errors);
-    SilentObserver observer;
-    TileArray faces{};
-    std::int64_t attempts = 0;
-    for (auto _ : state) {
-        creator.GameCreate(faces, observer, false);
-        benchmark::DoNotOptimize(faces);
-        attempts += creator.LastAttemptCount();
-    }
-    state.counters["attempts/deal"] = benchmark::Counter(double(attempts), benchmark::Counter::kAvgIterations);
+    MeasureDealBuilding(state, board->Geometry, board->Errors);
 }
 
 void LayoutSolve(benchmark::State& state, const Layout* layout)
