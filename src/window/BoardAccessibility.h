@@ -72,6 +72,12 @@ public:
     void FocusMoved(QWidget* tilePicture);
     // Every name is now in the other language.
     void LanguageChanged();
+    // The board now has the places of another layout: rows and columns are counted afresh.
+    void LayoutChanged()
+    {
+        rowOf_.clear();
+        columnOf_.clear();
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

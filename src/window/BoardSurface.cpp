@@ -27,7 +27,7 @@ void BoardSurface::SetBackground(const QPixmap& background, const QPixmap& felt)
     update();
 }
 
-QSize BoardSurface::sizeHint() const { return BoardScale::BoardSize(); }
+QSize BoardSurface::sizeHint() const { return scale_.Extent().size().toSize(); }
 
 void BoardSurface::paintEvent(QPaintEvent*)
 {
@@ -55,7 +55,7 @@ void BoardSurface::PaintMargins(QPainter& painter, const QRect& board) const
         const qreal pixelsPerUnit = felt.devicePixelRatio();
         felt.setDevicePixelRatio(1);
         QBrush weave(felt);
-        const qreal grain = board.width() / (resources::BackgroundWidth * pixelsPerUnit);
+        const qreal grain = board.width() / (scale_.Extent().width() * pixelsPerUnit);
         weave.setTransform(QTransform::fromScale(grain, grain) * QTransform::fromTranslate(board.x(), board.y()));
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.fillRect(rect(), weave);

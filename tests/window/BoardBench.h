@@ -18,6 +18,8 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace tessaron {
 
@@ -36,7 +38,7 @@ struct BoardBench : DoubleServices {
     bool Open(BoardCompanions* companions = nullptr)
     {
         Board = std::make_unique<frmBoard>(Wiring, companions ? *companions : Companions,
-                                           BoardOptions{&Timer, [this] { ++ProgramEnds; }, Solver, PictureWorkers});
+                                           BoardOptions{&Timer, [this] { ++ProgramEnds; }, Solver, PictureWorkers, false, StartLayout});
         Board->show();
         if (!QTest::qWaitFor([this] { return Board->Model().DealExists(); }, 5000)) return false;
         Board->activateWindow();
@@ -93,6 +95,8 @@ struct BoardBench : DoubleServices {
     PositionSolver* Solver = nullptr;
     // Null: the board's own picture decoder.
     QThreadPool* PictureWorkers = nullptr;
+    // "--layout KEY" at the next Open.
+    std::optional<std::string> StartLayout;
     int ProgramEnds = 0;
     KnownDeal Deal;
     std::unique_ptr<frmBoard> Board;
