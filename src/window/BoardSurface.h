@@ -30,6 +30,7 @@ protected:
 
 private:
     void PaintMargins(QPainter& painter, const QRect& board) const;
+    void PaintStretched(QPainter& painter, const QRect& board) const;
 
     const BoardScale& scale_;
     QPixmap background_;
