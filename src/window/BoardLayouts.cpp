@@ -48,6 +48,8 @@ void BoardLayouts::UseAtStart(const std::optional<std::string>& startKey)
     Use(layout ? *layout : catalog_.Classic());
 }
 
+QRectF BoardLayouts::Extent() const { return w_.Controls.Scale().Extent(); }
+
 void BoardLayouts::ForgetSavedGame()
 {
     w_.Shared.Settings.SaveRegistryString("Board", "Game", "", "");

@@ -6,6 +6,8 @@
 // the caller's: the model deals on the geometry it shares with this.
 #include "board/LayoutCatalog.h"
 
+#include <QRectF>
+
 #include <optional>
 #include <string>
 
@@ -35,6 +37,8 @@ public:
 
     const Layout& Current() const { return *current_; }
     const LayoutCatalog& Catalog() const { return catalog_; }
+    // The board units the layout in use covers (the scale's extent).
+    QRectF Extent() const;
 
     // At start-up, before the first deal: the layout of "--layout KEY" when given (an
     // unknown key is refused in a message box, and the classic layout is taken), else the
