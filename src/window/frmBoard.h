@@ -55,7 +55,7 @@ struct BoardOptions {
     // Show each tile as it is placed while a deal is built ("-GameCreateShow").
     bool GameCreateShow = false;
     // "--layout KEY": the first deal is a new one on this layout.
-    std::optional<std::string> StartLayout;
+    std::optional<std::string> StartLayout = std::nullopt;
 };
 
 class frmBoard final : public QMainWindow, private HallOfFameGate, private DealBuilder {
