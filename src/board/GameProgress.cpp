@@ -44,8 +44,9 @@ bool SelectionIsPossible(const BoardGeometry& geometry, const TileArray& faces, 
 
 // Each shuffle deals the faces in play of the step before it (the deal for the first) anew
 // among the same positions: the faces of removed tiles stay, the ones in play are the same
-// faces in another order. Done shuffles lie at or below the count, waiting ones at or above
-// it (outside peek mode, which lifts single tiles past them).
+// faces in another order. Done shuffles lie at or below the count. A waiting one may lie
+// anywhere (a redo after peeks and a restart may pass it by); play redoes it only on the
+// tiles it was made on.
 bool ShufflesAreConsistent(const TileArray& dealt, const GameProgress& p)
 {
     const std::vector<ShuffleStep>& steps = p.Shuffles;
@@ -54,11 +55,9 @@ bool ShufflesAreConsistent(const TileArray& dealt, const GameProgress& p)
     const TileArray* before = &dealt;
     for (std::size_t k = 0; k < steps.size(); ++k) {
         const ShuffleStep& step = steps[k];
-        const bool done = k < std::size_t(p.ShufflesDone);
         if (step.RemovedCount < 0 || step.RemovedCount >= TileCount || step.RemovedCount % 2 != 0) return false;
         if (k > 0 && step.RemovedCount < steps[k - 1].RemovedCount) return false;
-        if (done ? step.RemovedCount > p.RemovedCount : !p.PeekMode && step.RemovedCount < p.RemovedCount)
-            return false;
+        if (k < std::size_t(p.ShufflesDone) && step.RemovedCount > p.RemovedCount) return false;
         if (step.Present[0] || step.Faces[0] != 0) return false;
         if (std::count(step.Present.begin() + 1, step.Present.end(), true) != TileCount - step.RemovedCount)
             return false;
