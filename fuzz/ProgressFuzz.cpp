@@ -1,7 +1,8 @@
 // The kept progress decoder over any pair of texts, on one fixed deal: a text it accepts is
 // a position the rules allow, encodes back to the same text, and the move model puts it on
 // the board; a text the move model is handed that the rules refuse changes nothing.
-// Input: the progress text, a newline, the time text.
+// Input: the progress text, a newline, the time text, and optionally a newline and the
+// shuffles text.
 #include "FuzzSupport.h"
 #include "board/GameCreator.h"
 #include "board/Play.h"
@@ -68,10 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string input = fuzz::InputText(data, size);
     const std::size_t split = input.find('\n');
     const std::string progressText = input.substr(0, split);
-    const std::string timeText = split == std::string::npos ? std::string() : input.substr(split + 1);
+    const std::string rest = split == std::string::npos ? std::string() : input.substr(split + 1);
+    const std::size_t split2 = rest.find('\n');
+    const std::string timeText = rest.substr(0, split2);
+    const std::string shufflesText = split2 == std::string::npos ? std::string() : rest.substr(split2 + 1);
 
     const std::optional<GameProgress> decoded =
-        DecodeProgress(progressText, timeText, fixture.geometry, fixture.faces);
+        DecodeProgress(progressText, timeText, fixture.geometry, fixture.faces, shufflesText);
 
     MemorySettingsStore store;
     FixedSystemLocale system;
@@ -92,8 +96,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(EncodeProgress(*decoded) == progressText);
     FUZZ_CHECK(EncodeProgressTime(decoded->GameTime) == timeText);
+    FUZZ_CHECK(EncodeProgressShuffles(*decoded) == shufflesText);
     FUZZ_CHECK(play.RestoreProgress(*decoded));
-    FUZZ_CHECK(play.Progress().RemovedCount == decoded->RemovedCount);
+    GameProgress taken = play.Progress();
+    taken.GameTime = decoded->GameTime;
+    FUZZ_CHECK(taken == *decoded);
     std::int32_t inPlay = 0;
     for (std::int32_t tile = 1; tile <= TileCount; ++tile) inPlay += play.IsPresent(tile) ? 1 : 0;
     FUZZ_CHECK(inPlay == TileCount - decoded->RemovedCount);

@@ -195,11 +195,6 @@ private:
     TileArray faces_{};  // dealt_, or the faces of the last shuffle done
     // A shuffle is a step in the history at the RemovedCount it was made at; the first
     // shufflesDone_ are on the board, the rest wait for redo.
-    struct ShuffleStep {
-        std::int32_t RemovedCount = 0;
-        TilePresence Present{};
-        TileArray Faces{};
-    };
     std::vector<ShuffleStep> shuffles_;
     std::size_t shufflesDone_ = 0;
     TilePresence present_{};

@@ -17,6 +17,8 @@ GameProgress Play::Progress() const
     progress.HintUsed = hintUsed_;
     progress.SelectedTile1 = selected1_;
     progress.SelectedTile2 = selected2_;
+    progress.Shuffles = shuffles_;
+    progress.ShufflesDone = std::int32_t(shufflesDone_);
     return progress;
 }
 
@@ -31,6 +33,9 @@ bool Play::RestoreProgress(const GameProgress& progress)
         ResetSelection();
         for (std::int32_t tile = 1; tile <= TileCount; ++tile)
             if (!present[tile]) DrawTile(tile, false, false);
+        shuffles_ = progress.Shuffles;
+        shufflesDone_ = std::size_t(progress.ShufflesDone);
+        ShowFaces(shufflesDone_ > 0 ? shuffles_[shufflesDone_ - 1].Faces : dealt_);
         removed_ = progress.RemovedTiles;
         removedCount_ = progress.RemovedCount;
         removedCountMax_ = progress.RemovedCountMax;

@@ -1,5 +1,7 @@
 #include "records/ProgressRecord.h"
 
+#include "records/GameRecord.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -14,6 +16,7 @@ namespace {
 constexpr const char* BoardSection = "Board";
 constexpr const char* ProgressKey = "Progress";
 constexpr const char* ProgressTimeKey = "ProgressTime";
+constexpr const char* ProgressShufflesKey = "ProgressShuffles";
 constexpr int HeaderFields = 6;
 constexpr double SecondsPerDay = 86400.0;
 
@@ -50,11 +53,59 @@ std::optional<double> ParseTime(const std::string& text)
     return (hours * 3600 + minutes * 60 + seconds) / SecondsPerDay;
 }
 
+// One number in the spelling ParseNumbers accepts.
+std::optional<std::int32_t> ParseNumber(std::string_view text)
+{
+    const auto numbers = ParseNumbers(text);
+    if (!numbers || numbers->size() != 1) return std::nullopt;
+    return numbers->front();
+}
+
+// "RemovedCount,<presence><faces>" of one shuffle; the rules it must follow are the replay's.
+std::optional<ShuffleStep> ParseShuffleStep(std::string_view text)
+{
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos || text.size() - comma - 1 != std::size_t(2 * TileCount)) return std::nullopt;
+    const auto count = ParseNumber(text.substr(0, comma));
+    if (!count) return std::nullopt;
+    ShuffleStep step;
+    step.RemovedCount = *count;
+    const std::string_view presence = text.substr(comma + 1, TileCount);
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
+        const char c = presence[std::size_t(tile - 1)];
+        if (c != '0' && c != '1') return std::nullopt;
+        step.Present[tile] = c == '1';
+    }
+    // The deal's record form: every face 1..42, no more of each than a deal has.
+    if (!ConvertTilesFromString(step.Faces, std::string(text.substr(comma + 1 + TileCount)))) return std::nullopt;
+    return step;
+}
+
+bool ParseShuffles(const std::string& text, GameProgress& p)
+{
+    if (text.empty()) return true;
+    std::size_t start = text.find('|');
+    if (start == std::string::npos) return false;
+    const auto done = ParseNumber(std::string_view(text).substr(0, start));
+    if (!done) return false;
+    p.ShufflesDone = *done;
+    while (start != std::string::npos) {
+        const std::size_t end = text.find('|', start + 1);
+        const std::size_t length = end == std::string::npos ? std::string::npos : end - start - 1;
+        const auto step = ParseShuffleStep(std::string_view(text).substr(start + 1, length));
+        if (!step || p.Shuffles.size() >= std::size_t(TileCount)) return false;
+        p.Shuffles.push_back(*step);
+        start = end;
+    }
+    return true;
+}
+
 std::string TwoDigits(long value) { return std::string(1, char('0' + value / 10)) + char('0' + value % 10); }
 
 bool NothingToKeep(const GameProgress& p)
 {
-    return p.RemovedCount == 0 && p.RemovedCountMax == 0 && !p.PeekMode && !p.HintUsed && p.SelectedTile1 == 0;
+    return p.RemovedCount == 0 && p.RemovedCountMax == 0 && !p.PeekMode && !p.HintUsed && p.SelectedTile1 == 0 &&
+           p.Shuffles.empty();
 }
 
 } // namespace
@@ -72,6 +123,19 @@ std::string EncodeProgress(const GameProgress& p)
     return text;
 }
 
+std::string EncodeProgressShuffles(const GameProgress& p)
+{
+    if (p.Shuffles.empty()) return {};
+    std::string text = std::to_string(p.ShufflesDone);
+    for (const ShuffleStep& step : p.Shuffles) {
+        text += '|' + std::to_string(step.RemovedCount) + ',';
+        for (std::int32_t tile = 1; tile <= TileCount; ++tile) text += step.Present[tile] ? '1' : '0';
+        // The deal's record form: character k is face k plus 32.
+        for (std::int32_t tile = 1; tile <= TileCount; ++tile) text += char(' ' + step.Faces[tile]);
+    }
+    return text;
+}
+
 std::string EncodeProgressTime(double gameTime)
 {
     // Whole seconds gone; the margin keeps a time read back from "hhnnss" at its second.
@@ -80,7 +144,8 @@ std::string EncodeProgressTime(double gameTime)
 }
 
 std::optional<GameProgress> DecodeProgress(const std::string& progress, const std::string& time,
-                                           const BoardGeometry& geometry, const TileArray& faces)
+                                           const BoardGeometry& geometry, const TileArray& faces,
+                                           const std::string& shuffles)
 {
     const std::size_t split = progress.find(';');
     if (split == std::string::npos) return std::nullopt;
@@ -100,6 +165,7 @@ std::optional<GameProgress> DecodeProgress(const std::string& progress, const st
     p.GameTime = *gameTime;
     if (std::int32_t(tiles->size()) != std::max(p.RemovedCount, p.RemovedCountMax)) return std::nullopt;
     for (std::size_t k = 0; k < tiles->size(); ++k) p.RemovedTiles[k + 1] = (*tiles)[k];
+    if (!ParseShuffles(shuffles, p)) return std::nullopt;
     TilePresence present{};
     if (!ReplayGameProgress(geometry, faces, p, present)) return std::nullopt;
     return p;
@@ -110,6 +176,7 @@ void SaveGameProgress(Registry& settings, const std::optional<GameProgress>& pro
     const bool keep = progress && !NothingToKeep(*progress);
     settings.SaveRegistryString(BoardSection, ProgressKey, keep ? EncodeProgress(*progress) : "", "");
     settings.SaveRegistryString(BoardSection, ProgressTimeKey, keep ? EncodeProgressTime(progress->GameTime) : "", "");
+    settings.SaveRegistryString(BoardSection, ProgressShufflesKey, keep ? EncodeProgressShuffles(*progress) : "", "");
 }
 
 std::optional<GameProgress> LoadGameProgress(const Registry& settings, const BoardGeometry& geometry,
@@ -117,7 +184,8 @@ std::optional<GameProgress> LoadGameProgress(const Registry& settings, const Boa
 {
     const std::string progress = settings.LoadRegistryString(BoardSection, ProgressKey, "");
     if (progress.empty()) return std::nullopt;
-    return DecodeProgress(progress, settings.LoadRegistryString(BoardSection, ProgressTimeKey, ""), geometry, faces);
+    return DecodeProgress(progress, settings.LoadRegistryString(BoardSection, ProgressTimeKey, ""), geometry, faces,
+                          settings.LoadRegistryString(BoardSection, ProgressShufflesKey, ""));
 }
 
 } // namespace tessaron

@@ -5,6 +5,12 @@
 //                   followed by the removal list up to the larger mark, comma-separated
 //                   ("4,6,0,0,12,0;88,114,89,101,7,9").
 //   "ProgressTime"  the clock's elapsed time as "hhnnss".
+//   "ProgressShuffles"  absent (or empty) when no shuffle was made, so a progress kept before
+//                   shuffles were kept reads as it did; else ShufflesDone followed by one
+//                   "|RemovedCount,<presence><faces>" per shuffle in the order made, where
+//                   presence is 144 characters "1" (in play) or "0" and faces the 144
+//                   characters of the faces laid out, in the deal's record form (at most
+//                   144 shuffles).
 // A stored progress is all or nothing: any damage, or a position the rules would not allow
 // from the deal, refuses it as a whole and the deal starts from the full board.
 #include "board/BoardGeometry.h"
@@ -18,12 +24,15 @@
 namespace tessaron {
 
 std::string EncodeProgress(const GameProgress& progress);
+// "" without shuffles.
+std::string EncodeProgressShuffles(const GameProgress& progress);
 // Whole seconds, "hhnnss"; times of a day or more are not kept (the clock shows no days).
 std::string EncodeProgressTime(double gameTime);
-// The progress the two texts describe on the deal faces, or nothing when either is damaged
-// or the position is not one play could reach.
+// The progress the texts describe on the deal faces, or nothing when any is damaged or the
+// position is not one play could reach.
 std::optional<GameProgress> DecodeProgress(const std::string& progress, const std::string& time,
-                                           const BoardGeometry& geometry, const TileArray& faces);
+                                           const BoardGeometry& geometry, const TileArray& faces,
+                                           const std::string& shuffles = {});
 
 // At close: stores the progress, or removes a stored one when given nothing or a position
 // with nothing to keep. Each value is written, and its failure reported, on its own.

@@ -47,6 +47,11 @@ bool BoardPause::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!paused_ || !widget || widget->window() != &wiring_.Window) return false;
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Taken before the shortcuts see it (the arrows, Space and Escape are the keyboard
+        // ring's, P and Pause the menu's), so the key arrives as a key press and goes on.
+        event->accept();
+        return true;
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
         End();

@@ -24,9 +24,10 @@ namespace tessaron {
 
 class RecordingPlayView final : public PlayView, public ClockView {
 public:
-    void DrawTile(std::int32_t tile, std::int32_t, bool, bool visible) override
+    void DrawTile(std::int32_t tile, std::int32_t face, bool, bool visible) override
     {
         Visible.at(tile) = visible;
+        Faces.at(tile) = face;
         Draws.push_back(tile);
     }
     void ShowTileCount(std::int32_t tilesLeft) override { TileCount = tilesLeft; }
@@ -42,6 +43,7 @@ public:
     int VisibleCount() const { return int(std::count(Visible.begin(), Visible.end(), true)); }
 
     TilePresence Visible{};
+    TileArray Faces{};  // the face each tile was last drawn with
     std::vector<std::int32_t> Draws;
     std::int32_t TileCount = -1;
     OriginKind Kind = OriginKind::NewGame;

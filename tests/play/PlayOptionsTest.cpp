@@ -100,6 +100,8 @@ TEST(KeptProgress, SurvivesTheNextRunWithUndoRedoAndTheSelection)
     SaveGameProgress(bench.Settings, game.progress);
     EXPECT_EQ(bench.Store.Values().at({"Board", "Game"}), ConvertTilesToString(bench.Deal.Faces, bench.Report.Errors));
     EXPECT_EQ(bench.Store.Values().at({"Board", "ProgressTime"}), "000115");
+    // Without shuffles the progress is written as before they were kept.
+    EXPECT_EQ(bench.Store.Values().count({"Board", "ProgressShuffles"}), 0u);
 
     PlayBench next;
     next.Store = bench.Store;

@@ -4,6 +4,7 @@
 
 #include "board/Rules.h"
 #include "records/GameRecord.h"
+#include "records/ProgressRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,98 @@ TEST_F(ShuffleInPlay, CountsLikeAHintUntilARestart)
     model.RedoNextMove();
     EXPECT_EQ(model.TileFaces(), outcome.Faces);
     EXPECT_TRUE(model.HintUsed());
+}
+
+// A kept progress holds the shuffles: the next run lies the same faces out, and undo takes
+// the shuffle back to the faces as dealt, redo lays it out again.
+TEST_F(ShuffleInPlay, KeptProgressHoldsTheShuffle)
+{
+    const ShuffleOutcome outcome = Shuffle();
+    ASSERT_EQ(outcome.Result, ShuffleResult::Shuffled);
+    bench.Move(outcome.Moves[0].First, outcome.Moves[0].Second);
+    model.GameSave();
+    SaveGameProgress(bench.Settings, model.Progress());
+
+    PlayBench next;
+    next.Store = bench.Store;
+    next.Model.ResumeSavedGame();
+    const std::optional<GameProgress> kept = LoadGameProgress(next.Settings, next.Geometry, next.Model.TileFaces());
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(*kept, model.Progress());
+    ASSERT_TRUE(next.Model.RestoreProgress(*kept));
+    EXPECT_EQ(next.Model.TileFaces(), outcome.Faces);
+    EXPECT_EQ(next.View.Visible, bench.View.Visible);
+    TileArray shown = outcome.Faces;  // the faces drawn on the tiles in play
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile)
+        if (next.View.Visible[tile]) shown[tile] = next.View.Faces[tile];
+    EXPECT_EQ(shown, outcome.Faces);
+    EXPECT_TRUE(next.Model.HintUsed());
+    next.Model.UndoLastMove();  // the move
+    next.Model.UndoLastMove();  // the shuffle
+    EXPECT_EQ(next.Model.RemovedCount(), 2);
+    EXPECT_EQ(next.Model.TileFaces(), dealt);
+    EXPECT_TRUE(next.View.NoMovePossibleShown);
+    next.Model.RedoNextMove();
+    next.Model.RedoNextMove();
+    EXPECT_EQ(next.Model.TileFaces(), outcome.Faces);
+    EXPECT_EQ(next.Model.RemovedCount(), 4);
+
+    // Taken back before the close, the shuffle waits for redo in the next run too.
+    model.UndoLastMove();
+    model.UndoLastMove();
+    const GameProgress waiting = model.Progress();
+    const auto decoded = DecodeProgress(EncodeProgress(waiting), "000000", bench.Geometry, dealt,
+                                        EncodeProgressShuffles(waiting));
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(*decoded, waiting);
+    EXPECT_EQ(decoded->ShufflesDone, 0);
+}
+
+// A damaged shuffle refuses the whole progress.
+TEST_F(ShuffleInPlay, DamagedShufflesRefuseTheProgress)
+{
+    const ShuffleOutcome outcome = Shuffle();
+    ASSERT_EQ(outcome.Result, ShuffleResult::Shuffled);
+    bench.Move(outcome.Moves[0].First, outcome.Moves[0].Second);
+    const GameProgress played = model.Progress();
+    const std::string progress = EncodeProgress(played);
+    const std::string good = EncodeProgressShuffles(played);  // "1|2,<presence><faces>"
+    ASSERT_TRUE(DecodeProgress(progress, "000000", bench.Geometry, dealt, good));
+    // Without its shuffle the move after it does not fit the faces as dealt.
+    EXPECT_FALSE(DecodeProgress(progress, "000000", bench.Geometry, dealt));
+
+    const std::size_t presence = good.find(',') + 1;
+    const std::size_t faces = presence + TileCount;
+    const auto replaced = [&](std::size_t at, char c) { return good.substr(0, at) + c + good.substr(at + 1); };
+    const auto swapped = [&](std::int32_t a, std::int32_t b) {
+        std::string text = good;
+        std::swap(text[faces + std::size_t(a - 1)], text[faces + std::size_t(b - 1)]);
+        return text;
+    };
+    const std::int32_t gone = played.RemovedTiles[1];  // a tile of the move made before the shuffle
+    std::int32_t inPlay = 0;  // a tile in play whose face differs from gone's
+    for (std::int32_t tile = 1; tile <= TileCount && inPlay == 0; ++tile)
+        if (played.Shuffles[0].Present[tile] && TilesAreNotMatching(outcome.Faces, tile, gone)) inPlay = tile;
+    struct Case {
+        const char* What;
+        std::string Shuffles;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"no done count", good.substr(good.find('|'))},
+             {"more done than made", "2" + good.substr(1)},
+             {"no shuffle after the count", "0"},
+             {"an odd count", "1|3" + good.substr(good.find(','))},
+             {"a count past the position", "1|6" + good.substr(good.find(','))},
+             {"a presence that is not 0 or 1", replaced(presence, '2')},
+             {"a presence other than the board's", replaced(presence + std::size_t(gone - 1), '1')},
+             {"a face changed on a removed tile", swapped(gone, inPlay)},
+             {"a face that is no face", replaced(faces, '~')},
+             {"faces too short", good.substr(0, good.size() - 1)},
+             {"a trailing separator", good + "|"},
+             {"a leading zero", "01" + good.substr(1)},
+         }) {
+        EXPECT_FALSE(DecodeProgress(progress, "000000", bench.Geometry, dealt, c.Shuffles)) << c.What;
+    }
 }
 
 // Not offered, and refused when asked, while play goes on or in peek mode.

@@ -1,7 +1,8 @@
-// Thousands of short games of random actions on the real board window; after every action
-// the board must still be consistent. TESSARON_RANDOMPLAY_SEED and TESSARON_RANDOMPLAY_GAMES
+// Thousands of short games of random actions on the real board window, each with its own
+// random mix of the player's preferences; after every action the board must still be consistent. TESSARON_RANDOMPLAY_SEED and TESSARON_RANDOMPLAY_GAMES
 // choose other runs (TESSARON_RANDOMPLAY_FIRST_GAME replays one game of a run).
 #include "board/Rules.h"
+#include "preferences/Preferences.h"
 #include "records/GameFile.h"
 #include "window/BoardBench.h"
 #include "window/BoardPictures.h"
@@ -111,7 +112,7 @@ std::vector<std::pair<std::int32_t, std::int32_t>> FreeMatchingPairs(const Board
 // a tile without rewriting it); wonShown whether the banner should show (a peek that lifts
 // the last tile shows none, a language switch shows it whenever every tile is off the board).
 std::string CheckBoardInvariants(const BoardBench& bench, const BoardControls& controls, std::int32_t tilesLeftShown,
-                                 bool wonShown)
+                                 bool wonShown, bool enterNeverPeeks = false)
 {
     const Play& play = bench.Board->Model();
     const TileArray& faces = play.TileFaces();
@@ -181,7 +182,8 @@ std::string CheckBoardInvariants(const BoardBench& bench, const BoardControls& c
         if (boundOnly ? enabled && !expected : enabled != expected)
             return std::string(name) + (enabled ? " is enabled" : " is disabled") + " but should not be";
     }
-    if (controls.Peek->isDefault() != peek || controls.DoMove->isDefault() != doMove)
+    // With "EnterNeverPeeks" Enter only ever does the move: the peek button is never the default.
+    if (controls.Peek->isDefault() != (peek && !enterNeverPeeks) || controls.DoMove->isDefault() != doMove)
         return "the default button is not the one of the available move";
     for (const auto& [name, item] : controls.Actions)  // the file, option and help items stay enabled
         if (name.rfind("mnuGame", 0) != 0 && name != "mnuOptionTimingActive" && !item->isEnabled())
@@ -260,6 +262,7 @@ public:
     // the game's own seed, so one game can be replayed alone.
     void StartGame(Random& random, bool solving)
     {
+        ChoosePreferences(random);
         Action(Pick(random, 2) == 0 ? "mnuOptionLocaleSelect_0" : "mnuOptionLocaleSelect_1")->trigger();
         FileCommand(random, PickOf(random, knownFiles_), "mnuFileLoadGame", Qt::Key_O);
         const bool timing = solving ? Pick(random, 4) != 0 : Pick(random, 2) == 0;
@@ -308,16 +311,13 @@ public:
             name = "hall of fame answers " + std::to_string(bench_.Companions.HallOfFameAnswer);
         } else if (r < 960) {
             name = Command(random, nullptr, "mnuFileNewGame", Qt::Key_N);
-        } else if (r < 988) {
+        } else if (r < 974) {
             Action(Pick(random, 2) == 0 ? "mnuOptionEditSounds" : "mnuHelpAbout")->trigger();
             name = "sound or about dialog";
+        } else if (r < 988) {
+            name = PauseAndGoOn(random);
         } else if (r < 990) {
-            // Quit and start again: the deal comes back from the store.
-            Action("mnuFileQuit")->trigger();
-            bench_.Board.reset();
-            if (!bench_.Open()) Failure = "the board did not come back after quit";
-            Controls = std::make_unique<BoardControls>(bench_);
-            name = "quit and start again";
+            name = QuitAndStartAgain();
         } else {
             name = ClickTile(random, 1 + Pick(random, TileCount), Pick(random, 2) == 0);
         }
@@ -329,6 +329,9 @@ public:
     }
 
     std::unique_ptr<BoardControls> Controls;
+    // The preferences switched on in this game, for the failure message.
+    std::string Mix;
+    bool EnterNeverPeeks = false;
     // The boxes the last actions should have raised, as "title" texts; cleared by the caller.
     std::vector<std::string> ExpectedBoxes;
     // The tile count the label shows: a peek does not rewrite it.
@@ -339,6 +342,91 @@ public:
 
 private:
     QAction* Action(const char* name) const { return Controls->Action(name); }
+
+    // Switches each of the five ways of play on or off through the preferences dialog.
+    void ChoosePreferences(Random& random)
+    {
+        Preferences held(bench_.Settings);
+        held.Load();
+        PreferenceValues chosen = held.Values();
+        Mix.clear();
+        for (const Preference preference : {Preference::PairOnSecondClick, Preference::ClickMovesSelection,
+                                            Preference::EnterNeverPeeks, Preference::KeepProgress,
+                                            Preference::PauseWhenHidden}) {
+            chosen[preference] = Pick(random, 2) == 0;
+            if (chosen[preference]) Mix += std::string(Mix.empty() ? "" : "+") + PreferenceKey(preference);
+        }
+        if (Mix.empty()) Mix = "none";
+        EnterNeverPeeks = chosen[Preference::EnterNeverPeeks];
+        bench_.Companions.PreferencesChosen = chosen;
+        bench_.Action("mnuOptionPreferences")->trigger();
+        held.Load();
+        if (held.Values() != chosen) Failure = "the preferences dialog did not store the mix";
+    }
+
+    bool On(Preference preference) const
+    {
+        Preferences held(bench_.Settings);
+        held.Load();
+        return held.IsOn(preference);
+    }
+
+    // Game › Pause (by its keys or menu item), or with "PauseWhenHidden" a minimised window;
+    // then any key or a click goes on.
+    std::string PauseAndGoOn(Random& random)
+    {
+        const bool available = bench_.Action("mnuGamePause")->isEnabled();
+        std::string name;
+        switch (Pick(random, 4)) {
+        case 0: Key(Qt::Key_Pause); name = "Pause"; break;
+        case 1: Key(Qt::Key_P); name = "P"; break;
+        case 2: bench_.Action("mnuGamePause")->trigger(); name = "menu Pause"; break;
+        default:
+            bench_.Board->showMinimized();
+            QCoreApplication::processEvents();
+            bench_.Board->showNormal();
+            name = "minimise";
+            break;
+        }
+        const bool paused = !bench_.Label("lblPaused")->isHidden();
+        const bool shouldPause = available && (name != "minimise" || On(Preference::PauseWhenHidden));
+        if (paused != shouldPause) {
+            Failure = name + (paused ? " paused" : " did not pause");
+            return name;
+        }
+        if (!paused) return name;
+        static constexpr Qt::Key GoOnKeys[] = {Qt::Key_Space, Qt::Key_Left,  Qt::Key_Escape, Qt::Key_Return,
+                                               Qt::Key_P,     Qt::Key_Pause, Qt::Key_Z,      Qt::Key_F10};
+        const int way = Pick(random, int(std::size(GoOnKeys)) + 1);
+        if (way == int(std::size(GoOnKeys))) {
+            name += ", then " + ClickSomewhere(random, false);
+        } else {
+            Key(GoOnKeys[way]);
+            name += ", then key " + QKeySequence(GoOnKeys[way]).toString().toStdString();
+        }
+        if (!bench_.Label("lblPaused")->isHidden()) Failure = name + ": still paused";
+        return name;
+    }
+
+    // Quit and start again: the deal comes back from the store, with "KeepProgress" at the
+    // position it was left in.
+    std::string QuitAndStartAgain()
+    {
+        GameProgress before = bench_.Board->Model().Progress();
+        const bool kept = On(Preference::KeepProgress) && before.RemovedCount < TileCount;
+        Action("mnuFileQuit")->trigger();
+        bench_.Board.reset();
+        if (!bench_.Open()) Failure = "the board did not come back after quit";
+        Controls = std::make_unique<BoardControls>(bench_);
+        GameProgress after = bench_.Board->Model().Progress();
+        before.GameTime = after.GameTime = 0;
+        if (kept ? after != before : after.RemovedCount != 0)
+            Failure = kept ? "the kept position did not come back" : "the deal did not start from the full board";
+        // The new window writes the count afresh, peek mode or not, and shows no banner.
+        TilesLeftShown = TileCount - bench_.Board->Model().RemovedCount();
+        WonShown = false;
+        return "quit and start again";
+    }
     std::string Path(const QString& name) const { return QDir(folder_).filePath(name).toStdString(); }
 
     std::string WriteFile(const QString& name, const std::string& bytes)
@@ -590,7 +678,8 @@ private slots:
                 log.push_back(action == 0 ? "start of the game" : player.Act(random, solving));
                 std::string broken = player.Failure;
                 if (broken.empty())
-                    broken = CheckBoardInvariants(bench, *player.Controls, player.TilesLeftShown, player.WonShown);
+                    broken = CheckBoardInvariants(bench, *player.Controls, player.TilesLeftShown, player.WonShown,
+                                                  player.EnterNeverPeeks);
                 if (broken.empty() && bench.Report.Titles() != player.ExpectedBoxes)
                     broken = "message boxes [" + Joined(bench.Report.Titles()) + "], expected ["
                         + Joined(player.ExpectedBoxes) + "]";
@@ -598,7 +687,7 @@ private slots:
                     broken = "the program would have ended";
                 if (!broken.empty()) {
                     const std::string failure = "seed " + std::to_string(seed) + ", game " + std::to_string(game)
-                        + ", action " + std::to_string(action) + ": " + broken
+                        + ", preferences " + player.Mix + ", action " + std::to_string(action) + ": " + broken
                         + "\nlast actions: " + Joined({log.size() > 12 ? log.end() - 12 : log.begin(), log.end()});
                     QFAIL(failure.c_str());
                 }

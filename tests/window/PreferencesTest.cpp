@@ -231,7 +231,8 @@ private slots:
                     QVERIFY2(bench.Action(row.Name)->isEnabled() == (row.Available == &CommandAvailability::Pause),
                              row.Name);
             bench.Time.AdvanceSeconds(300);
-            for (const Qt::Key key : {Qt::Key_N, Qt::Key_Z, Qt::Key_Control}) {
+            for (const Qt::Key key : {Qt::Key_N, Qt::Key_Z, Qt::Key_Control, Qt::Key_Space, Qt::Key_Left, Qt::Key_Escape,
+                                       Qt::Key_P, Qt::Key_F10}) {
                 bench.Key(key);
                 QCOMPARE(bench.VisibleTiles(), 142);
                 QVERIFY(!bench.Label("lblPaused")->isVisible());
