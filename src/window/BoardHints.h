@@ -13,10 +13,11 @@ class QWidget;
 namespace tessaron {
 
 class BoardCompanions;
-class ClockTimer;
+class BoardDemo;
 class BoardKeyboard;
 class BoardLabel;
 class BoardSpeech;
+class ClockTimer;
 struct Services;
 
 struct HintWiring {
@@ -39,8 +40,6 @@ struct HintWiring {
     // The demo's step (three make a move); null gives a real timer of a sixth of a second.
     ClockTimer* DemoTimer;
 };
-
-class BoardDemo;
 
 class BoardHints final : private HintView {
 public:

@@ -32,7 +32,7 @@ void BoardView::ShowTextsAgain(const Play& play)
     // ones included.
     ShowGameOrigin(play.OriginLabel(), play.GameOrigin());
     ShowGameWon(play.RemovedCount() == TileCount);
-    if (play.DealExists()) ShowTileCount(tilesLeft_);
+    if (play.DealExists()) ShowTileCount(TileCount - play.RemovedCount());
 }
 
 void BoardView::DrawTile(std::int32_t tile, std::int32_t face, bool selected, bool visible)

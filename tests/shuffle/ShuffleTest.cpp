@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(StuckPositions, ShuffleShard, ::testing::Range(0, Shard
 // sequence and the solver's, replayed through the rules, clear the board.
 TEST(ShuffleOnLayouts, StuckPositionsOnEveryLayoutShuffleIntoWinnableArrangements)
 {
-    constexpr int PositionsPerLayout = 4;
+    constexpr int PositionsPerLayout = 10;
     const LayoutCatalog catalog;
     std::mt19937_64 playRandom(17);
     for (const Layout& layout : catalog.Layouts()) {

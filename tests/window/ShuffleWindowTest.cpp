@@ -4,6 +4,7 @@
 #include "BoardBench.h"
 
 #include "board/Rules.h"
+#include "window/PositionSolver.h"
 
 #include <QTest>
 
@@ -21,28 +22,35 @@ public:
 };
 
 // A valid deal that, played pair by pair as returned (each time the two lowest free
-// positions but 2 and 11), leaves 2 lying on 11: no arrangement of two stacked tiles can be
-// cleared. Empty when the pairs ran out of free tiles.
+// positions but the stack's), leaves a tile lying on one on the table: no arrangement of two
+// stacked tiles can be cleared. Empty when no stack could be left so.
 std::pair<TileArray, std::vector<std::pair<std::int32_t, std::int32_t>>> StackLeftLastDeal(const BoardGeometry& geometry)
 {
     std::vector<std::pair<std::int32_t, std::int32_t>> facePairs{{35, 36}, {37, 38}, {39, 40}, {41, 42}};
     for (std::int32_t face = 1; face <= LastOrdinaryFace; ++face) facePairs.insert(facePairs.end(), 2, {face, face});
-    TilePresence present{};
-    std::fill(present.begin() + 1, present.end(), true);
-    TileArray faces{};
-    std::vector<std::pair<std::int32_t, std::int32_t>> moves;
-    for (std::size_t move = 0; move + 1 < facePairs.size(); ++move) {
-        std::vector<std::int32_t> freeTiles;
-        for (std::int32_t tile = 1; tile <= TileCount; ++tile)
-            if (present[tile] && tile != 2 && tile != 11 && !TileIsLocked(geometry, present, tile))
-                freeTiles.push_back(tile);
-        if (freeTiles.size() < 2) return {};
-        moves.emplace_back(freeTiles[0], freeTiles[1]);
-        present[freeTiles[0]] = present[freeTiles[1]] = false;
-        std::tie(faces[freeTiles[0]], faces[freeTiles[1]]) = facePairs[move];
+    for (std::int32_t top = 1; top <= TileCount; ++top) {
+        const TileList& below = geometry.Relation(top).Below;
+        if (geometry.Location(top).Layer != 1 || below.Count != 1) continue;
+        const std::int32_t bottom = below.Tile[0];
+        TilePresence present{};
+        std::fill(present.begin() + 1, present.end(), true);
+        TileArray faces{};
+        std::vector<std::pair<std::int32_t, std::int32_t>> moves;
+        for (std::size_t move = 0; move + 1 < facePairs.size(); ++move) {
+            std::vector<std::int32_t> freeTiles;
+            for (std::int32_t tile = 1; tile <= TileCount; ++tile)
+                if (present[tile] && tile != top && tile != bottom && !TileIsLocked(geometry, present, tile))
+                    freeTiles.push_back(tile);
+            if (freeTiles.size() < 2) break;
+            moves.emplace_back(freeTiles[0], freeTiles[1]);
+            present[freeTiles[0]] = present[freeTiles[1]] = false;
+            std::tie(faces[freeTiles[0]], faces[freeTiles[1]]) = facePairs[move];
+        }
+        if (moves.size() + 1 < facePairs.size()) continue;
+        std::tie(faces[top], faces[bottom]) = facePairs.back();
+        return {faces, moves};
     }
-    std::tie(faces[2], faces[11]) = facePairs.back();
-    return {faces, moves};
+    return {};
 }
 
 // Some notification the board showed for a screen reader holds text.
