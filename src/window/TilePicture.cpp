@@ -64,12 +64,13 @@ void TilePicture::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
     if (matchMark_) {
-        // Inside where the ring's bands lie, with a faint tint over the face.
-        const qreal inset = 2 * dark + bright;
-        const QRectF mark = face.adjusted(inset, inset, -inset, -inset);
-        painter.fillRect(mark, QColor(0, 200, 60, 40));
-        painter.setPen(QPen(QColor(0, 150, 40), bright, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawRect(mark.adjusted(bright / 2, bright / 2, -bright / 2, -bright / 2));
+        // A green tint and frame on the plate; inside the ring's bands when both show.
+        const qreal inset = focusRing_ ? dark + bright : 0;
+        const QRectF plate = face.adjusted(inset, inset, -inset, -inset);
+        painter.fillRect(plate, QColor(40, 200, 80, 60));
+        const qreal band = bright;
+        painter.setPen(QPen(QColor(0, 140, 50), band, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(plate.adjusted(band / 2, band / 2, -band / 2, -band / 2));
     }
     if (!focusRing_) return;
     painter.setPen(QPen(QColor(20, 20, 20), dark, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));

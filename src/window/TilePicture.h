@@ -23,8 +23,8 @@ public:
     // The keyboard focus: a ring drawn over either look.
     bool FocusRing() const { return focusRing_; }
     void SetFocusRing(bool shown);
-    // The "Highlight matches" helper: a green frame inside the face plate, over either look
-    // and inside the focus ring, so the three can be told apart.
+    // The "Highlight matches" helper: a green tint and frame on the face plate, over either
+    // look and inside the focus ring when both show, so the three can be told apart.
     bool MatchMark() const { return matchMark_; }
     void SetMatchMark(bool shown);
 
