@@ -47,6 +47,9 @@ BoardDemo::BoardDemo(DemoWiring wiring) : w_(std::move(wiring))
 
 BoardDemo::~BoardDemo()
 {
+    // A timer passed in outlives the demo: it must not step it any more.
+    w_.Timer.Stop();
+    w_.Timer.SetTickHandler({});
     if (running_) QCoreApplication::instance()->removeEventFilter(this);
 }
 
