@@ -36,6 +36,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -149,8 +150,10 @@ int main(int argc, char* argv[])
     Services services{settings, texts, errors, messageBox, sound, random, clock, fileDialog, links, program};
 
     GameCompanions companions(services, sound);
-    frmBoard board(services, companions);
-    board.SetGameCreateShow(HasGameCreateShowOption(arguments));
+    BoardOptions options;
+    options.GameCreateShow = HasGameCreateShowOption(arguments);
+    options.StartLayout = LayoutStartOption(arguments);
+    frmBoard board(services, companions, std::move(options));
     board.show();
     return application.exec();
 }

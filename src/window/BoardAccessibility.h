@@ -75,6 +75,12 @@ public:
     void LanguageChanged();
     // What the helpers show is said with the tile count and with a selected tile.
     void SetHelpers(const BoardHelpers* helpers) { helpers_ = helpers; }
+    // The board now has the places of another layout: rows and columns are counted afresh.
+    void LayoutChanged()
+    {
+        rowOf_.clear();
+        columnOf_.clear();
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

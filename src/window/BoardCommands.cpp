@@ -60,6 +60,8 @@ constexpr CommandRow CommandRows[] = {
     {.Name = "mnuGameShuffle", .Menu = M::Game, .Text = 640, .Key = Ctrl(Qt::Key_F), .Tip = 641,
      .Available = &A::Shuffle},
     {.Name = "mnuGameDemo", .Menu = M::Game, .Text = 654, .Key = Ctrl(Qt::Key_D), .Tip = 655, .Available = &A::Demo},
+    // Choosing a layout deals a new game on it.
+    {.Name = "mnuGameLayout", .Menu = M::Game, .Text = 981, .SeparatorBefore = true, .Available = &A::NewDeal},
 
     {.Name = "mnuOptionTimingActive", .Menu = M::Option, .Text = 253, .Checkable = true, .Available = &A::TimingOption},
     {.Name = "mnuOptionWarnLost", .Menu = M::Option, .Text = 754, .Checkable = true},

@@ -11,7 +11,10 @@ class QWidget;
 
 namespace tessaron {
 
+class LayoutCatalog;
 class Preferences;
+struct Layout;
+struct LayoutChoice;
 
 class BoardCompanions {
 public:
@@ -29,6 +32,12 @@ public:
     virtual std::string SelectedGameOrigin() = 0;
     virtual std::string SelectedGameTiles() = 0;
 
+    // The hall of fame keeps and shows the list of this layout from now on.
+    virtual void UseLayout(const Layout& layout) = 0;
+    // The layout chooser, modal over owner, opened on choice; true when the player chose
+    // Play, choice then holding the layout and the option.
+    virtual bool ChooseLayout(QWidget* owner, const LayoutCatalog& catalog, LayoutChoice& choice) = 0;
+
     virtual void ShowSoundDialog(QWidget* owner) = 0;
     virtual void ShowAboutDialog(QWidget* owner) = 0;
     // The preferences dialog, modal over owner; "Play against the clock" may be changed only
@@ -45,6 +54,8 @@ public:
     std::int32_t ShowHallOfFame(QWidget*) override { return 1; }
     std::string SelectedGameOrigin() override { return {}; }
     std::string SelectedGameTiles() override { return {}; }
+    void UseLayout(const Layout&) override {}
+    bool ChooseLayout(QWidget*, const LayoutCatalog&, LayoutChoice&) override { return false; }
     void ShowSoundDialog(QWidget*) override {}
     void ShowAboutDialog(QWidget*) override {}
     bool ShowPreferences(QWidget*, Preferences&, bool) override { return false; }

@@ -1,6 +1,7 @@
 #include "window/BoardFiles.h"
 
 #include "board/Play.h"
+#include "window/BoardLayouts.h"
 #include "records/GameFile.h"
 #include "shell/TextTools.h"
 #include "window/GameFileName.h"
@@ -26,7 +27,8 @@ enum class FileUse { Read, Write };
 }
 
 // The bytes of an existing file after the game (a longer file keeps them); empty when the
-// file is absent or not longer than a game file.
+// file is absent or not longer than its game. A file that holds no game keeps what follows
+// its first 156 bytes.
 QByteArray BytesAfterGame(const QString& path)
 {
     QFile existing(path);
@@ -34,16 +36,21 @@ QByteArray BytesAfterGame(const QString& path)
     // A read-only file may not be replaced, although its folder would allow a new one.
     if (!QFileInfo(path).isWritable()) Fail(ErrPathFileAccess);
     if (!existing.open(QIODevice::ReadOnly)) FailFileAccess(existing, path, FileUse::Read);
-    if (existing.size() <= qint64(GameFileSize)) return {};
-    if (!existing.seek(qint64(GameFileSize))) FailFileAccess(existing, path, FileUse::Read);
+    const QByteArray head = existing.read(qint64(GameFileLimit));
+    if (existing.error() != QFileDevice::NoError) FailFileAccess(existing, path, FileUse::Read);
+    const GameFileReading reading = ReadGameFile(std::string_view(head.constData(), std::size_t(head.size())));
+    const auto* deal = std::get_if<GameFileDeal>(&reading);
+    const qint64 game = deal ? qint64(deal->Length) : qint64(GameFileSize);
+    if (existing.size() <= game) return {};
+    if (!existing.seek(game)) FailFileAccess(existing, path, FileUse::Read);
     const QByteArray tail = existing.readAll();
     if (existing.error() != QFileDevice::NoError) FailFileAccess(existing, path, FileUse::Read);
     return tail;
 }
 } // namespace
 
-BoardFiles::BoardFiles(Services& services, Play& play, QWidget& owner)
-    : services_(services), play_(play), owner_(owner)
+BoardFiles::BoardFiles(Services& services, Play& play, BoardLayouts& layouts, QWidget& owner)
+    : services_(services), play_(play), layouts_(layouts), owner_(owner)
 {
 }
 
@@ -53,7 +60,6 @@ void BoardFiles::SetupLocale()
     fileDialogFilter_ = ReplaceSubString("^0 (*.tsg)|*.tsg", "^0", texts.LoadLocaleString(280));
     fileOpenTitle_ = texts.LoadLocaleString(281);
     fileSaveTitle_ = texts.LoadLocaleString(282);
-    fileInvalidText_ = texts.LoadLocaleString(283);
 }
 
 void BoardFiles::LoadGame(const std::function<void(const std::function<void()>&)>& run)
@@ -78,17 +84,25 @@ void BoardFiles::GameFileLoad(const std::string& filePath, const std::string& or
         const QString path = QString::fromStdString(filePath);
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) FailFileAccess(file, path, FileUse::Read);
-        const QByteArray bytes = file.read(qint64(GameFileSize));
+        const QByteArray bytes = file.read(qint64(GameFileLimit));
         if (file.error() != QFileDevice::NoError) FailFileAccess(file, path, FileUse::Read);
         file.close();
 
-        TileArray faces = play_.TileFaces();
-        if (DecodeGameFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), faces)) {
-            play_.StartLoadedDeal(faces, origin);
+        const GameFileReading reading = ReadGameFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        const std::int16_t refusal = GameFileRefusalText(reading, layouts_.Catalog());
+        if (refusal == 0) {
+            const GameFileDeal& deal = std::get<GameFileDeal>(reading);
+            // The deal's positions are those of its layout: the board takes its places first.
+            if (deal.LayoutKey != layouts_.Current().Key) layouts_.UseKey(deal.LayoutKey);
+            play_.StartLoadedDeal(deal.Faces, origin);
             return;
         }
+        const std::string* key = nullptr;
+        if (const auto* deal = std::get_if<GameFileDeal>(&reading)) key = &deal->LayoutKey;
+        std::string text = ReplaceSubString(services_.Texts.LoadLocaleString(refusal), "^0", filePath);
+        if (key) text = ReplaceSubString(text, "^1", *key);
         services_.MessageBox.Beep();
-        services_.MessageBox.ShowCriticalOk(fileOpenTitle_, ReplaceSubString(fileInvalidText_, "^0", filePath));
+        services_.MessageBox.ShowCriticalOk(fileOpenTitle_, text);
     });
 }
 
@@ -122,8 +136,8 @@ void BoardFiles::SaveGame()
 void BoardFiles::GameFileSave(const std::string& filePath)
 {
     Guarded(services_.Errors, BoardObject, "GameFileSave", [&] {
-        const std::string bytes = EncodeGameFile(play_.DealtFaces(), services_.Errors);
-        if (bytes.size() != GameFileSize) return;  // already reported; nothing is written
+        const std::string bytes = EncodeGameFile(play_.DealtFaces(), layouts_.Current().Key, services_.Errors);
+        if (bytes.empty()) return;  // already reported; nothing is written
         const QString path = QString::fromStdString(filePath);
         const QByteArray tail = BytesAfterGame(path);
         // Written beside the old file and put in its place in one step, so a save that fails

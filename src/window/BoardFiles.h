@@ -1,6 +1,8 @@
 #pragma once
-// Load game... and Save game...: the file dialogs, reading and writing the 156 bytes of a
-// game file. The bytes are decoded and encoded by the core; a rejected file changes nothing.
+// Load game... and Save game...: the file dialogs, reading and writing a game file (the 156
+// bytes of a classic game, a layout's key besides on any other layout). The bytes are decoded
+// and encoded by the core; a rejected file changes nothing, and a file of another layout
+// switches the board to it.
 #include "shell/Services.h"
 
 #include <functional>
@@ -10,11 +12,12 @@ class QWidget;
 
 namespace tessaron {
 
+class BoardLayouts;
 class Play;
 
 class BoardFiles {
 public:
-    BoardFiles(Services& services, Play& play, QWidget& owner);
+    BoardFiles(Services& services, Play& play, BoardLayouts& layouts, QWidget& owner);
 
     // The dialogs' titles, filter and messages in the current language.
     void SetupLocale();
@@ -30,11 +33,11 @@ private:
 
     Services& services_;
     Play& play_;
+    BoardLayouts& layouts_;
     QWidget& owner_;
     std::string fileDialogFilter_;
     std::string fileOpenTitle_;
     std::string fileSaveTitle_;
-    std::string fileInvalidText_;
 };
 
 } // namespace tessaron

@@ -25,6 +25,12 @@ public:
     void SetFixedLineHeight(int height);
     // The font at 100 %; the label shows it at the board's scale.
     void SetBoardFont(const QFont& font);
+    // A new anchor in board units (the board's extent changed); placed at the next Place.
+    void SetAnchor(int anchorX, int top)
+    {
+        anchorX_ = anchorX;
+        top_ = top;
+    }
     // Takes its font size and place from the scale again.
     void Place();
 

@@ -9,7 +9,12 @@ namespace tessaron {
 
 void BoardPlaces::Add(QWidget* control, const QRectF& units)
 {
-    entries_.push_back({control, units, nullptr});
+    const auto listed =
+        std::ranges::find_if(entries_, [control](const Entry& entry) { return entry.Control == control; });
+    if (listed != entries_.end())
+        listed->Units = units;
+    else
+        entries_.push_back({control, units, nullptr});
     control->setGeometry(scale_.Map(units));
 }
 

@@ -18,7 +18,8 @@ class BoardPlaces {
 public:
     explicit BoardPlaces(const BoardScale& scale) : scale_(scale) {}
 
-    // A control that fills this rectangle of board units.
+    // A control that fills this rectangle of board units; a control listed already takes
+    // the new rectangle (a layout moves the tiles and the board's corners).
     void Add(QWidget* control, const QRectF& units);
     // A label, which sizes itself to its text at its own anchor and font.
     void Add(BoardLabel* label);

@@ -11,6 +11,7 @@
 #include "window/BoardPause.h"
 #include "window/BoardHints.h"
 #include "window/BoardKeyboard.h"
+#include "window/BoardLayouts.h"
 #include "window/BoardLabel.h"
 #include "window/CommandButton.h"
 
@@ -127,7 +128,10 @@ void frmBoard::mnuFileShowHallOfFame_Click()
     Forward([this] {
         Guarded(services_.Errors, BoardObject, "mnuFileShowHallOfFame_Click", [this] {
             switch (companions_.ShowHallOfFame(this)) {
-            case HallOfFameNewGame: play_->NewGame(); break;
+            case HallOfFameNewGame:
+                layouts_->PickForNewGame();
+                play_->NewGame();
+                break;
             case HallOfFameChallenge: play_->ReplaySelectedHallOfFameGame(); break;
             default: break;
             }
@@ -208,7 +212,10 @@ std::int32_t frmBoard::InsertGame(double gameTime, const TileArray& tileFaces, c
     // The dialogs of the hall of fame open in the middle of the winning move: the commands
     // show the cleared board while they are up.
     PositionChanged();
-    return companions_.InsertGame(this, gameTime, tileFaces, removedTiles, gameTimeNow);
+    const std::int32_t answer = companions_.InsertGame(this, gameTime, tileFaces, removedTiles, gameTimeNow);
+    // The model deals the new game next, on the layout in use then.
+    if (answer == HallOfFameNewGame) layouts_->PickForNewGame();
+    return answer;
 }
 
 std::string frmBoard::SelectedGameOrigin() { return companions_.SelectedGameOrigin(); }

@@ -9,11 +9,13 @@ namespace tessaron {
 
 void BoardScale::Fit(const QSize& area)
 {
-    factor_ = std::min(area.width() / qreal(BoardWidth), area.height() / qreal(BoardHeight));
+    factor_ = std::min(area.width() / extent_.width(), area.height() / extent_.height());
     if (!(factor_ > 0)) factor_ = 1.0;
-    // Whole-pixel margins keep a board at 100 % on the pixel grid.
-    offset_ = QPoint(int(std::floor((area.width() - BoardWidth * factor_) / 2)),
-                     int(std::floor((area.height() - BoardHeight * factor_) / 2)));
+    // Whole-pixel margins keep a board at 100 % on the pixel grid; the extent's corner lies
+    // at the margin's end.
+    offset_ = QPoint(int(std::floor((area.width() - extent_.width() * factor_) / 2)),
+                     int(std::floor((area.height() - extent_.height() * factor_) / 2))) -
+              QPoint(int(std::lround(extent_.x() * factor_)), int(std::lround(extent_.y() * factor_)));
 }
 
 QPoint BoardScale::Map(const QPointF& units) const

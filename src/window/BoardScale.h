@@ -1,7 +1,8 @@
 #pragma once
-// The one mapping from board units (the 580 x 474 board of a first start) to the pixels of
-// the board window: a uniform factor that fits the whole board into the window, and the
-// offset that centres it there. Every control asks it where it lies and how large it is.
+// The one mapping from board units to the pixels of the board window: a uniform factor that
+// fits the board's extent (the classic layout's is the 580 x 474 board of a first start; a
+// wide layout's is wide) into the window, and the offset that centres it there. Every
+// control asks it where it lies and how large it is.
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
@@ -15,13 +16,17 @@ public:
     static constexpr int BoardHeight = 474;
     static QSize BoardSize() { return {BoardWidth, BoardHeight}; }
 
+    // The rectangle of board units the board covers: the layout's tiles with their margins.
+    // Takes effect at the next Fit.
+    void SetExtent(const QRectF& extent) { extent_ = extent; }
+    const QRectF& Extent() const { return extent_; }
     // Fits the board into an area of this size, keeping its shape; the rest is margin.
     void Fit(const QSize& area);
 
     // Window pixels per board unit.
     qreal Factor() const { return factor_; }
     // Where the board lies in the area.
-    QRect Board() const { return Map(QRectF(0, 0, BoardWidth, BoardHeight)); }
+    QRect Board() const { return Map(extent_); }
     QPoint Map(const QPointF& units) const;
     // Both corners are rounded, so pictures that meet in units meet in pixels.
     QRect Map(const QRectF& units) const;
@@ -31,6 +36,7 @@ public:
     int PictureScale(qreal devicePixelRatio) const;
 
 private:
+    QRectF extent_{0, 0, BoardWidth, BoardHeight};
     qreal factor_ = 1.0;
     QPoint offset_;
 };

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <array>
+
 #include <utility>
 
 namespace tessaron {
@@ -27,7 +29,7 @@ void BoardSurface::SetBackground(const QPixmap& background, const QPixmap& felt)
     update();
 }
 
-QSize BoardSurface::sizeHint() const { return BoardScale::BoardSize(); }
+QSize BoardSurface::sizeHint() const { return scale_.Extent().size().toSize(); }
 
 void BoardSurface::paintEvent(QPaintEvent*)
 {
@@ -39,7 +41,30 @@ void BoardSurface::paintEvent(QPaintEvent*)
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(board, background_);
+    if (scale_.Extent().size() == QSizeF(resources::BackgroundWidth, resources::BackgroundHeight))
+        painter.drawPixmap(board, background_);
+    else
+        PaintStretched(painter, board);
+}
+
+void BoardSurface::PaintStretched(QPainter& painter, const QRect& board) const
+{
+    // A layout of another shape: the picture's frame and corners keep their proportions at
+    // the board's scale, and only what lies between them stretches.
+    const qreal edgeUnits = 40;
+    const qreal source = edgeUnits * background_.width() / resources::BackgroundWidth;
+    const qreal target = scale_.Length(edgeUnits);
+    const std::array<qreal, 4> sourceX{0, source, background_.width() - source, qreal(background_.width())};
+    const std::array<qreal, 4> sourceY{0, source, background_.height() - source, qreal(background_.height())};
+    const std::array<qreal, 4> targetX{qreal(board.left()), board.left() + target, board.right() + 1 - target,
+                                       board.right() + 1.0};
+    const std::array<qreal, 4> targetY{qreal(board.top()), board.top() + target, board.bottom() + 1 - target,
+                                       board.bottom() + 1.0};
+    for (std::size_t column = 0; column < 3; ++column)
+        for (std::size_t row = 0; row < 3; ++row)
+            painter.drawPixmap(QRectF(QPointF(targetX[column], targetY[row]), QPointF(targetX[column + 1], targetY[row + 1])),
+                               background_,
+                               QRectF(QPointF(sourceX[column], sourceY[row]), QPointF(sourceX[column + 1], sourceY[row + 1])));
 }
 
 void BoardSurface::PaintMargins(QPainter& painter, const QRect& board) const
@@ -55,7 +80,7 @@ void BoardSurface::PaintMargins(QPainter& painter, const QRect& board) const
         const qreal pixelsPerUnit = felt.devicePixelRatio();
         felt.setDevicePixelRatio(1);
         QBrush weave(felt);
-        const qreal grain = board.width() / (resources::BackgroundWidth * pixelsPerUnit);
+        const qreal grain = board.width() / (scale_.Extent().width() * pixelsPerUnit);
         weave.setTransform(QTransform::fromScale(grain, grain) * QTransform::fromTranslate(board.x(), board.y()));
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.fillRect(rect(), weave);

@@ -20,7 +20,7 @@ public:
 
     // felt: the repeating square of the margins, of the background's resolution.
     void SetBackground(const QPixmap& background, const QPixmap& felt);
-    // A first start shows the board at 100 %.
+    // A first start shows the board (the extent of its layout) at 100 %.
     QSize sizeHint() const override;
 
 protected:
@@ -30,6 +30,7 @@ protected:
 
 private:
     void PaintMargins(QPainter& painter, const QRect& board) const;
+    void PaintStretched(QPainter& painter, const QRect& board) const;
 
     const BoardScale& scale_;
     QPixmap background_;

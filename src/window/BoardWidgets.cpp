@@ -9,6 +9,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 #include <utility>
 
 namespace tessaron {
@@ -26,6 +28,20 @@ QFont LabelFont()
 }
 
 constexpr int CommandButtonSide = 24;
+
+// The tiles with the classic board's margins: 18 units at the sides, 26 above (the origin
+// and the top buttons) and 28 below (the bottom row of labels and buttons). Never smaller
+// than the classic board, so the banners, buttons and labels fit as they do there; a
+// smaller layout lies in its middle.
+QRectF BoardExtent(const QRect& tiles)
+{
+    if (tiles.isEmpty()) return QRectF(0, 0, BoardScale::BoardWidth, BoardScale::BoardHeight);
+    QRect extent = tiles.adjusted(-18, -26, 18, 28);
+    const int wider = std::max(0, BoardScale::BoardWidth - extent.width());
+    const int taller = std::max(0, BoardScale::BoardHeight - extent.height());
+    extent.adjust(-wider / 2, -taller / 2, wider - wider / 2, taller - taller / 2);
+    return QRectF(extent);
+}
 
 // Where each language's win banner lies on the board, in board units.
 const std::array<QRectF, resources::LanguageCount> BannerPlaces{
@@ -64,6 +80,34 @@ void BoardWidgets::CreateButtons()
     cmdUndoLastMove_ = button("cmdUndoLastMove", 556, 450);
 }
 
+void BoardWidgets::PlaceCorners(const QRect& extent)
+{
+    // The classic board's places, measured from the extent's corners and centre: its extent
+    // (0, 0, 580, 474) gives them exactly.
+    const int left = extent.x();
+    const int top = extent.y();
+    const int right = left + extent.width();
+    const int bottom = top + extent.height();
+    const int side = CommandButtonSide;
+    places_.Add(cmdRedoNextMove_, QRectF(left, top, side, side));
+    places_.Add(cmdRemoveTiles_, QRectF(right - side, top, side, side));
+    places_.Add(cmdRemoveTile_, QRectF(left, bottom - side, side, side));
+    places_.Add(cmdUndoLastMove_, QRectF(right - side, bottom - side, side, side));
+    // Centred over the tiles, which lie a picture's edge left of the board's middle.
+    const int centre = left + extent.width() / 2 - 20;
+    lblGameOrigin_->SetAnchor(centre, top + 1);
+    // A long origin ("name date (time)") is shortened in the middle before it reaches the
+    // corner buttons: 4 units clear of either, on both sides of its centre.
+    lblGameOrigin_->SetElideWidth(2 * (centre - left - side - 4));
+    lblTimeGone_->SetAnchor(left + 29, bottom - side);
+    for (BoardLabel* label : {lblNoMovePossible_, lblGameLost_, lblPeekMode_, lblPaused_})
+        label->SetAnchor(centre, bottom - side);
+    lblTileCount_->SetAnchor(right - 29, bottom - side);
+    const QPointF moved = QRectF(extent).center() - QRectF(0, 0, BoardScale::BoardWidth, BoardScale::BoardHeight).center();
+    for (int language = 0; language < resources::LanguageCount; ++language)
+        places_.Add(imgGameWon_[language], BannerPlaces[language].translated(moved));
+}
+
 void BoardWidgets::CreateLabels()
 {
     const QFont font = LabelFont();
@@ -76,8 +120,6 @@ void BoardWidgets::CreateLabels()
     };
     lblGameOrigin_ = label("lblGameOrigin", BoardLabel::Anchor::Centre, 270, 1, QColor(255, 224, 192));
     lblGameOrigin_->SetFixedLineHeight(23);
-    // A long origin ("name date (time)") is shortened in the middle before it reaches the
-    // corner buttons: 4 units clear of either, on both sides of its centre.
     lblGameOrigin_->SetElideWidth(2 * (270 - CommandButtonSide - 4));
     lblTimeGone_ = label("lblTimeGone", BoardLabel::Anchor::Left, 29, 450, QColor(255, 255, 192));
     lblNoMovePossible_ = label("lblNoMovePossible", BoardLabel::Anchor::Centre, 270, 450, QColor(255, 128, 255));
@@ -108,10 +150,15 @@ void BoardWidgets::CreateBanners()
 
 void BoardWidgets::PlaceTiles(const BoardGeometry& geometry)
 {
+    QRect tiles;
     for (std::int32_t tile = 1; tile <= geometry.PositionCount(); ++tile) {
         const PixelPlace& place = geometry.Place(tile);
-        places_.Add(imgTile_[tile], QRectF(place.Left, place.Top, resources::TileFaceWidth, resources::TileFaceHeight));
+        const QRect picture(place.Left, place.Top, resources::TileFaceWidth, resources::TileFaceHeight);
+        places_.Add(imgTile_[tile], picture);
+        tiles |= picture;
     }
+    scale_.SetExtent(BoardExtent(tiles));
+    PlaceCorners(scale_.Extent().toRect());
 }
 
 void BoardWidgets::PlaceControls()

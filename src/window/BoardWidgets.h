@@ -39,11 +39,14 @@ public:
 
     // A control made elsewhere on the surface, placed here with all the others.
     void AddControl(QWidget* control, const QRectF& units) { places_.Add(control, units); }
-    // The tile pictures take their places once the layout is built.
+    // The tile pictures take their places once the layout is built, and the board's extent
+    // (the scale's, from the tiles) and the buttons, labels and banners at its corners and
+    // centre follow them. Placed in the window at the next PlaceControls.
     void PlaceTiles(const BoardGeometry& geometry);
     // From now on a new resolution is decoded off the window's thread (before the window is
     // first shown there is nothing to draw meanwhile).
     void WindowShown() { windowShown_ = true; }
+    bool WasShown() const { return windowShown_; }
     // Every control at the scale that fits the surface's size.
     void PlaceControls();
 
@@ -83,6 +86,7 @@ private:
     void CreateButtons();
     void CreateLabels();
     void CreateBanners();
+    void PlaceCorners(const QRect& extent);
     // The resource paths of every picture on the board now.
     std::vector<std::string> PicturesShown() const;
     void PicturesDecoded(DecodedPictures decoded, int scale);

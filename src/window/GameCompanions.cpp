@@ -3,6 +3,7 @@
 #include "about/frmAbout.h"
 #include "halloffame/frmMessage.h"
 #include "halloffame/HallOfFameWindows.h"
+#include "layouts/frmLayouts.h"
 #include "preferences/frmPreferences.h"
 #include "sound/SharedSoundPlayer.h"
 #include "sound/frmSound.h"
@@ -47,6 +48,16 @@ std::string GameCompanions::SelectedGameOrigin()
 std::string GameCompanions::SelectedGameTiles()
 {
     return hallOfFame_ ? hallOfFame_->SelectedGameTiles() : std::string();
+}
+
+void GameCompanions::UseLayout(const Layout& layout) { HallOfFame().UseLayout(layout); }
+
+bool GameCompanions::ChooseLayout(QWidget* owner, const LayoutCatalog& catalog, LayoutChoice& choice)
+{
+    const std::optional<LayoutChoice> chosen =
+        frmLayouts(catalog, services_.Texts).ShowAsDialog(owner, choice.Key, choice.NewLayoutEveryGame);
+    if (chosen) choice = *chosen;
+    return chosen.has_value();
 }
 
 void GameCompanions::ShowSoundDialog(QWidget* owner) { frmSound(sound_, services_).Display(owner); }

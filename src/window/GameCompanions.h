@@ -21,6 +21,8 @@ public:
     std::int32_t ShowHallOfFame(QWidget* owner) override;
     std::string SelectedGameOrigin() override;
     std::string SelectedGameTiles() override;
+    void UseLayout(const Layout& layout) override;
+    bool ChooseLayout(QWidget* owner, const LayoutCatalog& catalog, LayoutChoice& choice) override;
     void ShowSoundDialog(QWidget* owner) override;
     void ShowAboutDialog(QWidget* owner) override;
     bool ShowPreferences(QWidget* owner, Preferences& preferences, bool timingChangeable) override;

@@ -1,5 +1,7 @@
 #include "window/PositionSolver.h"
 
+#include <memory>
+
 namespace tessaron {
 
 ThreadedPositionSolver::ThreadedPositionSolver(const BoardGeometry& geometry,
@@ -21,12 +23,12 @@ void ThreadedPositionSolver::Solve(quint64 generation, const PositionQuestion& q
     Cancel();
     auto cancel = std::make_shared<std::atomic<bool>>(false);
     cancel_ = cancel;
-    pool_.start([this, generation, question, cancel] {
+    pool_.start([this, generation, question, cancel, geometry = std::make_shared<const BoardGeometry>(geometry_)] {
         if (cancel->load()) return;
         SolverLimits limits;
         limits.Budget = question.Patient ? patientBudget_ : budget_;
         limits.Cancel = cancel.get();
-        PositionAnswer answer = AnswerPosition(geometry_, question, limits);
+        PositionAnswer answer = AnswerPosition(*geometry, question, limits);
         if (cancel->load()) return;
         // Queued to this object's thread; the destructor waits for the worker, and Qt drops
         // events posted to an object that is gone.

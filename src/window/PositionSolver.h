@@ -28,15 +28,15 @@ signals:
     void Answered(quint64 generation, const tessaron::PositionAnswer& answer);
 };
 
-// One worker thread that searches a copy of its question; the geometry is shared, not
-// copied, because it never changes after the board has loaded.
+// One worker thread that searches a copy of its question and of the geometry it was asked
+// on: choosing another layout changes the board's geometry while a search may still run.
 class ThreadedPositionSolver final : public PositionSolver {
     Q_OBJECT
 public:
     // budget for each position searched; patientBudget when the player waits for the answer.
     ThreadedPositionSolver(const BoardGeometry& geometry, std::chrono::steady_clock::duration budget,
                            std::chrono::steady_clock::duration patientBudget);
-    // Cancels and waits for the worker, which may still be reading the geometry.
+    // Cancels and waits for the worker.
     ~ThreadedPositionSolver() override;
 
     void Solve(quint64 generation, const PositionQuestion& question) override;

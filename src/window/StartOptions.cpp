@@ -15,4 +15,11 @@ bool HasGameCreateShowOption(const std::vector<std::string>& arguments)
     return line.find("-gamecreateshow") != std::string::npos;
 }
 
+std::optional<std::string> LayoutStartOption(const std::vector<std::string>& arguments)
+{
+    const auto option = std::find(arguments.begin(), arguments.end(), "--layout");
+    if (option == arguments.end()) return std::nullopt;
+    return option + 1 == arguments.end() ? std::string() : option[1];
+}
+
 } // namespace tessaron

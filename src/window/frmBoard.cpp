@@ -9,6 +9,7 @@
 #include "window/BoardFiles.h"
 #include "window/BoardHints.h"
 #include "window/BoardKeyboard.h"
+#include "window/BoardLayouts.h"
 #include "window/BoardPause.h"
 #include "window/BoardSurface.h"
 #include "window/BoardWindowPlace.h"
@@ -80,7 +81,8 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
                         [this](std::int32_t tile) { SelectByPlayer(tile); },
                         [this] { Forward([this] { play_->ResetSelection(); }); },
                         [this] { menuBar()->setActiveAction(commands_->Menu(BoardMenu::File)->menuAction()); }});
-    files_ = std::make_unique<BoardFiles>(services_, *play_, *this);
+    layouts_ = std::make_unique<BoardLayouts>(LayoutWiring{services_, companions_, geometry_, controls_, *speech_});
+    files_ = std::make_unique<BoardFiles>(services_, *play_, *layouts_, *this);
     hints_ = std::make_unique<BoardHints>(HintWiring{
         services_, companions_, *this, *play_, geometry_, options_.Solver, *controls_.GameLost(), *speech_, *keyboard_,
         [this](const std::function<void()>& operation) { Forward(operation, false); }, [this] { EnableCommands(); },
@@ -108,6 +110,8 @@ const BoardPlaces& frmBoard::Places() const { return controls_.Places(); }
 
 const BoardPictures& frmBoard::Pictures() const { return controls_.Pictures(); }
 
+const BoardLayouts& frmBoard::Layouts() const { return *layouts_; }
+
 int frmBoard::PictureScaleShown() const { return controls_.PictureScaleShown(); }
 
 int frmBoard::PictureScaleWanted() const { return controls_.PictureScaleWanted(); }
@@ -131,7 +135,12 @@ void frmBoard::ConnectCommands()
     // Any command but the demo's own stops a running demo before it acts.
     for (const CommandRow& row : BoardCommandRows())
         if (std::string_view(row.Name) != "mnuGameDemo") commands.On(row.Name, [this] { hints_->StopDemo(); });
-    commands.On("mnuFileNewGame", [this] { Forward([this] { play_->NewGame(); }); });
+    commands.On("mnuFileNewGame", [this] {
+        Forward([this] {
+            layouts_->PickForNewGame();
+            play_->NewGame();
+        });
+    });
     // The new deal goes through Forward, so it is announced.
     commands.On("mnuFileLoadGame", [this] {
         if (building_ || pause_->Paused()) return;
@@ -158,6 +167,11 @@ void frmBoard::ConnectCommands()
     commands.On("mnuGameShuffle", [this] { Forward([this] { mnuGameShuffle_Click(); }, false); });
     commands.On("mnuGameDemo", [this] {
         if (!building_ && !pause_->Paused()) hints_->ToggleDemo();
+    });
+    commands.On("mnuGameLayout", [this] {
+        Forward([this] {
+            if (layouts_->Choose(this)) play_->NewGame();
+        });
     });
     commands.On("mnuOptionTimingActive", [this] { mnuOptionTimingActive_Click(); });
     commands.On("mnuOptionWarnLost", [this] { commands_->SetChecked("mnuOptionWarnLost", hints_->ToggleWarnLost()); });
@@ -189,11 +203,7 @@ void frmBoard::Form_Load()
 {
     Guarded(services_.Errors, BoardObject, "Form_Load", [&] {
         SetupLocale();
-        // The tile steps in board units: a picture less its edge.
-        const float tileWidth = float(resources::TileFaceWidth - resources::TileEdge);
-        const float tileHeight = float(resources::TileFaceHeight - resources::TileEdge);
-        geometry_.CreateTileRelations(BoardLayout, tileWidth, tileHeight);
-        controls_.PlaceTiles(geometry_);
+        layouts_->UseAtStart(options_.StartLayout);
         commands_->SetChecked(LocaleItem(services_.Texts.GetLocale()), true);
         ApplyPreferences();
     });
@@ -218,8 +228,7 @@ void frmBoard::SetupLocale()
 void frmBoard::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (formActivated_) return;
-    formActivated_ = true;
+    if (controls_.WasShown()) return;
     controls_.WindowShown();
     // Now the window manager's frame is known (or soon is): the window is shrunk once more
     // if its frame makes it larger than the free area.

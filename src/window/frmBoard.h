@@ -8,6 +8,7 @@
 //   BoardFiles     loading and saving game files
 //   BoardHints     the Hint command, the demo and the lost-game warning (the solver companion)
 //   BoardKeyboard  the keyboard focus ring, Space and Escape
+//   BoardLayouts   the layout played on and switching to another
 //   BoardSpeech    what a screen reader learns of the board
 // Every path that changes the position ends in PositionChanged, which tells the commands,
 // the solver, the keyboard focus and the speech.
@@ -25,6 +26,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QThreadPool;
@@ -37,6 +39,7 @@ class frmHelp;
 class BoardFiles;
 class BoardHints;
 class BoardKeyboard;
+class BoardLayouts;
 class BoardPause;
 class PositionSolver;
 
@@ -51,6 +54,8 @@ struct BoardOptions {
     QThreadPool* PictureWorkers = nullptr;
     // Show each tile as it is placed while a deal is built ("-GameCreateShow").
     bool GameCreateShow = false;
+    // "--layout KEY": the first deal is a new one on this layout.
+    std::optional<std::string> StartLayout = std::nullopt;
     // The demo's step (three make a move); null gives a real timer.
     ClockTimer* DemoTimer = nullptr;
 };
@@ -75,6 +80,7 @@ public:
     // Every control of the board with its place in board units.
     const BoardPlaces& Places() const;
     const BoardPictures& Pictures() const;
+    const BoardLayouts& Layouts() const;
     // The resolution of the pictures shown (1..3), and the one the window's size calls for;
     // they differ while the pictures of a new resolution are being decoded.
     int PictureScaleShown() const;
@@ -146,8 +152,8 @@ private:
     // Made at its first opening; a window of the board's, kept open beside it.
     frmHelp* help_ = nullptr;
     BoardPause* pause_ = nullptr;
+    std::unique_ptr<BoardLayouts> layouts_;
 
-    bool formActivated_ = false;
     bool building_ = false;
     // The tile of the last click, which a double click's second press may confirm.
     std::int32_t clickedTile_ = 0;

@@ -1,6 +1,8 @@
 #pragma once
 // The board's companions as a test sees them: the hall of fame answers as scripted and
 // every call is recorded; the sound and about dialogs only count their openings.
+#include "board/Layout.h"
+#include "layouts/frmLayouts.h"
 #include "preferences/Preferences.h"
 #include "window/BoardCompanions.h"
 
@@ -34,6 +36,14 @@ public:
     }
     std::string SelectedGameOrigin() override { return Origin; }
     std::string SelectedGameTiles() override { return Tiles; }
+    void UseLayout(const Layout& layout) override { LayoutsUsed.push_back(layout.Key); }
+    // Answers with LayoutChosen when given (as Play would), else as Cancel.
+    bool ChooseLayout(QWidget*, const LayoutCatalog&, LayoutChoice& choice) override
+    {
+        ChooserOpenedOn.push_back(choice.Key);
+        if (LayoutChosen) choice = *LayoutChosen;
+        return LayoutChosen.has_value();
+    }
     void ShowSoundDialog(QWidget* owner) override { SoundDialogOwners.push_back(owner); }
     void ShowAboutDialog(QWidget* owner) override { AboutDialogOwners.push_back(owner); }
     // Saves the scripted choices (when given) as the dialog's Save would.
@@ -51,6 +61,7 @@ public:
     std::string Tiles;
     std::optional<PreferenceValues> PreferencesChosen;
     bool TimingChangeable = false;
+    std::optional<LayoutChoice> LayoutChosen;
 
     std::vector<Insert> Inserts;
     std::vector<QWidget*> HallOfFameOwners;
@@ -58,6 +69,9 @@ public:
     std::vector<QWidget*> AboutDialogOwners;
     std::vector<QWidget*> PreferencesOwners;
     std::vector<std::string> Messages;
+    // The keys of the layouts the hall of fame was told of, and those the chooser opened on.
+    std::vector<std::string> LayoutsUsed;
+    std::vector<std::string> ChooserOpenedOn;
 };
 
 } // namespace tessaron

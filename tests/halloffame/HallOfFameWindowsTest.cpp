@@ -8,6 +8,8 @@
 #include "halloffame/frmPlayer.h"
 #include "sound/SharedSoundPlayer.h"
 #include "window/BoardBench.h"
+#include "board/LayoutCatalog.h"
+#include "window/BoardLayouts.h"
 #include "window/GameCompanions.h"
 
 #include <QAccessible>
@@ -28,6 +30,7 @@ private slots:
     void EnterPressesTheFocusedButton();
     void EnterPressesTheFocusedButton_data();
     void BoardWonAgainstTheClockReplaysTheChallengedDeal();
+    void BoardShowsTheListOfItsLayoutAndChallengesOnIt();
     void PlayerNameIsTrimmedAndOfferedNextTime();
     void PlayerDialogEnterPressesTheFocusedButtonElseOk();
     void PlayerDialogEnterPressesTheFocusedButtonElseOk_data();
@@ -234,6 +237,60 @@ void HallOfFameWindows::BoardWonAgainstTheClockReplaysTheChallengedDeal()
     QVERIFY(bench.Text("lblGameOrigin").startsWith(QStringLiteral("Ben 03/05/2004 07:08")));
     QVERIFY(!bench.Label("imgGameWon_0")->isVisible());
     QVERIFY(bench.Report.Box.Boxes.empty());
+}
+
+// Each layout has a list of its own: the board's hall of fame shows the list of the layout in
+// use, named in its title, and an entry challenged there is dealt on that layout.
+void HallOfFameWindows::BoardShowsTheListOfItsLayoutAndChallengesOnIt()
+{
+    BoardBench bench;
+    FakeMultimedia media;
+    SharedSoundPlayer player(media, bench.Settings, bench.Texts, bench.Report.Errors, bench.Program.ProgramFolder);
+    GameCompanions companions(bench.Wiring, player);
+    BoardGeometry ring(bench.Report.Errors);
+    ring.CreateTileRelations(LayoutCatalog().Find("stone-ring")->Places, 36.0f, 52.0f);
+    const TileArray ringDeal = GenerateDeal(ring, bench.Report.Errors, 98).Faces;
+    const auto storeEntry = [&bench](const std::string& section, const char* name, const TileArray& deal) {
+        bench.Store.Write(section, "Player", name);
+        bench.Store.Write(section, "Result", "000010");
+        bench.Store.Write(section, "Tiles", ConvertTilesToString(deal, bench.Report.Errors));
+        bench.Store.Write(section, "Stamp", "20040305070809");
+    };
+    storeEntry("HallOfFame\\01", "Ben", bench.Deal.Faces);
+    storeEntry("HallOfFame-stone-ring\\01", "Anna", ringDeal);
+
+    struct Shown {
+        QString Player;
+        QString Title;
+    };
+    const auto showHallOfFame = [&bench](bool challenge) {
+        Shown shown;
+        WhenShown<frmHallOfFame>([&](frmHallOfFame& window) {
+            shown = {window.findChild<QLabel*>(QStringLiteral("lblPlayer1"))->text(), window.windowTitle()};
+            if (challenge)
+                QTest::mouseDClick(window.findChild<QWidget*>(QStringLiteral("picItem1")), Qt::LeftButton);
+            else
+                QTest::keyClick(&window, Qt::Key_Escape);
+        });
+        bench.Action("mnuFileShowHallOfFame")->trigger();
+        return shown;
+    };
+
+    bench.StartLayout = "stone-ring";
+    QVERIFY(bench.Open(&companions));
+    const Shown ringList = showHallOfFame(true);
+    QCOMPARE(ringList.Player, QStringLiteral("Anna"));
+    QVERIFY2(ringList.Title.contains(QStringLiteral("Stone Ring")), qPrintable(ringList.Title));
+    QCOMPARE(bench.Board->Layouts().Current().Key, std::string("stone-ring"));
+    QCOMPARE(bench.Board->Model().TileFaces(), ringDeal);
+    QCOMPARE(bench.VisibleTiles(), 144);
+    bench.Close();
+
+    bench.StartLayout = std::string(ClassicLayoutKey);
+    QVERIFY(bench.Open(&companions));
+    const Shown classicList = showHallOfFame(false);
+    QCOMPARE(classicList.Player, QStringLiteral("Ben"));
+    QVERIFY(!classicList.Title.contains(QStringLiteral("Stone Ring")));
 }
 
 // The typed name replaces the offer, which is therefore fully selected; it is trimmed, stored

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -20,6 +21,16 @@ TEST(GameCreateShowOption, IsFoundInAnyCaseAnywhereOnTheCommandLine)
     EXPECT_TRUE(HasGameCreateShowOption({"x", "/opt-GAMECREATESHOW-now"}));
     EXPECT_FALSE(HasGameCreateShowOption({}));
     EXPECT_FALSE(HasGameCreateShowOption({"-GameCreate", "Show"}));
+}
+
+TEST(LayoutStartOption, IsTheKeyAfterTheOptionEmptyWhenItIsMissing)
+{
+    using Key = std::optional<std::string>;
+    EXPECT_EQ(LayoutStartOption({"--layout", "long-wall"}), Key("long-wall"));
+    EXPECT_EQ(LayoutStartOption({"-GameCreateShow", "--layout", "column", "--layout", "x"}), Key("column"));
+    EXPECT_EQ(LayoutStartOption({"--layout"}), Key(""));
+    EXPECT_EQ(LayoutStartOption({"--layouts", "column"}), std::nullopt);
+    EXPECT_EQ(LayoutStartOption({}), std::nullopt);
 }
 
 TEST(GameFileOrigin, IsTheNameWithoutItsGameFileExtension)

@@ -18,6 +18,8 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace tessaron {
 
@@ -35,7 +37,7 @@ struct BoardBench : DoubleServices {
     // and waits for its first deal; true when it came.
     bool Open(BoardCompanions* companions = nullptr)
     {
-        BoardOptions options{&Timer, [this] { ++ProgramEnds; }, Solver, PictureWorkers};
+        BoardOptions options{&Timer, [this] { ++ProgramEnds; }, Solver, PictureWorkers, false, StartLayout};
         options.DemoTimer = &DemoTimer;
         Board = std::make_unique<frmBoard>(Wiring, companions ? *companions : Companions, std::move(options));
         Board->show();
@@ -96,6 +98,8 @@ struct BoardBench : DoubleServices {
     PositionSolver* Solver = nullptr;
     // Null: the board's own picture decoder.
     QThreadPool* PictureWorkers = nullptr;
+    // "--layout KEY" at the next Open.
+    std::optional<std::string> StartLayout;
     int ProgramEnds = 0;
     KnownDeal Deal;
     std::unique_ptr<frmBoard> Board;

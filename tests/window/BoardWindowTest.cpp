@@ -50,6 +50,8 @@ const MenuLine BoardMenuBar[] = {
     {1, "Hint", "Tipp", "Ctrl+H"},
     {1, "Shuffle", "Mischen", "Ctrl+F"},
     {1, "Demo", "Vorführung", "Ctrl+D"},
+    {1, "-"},
+    {1, "Layout...", "Aufstellung..."},
     {0, "Option", "Einstellungen"},
     {1, "Play against the clock", "Spiel gegen die Uhr"},
     {1, "Warn when the game is lost", "Warnen, wenn das Spiel verloren ist"},

@@ -9,6 +9,7 @@ int RunBoardPartsTests(int argc, char** argv);
 int RunPreferencesTests(int argc, char** argv);
 int RunShuffleWindowTests(int argc, char** argv);
 int RunDemoTests(int argc, char** argv);
+int RunBoardLayoutsTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -22,5 +23,6 @@ int main(int argc, char** argv)
     failures += RunPreferencesTests(argc, argv);
     failures += RunShuffleWindowTests(argc, argv);
     failures += RunDemoTests(argc, argv);
+    failures += RunBoardLayoutsTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
