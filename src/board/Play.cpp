@@ -166,6 +166,13 @@ bool Play::NoMovePossible() const
     return none;
 }
 
+std::int32_t Play::FreePairCount() const { return tessaron::FreePairCount(w_.Geometry, present_, faces_); }
+
+std::vector<std::int32_t> Play::FreeMatches(std::int32_t tile) const
+{
+    return tessaron::FreeMatches(w_.Geometry, present_, faces_, tile);
+}
+
 void Play::UpdateTileCount() { w_.View.ShowTileCount(TileCount - removedCount_); }
 
 CommandAvailability Play::AvailableCommands(SolverVerdict verdict) const
@@ -178,6 +185,7 @@ CommandAvailability Play::AvailableCommands(SolverVerdict verdict) const
     a.Restart = removedCount_ > 0 || shufflesDone_ > 0;
     a.TimingOption = removedCount_ == 0;
     a.Hint = DealExists() && !building_ && !peekMode_ && removedCount_ < TileCount;
+    a.Demo = a.Hint;
     a.Shuffle = ShuffleIsAvailable({.DealExists = DealExists(),
                                     .Building = building_,
                                     .PeekMode = peekMode_,

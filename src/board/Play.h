@@ -29,6 +29,7 @@ struct CommandAvailability {
     bool Pause = false;         // set by the window: a deal in play, not won, no dead end
     bool NewDeal = false;       // set by the window: another deal may come (not while paused)
     bool Shuffle = false;       // the game can no longer be won (see ShuffleIsAvailable)
+    bool Demo = false;          // as Hint: the solver may play the game out from here
     bool operator==(const CommandAvailability&) const = default;
 };
 
@@ -118,6 +119,9 @@ public:
     // undo takes back and redo repeats; it counts like a hint. Only Shuffled changes the board;
     // its moves clear the board from the new faces.
     ShuffleOutcome ShuffleTiles(RandomSource& random);
+    // A click under the classic rules, whatever the options (the demo's steps): it never
+    // takes a pair off by itself.
+    bool SelectTileClassic(std::int32_t tile) { return ChooseTile(tile, PlayOptions{}); }
     // Selects a pair as two clicks would; a refused tile leaves nothing selected.
     void SelectPair(std::int32_t first, std::int32_t second);
 
@@ -149,6 +153,9 @@ public:
     // The solver's word on the position decides Shuffle beyond a board without a free pair.
     CommandAvailability AvailableCommands(SolverVerdict verdict = SolverVerdict::Undecided) const;
     bool NoMovePossible() const;
+    // The pairs that could be taken off now, and the free tiles that match a tile.
+    std::int32_t FreePairCount() const;
+    std::vector<std::int32_t> FreeMatches(std::int32_t tile) const;
     bool IsPresent(std::int32_t tile) const;
     bool IsLocked(std::int32_t tile) const;
     const TilePresence& Presence() const { return present_; }

@@ -83,4 +83,24 @@ bool NoMovePossible(const BoardGeometry& geometry, const TilePresence& present, 
     return true;
 }
 
+std::int32_t FreePairCount(const BoardGeometry& geometry, const TilePresence& present, const TileArray& faces)
+{
+    std::int32_t pairs = 0;
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile)
+        if (present[tile] && !TileIsLocked(geometry, present, tile))
+            for (std::int32_t other : FreeMatches(geometry, present, faces, tile)) pairs += other > tile ? 1 : 0;
+    return pairs;
+}
+
+std::vector<std::int32_t> FreeMatches(const BoardGeometry& geometry, const TilePresence& present,
+                                      const TileArray& faces, std::int32_t tile)
+{
+    std::vector<std::int32_t> matches;
+    for (std::int32_t other = 1; other <= TileCount; ++other)
+        if (other != tile && present[other] && !TilesAreNotMatching(faces, tile, other) &&
+            !TileIsLocked(geometry, present, other))
+            matches.push_back(other);
+    return matches;
+}
+
 } // namespace tessaron

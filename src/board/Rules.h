@@ -7,6 +7,7 @@
 #include "board/TileTypes.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace tessaron {
 
@@ -28,5 +29,13 @@ bool TileLocksTile(const BoardGeometry& geometry, const TileArray& faces, std::i
 
 // The dead-end test: true when no two present, free tiles match.
 bool NoMovePossible(const BoardGeometry& geometry, const TilePresence& present, const TileArray& faces);
+
+// The pairs that could be taken off now: every two present, free tiles that match (three
+// free tiles of one face are three pairs).
+std::int32_t FreePairCount(const BoardGeometry& geometry, const TilePresence& present, const TileArray& faces);
+
+// The present, free tiles other than tile that match it, ascending.
+std::vector<std::int32_t> FreeMatches(const BoardGeometry& geometry, const TilePresence& present,
+                                      const TileArray& faces, std::int32_t tile);
 
 } // namespace tessaron

@@ -16,7 +16,8 @@ const char* PreferenceKey(Preference preference)
     constexpr std::array<const char*, PreferenceCount> Keys{"PairOnSecondClick", "ClickMovesSelection",
                                                             "EnterNeverPeeks",   "KeepProgress",
                                                             "PauseWhenHidden",   "TimingActive",
-                                                            "WarnLost"};
+                                                            "WarnLost",          "ShowFreePairs",
+                                                            "ShowMatches"};
     return Keys.at(std::size_t(preference));
 }
 

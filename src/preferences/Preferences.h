@@ -1,6 +1,6 @@
 #pragma once
 // The player's choices of how the game behaves, under "Board" in the settings store. The
-// five added ways of play are stored as "1" only while on (absent is off, the classic game);
+// five added ways of play and the two helpers are stored as "1" only while on (absent is off, the classic game);
 // "TimingActive" keeps the clock's own rule ("0" or absent is off) and "WarnLost" is on
 // unless stored as "0". The model holds what the store holds: after a save each value is
 // read back, so a write that failed leaves its old value in force and the others stand.
@@ -20,8 +20,10 @@ enum class Preference : std::size_t {
     PauseWhenHidden,
     TimingActive,
     WarnLost,
+    ShowFreePairs,
+    ShowMatches,
 };
-inline constexpr std::size_t PreferenceCount = 7;
+inline constexpr std::size_t PreferenceCount = 9;
 
 struct PreferenceValues {
     std::array<bool, PreferenceCount> On{};

@@ -25,11 +25,13 @@ struct PreferenceTexts {
 };
 // In the order of Preference; the clock and the warning keep their menu items' texts.
 constexpr std::array<PreferenceTexts, PreferenceCount> PreferenceTextNumbers{
-    PreferenceTexts{1004, 1018}, {1005, 1019}, {1006, 1020}, {1007, 1021}, {1008, 1022}, {253, 0}, {754, 0}};
+    PreferenceTexts{1004, 1018}, {1005, 1019}, {1006, 1020}, {1007, 1021}, {1008, 1022}, {253, 0}, {754, 0},
+    {645, 647},  {646, 648}};
 
 constexpr std::array<const char*, PreferenceCount> PreferenceBoxNames{
     "chkPairOnSecondClick", "chkClickMovesSelection", "chkEnterNeverPeeks", "chkKeepProgress",
-    "chkPauseWhenHidden",   "chkTimingActive",        "chkWarnLost"};
+    "chkPauseWhenHidden",   "chkTimingActive",        "chkWarnLost",        "chkShowFreePairs",
+    "chkShowMatches"};
 
 const QColor PreferenceChangedColor(0, 0, 255);
 
@@ -59,7 +61,7 @@ frmPreferences::frmPreferences(const Services& services, QWidget* parent)
 }
 
 // One owner places every control: the first five choices in "Moves" and "Game" by what
-// they change, the clock and the warning last, then Save and Cancel.
+// they change, then the clock, the warning and the two helpers, then Save and Cancel.
 void frmPreferences::CreateControls()
 {
     fraMoves_ = new QGroupBox(this);

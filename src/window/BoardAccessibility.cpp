@@ -4,6 +4,7 @@
 #include "board/Play.h"
 #include "shell/Locale.h"
 #include "shell/TextTools.h"
+#include "window/BoardHelpers.h"
 #include "window/TilePicture.h"
 
 #include <QAccessible>
@@ -273,6 +274,8 @@ void BoardSpeech::AnnounceChange(const BoardMoment& before, const QString& deadE
     else if (removed == 0 && before.Removed > 0)
         said = Filled(Text(SaidRestartedText), tilesLeft);
     if (!said.isEmpty()) {
+        const QString freePairs = helpers_ ? helpers_->FreePairsText(play_) : QString();
+        if (!freePairs.isEmpty()) said += QStringLiteral(", ") + freePairs;
         if (play_.GameWon()) said += QStringLiteral(". ") + Text(GameWonText);
         if (!deadEndText.isEmpty()) said += QStringLiteral(". ") + deadEndText;
         Say(said);
@@ -288,6 +291,8 @@ void BoardSpeech::AnnounceChange(const BoardMoment& before, const QString& deadE
     for (std::int32_t tile : now)
         if (tile != 0 && std::find(std::begin(was), std::end(was), tile) == std::end(was))
             parts << Filled(Text(SaidSelectedText), {TileName(tile)});
+    const QString matches = helpers_ ? helpers_->MatchesText(play_) : QString();
+    if (!parts.isEmpty() && !matches.isEmpty()) parts << matches;
     if (!parts.isEmpty()) Say(parts.join(QStringLiteral(", ")));
 }
 

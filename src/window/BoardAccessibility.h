@@ -20,6 +20,7 @@ class QLabel;
 namespace tessaron {
 
 class BoardGeometry;
+class BoardHelpers;
 class Locale;
 class Play;
 
@@ -72,6 +73,8 @@ public:
     void FocusMoved(QWidget* tilePicture);
     // Every name is now in the other language.
     void LanguageChanged();
+    // What the helpers show is said with the tile count and with a selected tile.
+    void SetHelpers(const BoardHelpers* helpers) { helpers_ = helpers; }
     // The board now has the places of another layout: rows and columns are counted afresh.
     void LayoutChanged()
     {
@@ -93,6 +96,7 @@ private:
     const BoardGeometry& geometry_;
     const Locale& texts_;
     std::function<std::int32_t()> focusedTile_;
+    const BoardHelpers* helpers_ = nullptr;
     QWidget* surface_;
     std::array<QLabel*, 8> announcers_{};
     std::size_t nextAnnouncer_ = 0;

@@ -59,6 +59,7 @@ constexpr CommandRow CommandRows[] = {
      .Tip = 751, .Available = &A::Hint},
     {.Name = "mnuGameShuffle", .Menu = M::Game, .Text = 640, .Key = Ctrl(Qt::Key_F), .Tip = 641,
      .Available = &A::Shuffle},
+    {.Name = "mnuGameDemo", .Menu = M::Game, .Text = 654, .Key = Ctrl(Qt::Key_D), .Tip = 655, .Available = &A::Demo},
     // Choosing a layout deals a new game on it.
     {.Name = "mnuGameLayout", .Menu = M::Game, .Text = 981, .SeparatorBefore = true, .Available = &A::NewDeal},
 

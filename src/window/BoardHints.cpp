@@ -4,8 +4,10 @@
 #include "shell/TextTools.h"
 #include "window/BoardAccessibility.h"
 #include "window/BoardCompanions.h"
+#include "window/BoardDemo.h"
 #include "window/BoardKeyboard.h"
 #include "window/BoardLabel.h"
+#include "window/QtClockTimer.h"
 
 #include <QAccessible>
 
@@ -23,6 +25,19 @@ constexpr std::int16_t NeverWinnableText = 755;
 constexpr std::int16_t NoHintInTimeText = 756;
 constexpr std::int16_t LostText = 757;
 constexpr std::int16_t UndoOneMoveText = 758;
+constexpr std::int16_t DemoNoMoveText = 660;
+
+// Why no pair is offered, in the player's words.
+std::string NoHintMessage(const Locale& texts, const PositionAnswer& answer)
+{
+    if (answer.Verdict != SolverVerdict::Lost) return texts.LoadLocaleString(NoHintInTimeText);
+    if (answer.Earlier == SolverVerdict::Winnable && answer.UndosToWinnable == 1)
+        return texts.LoadLocaleString(UndoOneMoveText);
+    if (answer.Earlier == SolverVerdict::Winnable)
+        return ReplaceSubString(texts.LoadLocaleString(UndoMovesText), "^0", std::to_string(answer.UndosToWinnable));
+    if (answer.Earlier == SolverVerdict::Lost) return texts.LoadLocaleString(NeverWinnableText);
+    return texts.LoadLocaleString(LostText);
+}
 } // namespace
 
 BoardHints::BoardHints(HintWiring wiring) : wiring_(std::move(wiring))
@@ -34,9 +49,31 @@ BoardHints::BoardHints(HintWiring wiring) : wiring_(std::move(wiring))
         solver = ownSolver_.get();
     }
     solver_ = std::make_unique<BoardSolver>(wiring_.Model, *solver, static_cast<HintView&>(*this));
+    ClockTimer* demoTimer = wiring_.DemoTimer;
+    if (!demoTimer) {
+        ownDemoTimer_ = std::make_unique<QtClockTimer>(std::chrono::milliseconds(170));
+        demoTimer = ownDemoTimer_.get();
+    }
+    demo_ = std::make_unique<BoardDemo>(DemoWiring{
+        wiring_.Shared, wiring_.Model, wiring_.Speech, wiring_.Forward, [this] { solver_->RequestHint(); },
+        [this] { solver_->DropHint(); }, wiring_.Shuffle,
+        [this](const std::string& message) { wiring_.Companions.ShowMessage(&wiring_.Owner, message); },
+        *demoTimer});
 }
 
 BoardHints::~BoardHints() = default;
+
+void BoardHints::ToggleDemo() { demo_->Toggle(); }
+
+void BoardHints::StopDemo() { demo_->Stop(); }
+
+bool BoardHints::DemoRunning() const { return demo_->Running(); }
+
+void BoardHints::Stop()
+{
+    demo_->Stop();
+    solver_->Stop();
+}
 
 void BoardHints::LoadWarnLost()
 {
@@ -67,6 +104,10 @@ void BoardHints::ShowGameLost(bool shown)
 
 void BoardHints::ShowHint(std::int32_t first, std::int32_t second)
 {
+    if (demo_->Asking()) {
+        demo_->NextPair(first, second);
+        return;
+    }
     // The answer may come after the click that asked for it, so the commands follow here.
     wiring_.Forward([this, first, second] {
         wiring_.Model.CountHint();
@@ -82,22 +123,15 @@ void BoardHints::ShowNoHint(const PositionAnswer& answer)
 {
     Guarded(wiring_.Shared.Errors, BoardObject, "ShowNoHint", [&] {
         const Locale& texts = wiring_.Shared.Texts;
+        const bool lost = answer.Verdict == SolverVerdict::Lost;
+        if (demo_->Asking()) {
+            demo_->NoPair(lost, lost ? NoHintMessage(texts, answer) : texts.LoadLocaleString(DemoNoMoveText));
+            return;
+        }
         // Being told how far back the game can still be won is help too; a search that ran
         // out of time told nothing.
-        if (answer.Verdict == SolverVerdict::Lost) wiring_.Model.CountHint();
-        std::string message;
-        if (answer.Verdict != SolverVerdict::Lost)
-            message = texts.LoadLocaleString(NoHintInTimeText);
-        else if (answer.Earlier == SolverVerdict::Winnable && answer.UndosToWinnable == 1)
-            message = texts.LoadLocaleString(UndoOneMoveText);
-        else if (answer.Earlier == SolverVerdict::Winnable)
-            message = ReplaceSubString(texts.LoadLocaleString(UndoMovesText), "^0",
-                                       std::to_string(answer.UndosToWinnable));
-        else if (answer.Earlier == SolverVerdict::Lost)
-            message = texts.LoadLocaleString(NeverWinnableText);
-        else
-            message = texts.LoadLocaleString(LostText);
-        wiring_.Companions.ShowMessage(&wiring_.Owner, message);
+        if (lost) wiring_.Model.CountHint();
+        wiring_.Companions.ShowMessage(&wiring_.Owner, NoHintMessage(texts, answer));
     });
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The Hint command and the warning that the game can no longer be won. The searches run on
-// the board solver's worker; what they find is shown here: a hinted pair is selected as the
-// player would select it, no pair is explained in a message.
+// The Hint command, the demo and the warning that the game can no longer be won. The searches
+// run on the board solver's worker; what they find is shown here: a hinted pair is selected as
+// the player would select it, no pair is explained in a message; while the demo asks, the
+// answers are its moves.
 #include "window/BoardSolver.h"
 
 #include <functional>
@@ -12,9 +13,11 @@ class QWidget;
 namespace tessaron {
 
 class BoardCompanions;
+class BoardDemo;
 class BoardKeyboard;
 class BoardLabel;
 class BoardSpeech;
+class ClockTimer;
 struct Services;
 
 struct HintWiring {
@@ -32,6 +35,10 @@ struct HintWiring {
     std::function<void(const std::function<void()>&)> Forward;
     // The solver's word on the position may have changed (Shuffle follows it).
     std::function<void()> VerdictChanged;
+    // Game › Shuffle as if chosen (the demo offers it in a lost game).
+    std::function<void()> Shuffle;
+    // The demo's step (three make a move); null gives a real timer of a sixth of a second.
+    ClockTimer* DemoTimer;
 };
 
 class BoardHints final : private HintView {
@@ -49,8 +56,13 @@ public:
     // The position may have changed: a new one is searched.
     void PositionChanged() { solver_->PositionMaybeChanged(); }
     SolverVerdict Verdict() const { return solver_->Verdict(); }
+    // Game › Demo: starts or stops it.
+    void ToggleDemo();
+    // Any other command stops the demo.
+    void StopDemo();
+    bool DemoRunning() const;
     // The window closes: no answer comes any more.
-    void Stop() { solver_->Stop(); }
+    void Stop();
     void SetupLocale();
 
 private:
@@ -61,6 +73,8 @@ private:
     HintWiring wiring_;
     std::unique_ptr<PositionSolver> ownSolver_;
     std::unique_ptr<BoardSolver> solver_;
+    std::unique_ptr<ClockTimer> ownDemoTimer_;
+    std::unique_ptr<BoardDemo> demo_;
 };
 
 } // namespace tessaron

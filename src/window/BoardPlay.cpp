@@ -66,6 +66,7 @@ void frmBoard::SelectByPlayer(std::int32_t tile)
 void frmBoard::PositionChanged(const BoardMoment* before)
 {
     EnableCommands();
+    view_.ShowHelpers(*play_);
     Guarded(services_.Errors, BoardObject, "PositionChanged", [this] {
         keyboard_->KeepKeyboardFocus();
         hints_->PositionChanged();
@@ -183,6 +184,7 @@ void frmBoard::ApplyPreferences()
         clock_.Game().LoadTimingActive(services_.Settings);
         commands_->SetChecked("mnuOptionTimingActive", clock_.Game().TimingActive());
         hints_->LoadWarnLost();
+        view_.SetHelpers(preferences_->IsOn(Preference::ShowFreePairs), preferences_->IsOn(Preference::ShowMatches));
         commands_->SetChecked("mnuOptionWarnLost", hints_->WarnLost());
     });
     PositionChanged();

@@ -35,6 +35,8 @@ public:
     // The word on the position on the board; Undecided until it is known.
     SolverVerdict Verdict() const;
     bool WarnLost() const { return warnLost_; }
+    // The hint asked for is no longer wanted; the search for the warning goes on.
+    void DropHint() { hintPending_ = false; }
     // The window closes: the running search is cancelled and no answer comes any more for
     // the position or the hint asked about.
     void Stop();

@@ -4,11 +4,14 @@
 #include "shell/Locale.h"
 #include "window/BoardWidgets.h"
 #include "window/BoardLabel.h"
+#include "window/TilePicture.h"
+
+#include <algorithm>
 
 namespace tessaron {
 
 BoardView::BoardView(BoardWidgets& controls, const Locale& texts, ErrorReport& errors)
-    : controls_(controls), texts_(texts), errors_(errors)
+    : controls_(controls), texts_(texts), errors_(errors), helpers_(texts)
 {
 }
 
@@ -40,7 +43,24 @@ void BoardView::DrawTile(std::int32_t tile, std::int32_t face, bool selected, bo
 void BoardView::ShowTileCount(std::int32_t tilesLeft)
 {
     Guarded(errors_, BoardObject, "UpdateTileCount", [&] {
-        controls_.TilesLeft()->SetCaption(QString::fromStdString(FormatNumber(tilesLeft, tileCountFormat_)));
+        tilesLeft_ = tilesLeft;
+        QString line = QString::fromStdString(FormatNumber(tilesLeft, tileCountFormat_));
+        if (!freePairs_.isEmpty()) line += QStringLiteral(", ") + freePairs_;
+        controls_.TilesLeft()->SetCaption(line);
+    });
+}
+
+void BoardView::ShowHelpers(const Play& play)
+{
+    Guarded(errors_, BoardObject, "ShowHelpers", [&] {
+        const QString freePairs = helpers_.FreePairsText(play);
+        if (freePairs != freePairs_) {
+            freePairs_ = freePairs;
+            if (play.DealExists()) ShowTileCount(tilesLeft_);
+        }
+        const std::vector<std::int32_t> marked = helpers_.MarkedTiles(play);
+        for (std::int32_t tile = 1; tile <= TileCount; ++tile)
+            controls_.Tile(tile)->SetMatchMark(std::find(marked.begin(), marked.end(), tile) != marked.end());
     });
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // What the move model shows on the board: each tile's picture, the tile count, the origin,
-// the dead-end text, the win banner and the time gone, in the current language.
+// the dead-end text, the win banner and the time gone, in the current language; and what the
+// helpers add: the free pairs after the tile count, the marks on the selected tile's matches.
 #include "board/Play.h"
+#include "window/BoardHelpers.h"
 
 #include <string>
 
@@ -26,11 +28,20 @@ public:
     void ShowGameWon(bool shown) override;
     void ShowTimeGone(const std::string& text);
 
+    // The helpers as the preferences have them; shown from the next ShowHelpers on.
+    void SetHelpers(bool freePairs, bool matches) { helpers_.Set(freePairs, matches); }
+    const BoardHelpers& Helpers() const { return helpers_; }
+    // After every change: the count line and the match marks read off the model again.
+    void ShowHelpers(const Play& play);
+
 private:
     BoardWidgets& controls_;
     const Locale& texts_;
     ErrorReport& errors_;
+    BoardHelpers helpers_;
     std::string tileCountFormat_;
+    std::int32_t tilesLeft_ = 0;  // as the model last showed it
+    QString freePairs_;  // the helper's text last read, after the tile count
     std::string newGameText_;
     std::string savedGameText_;
 };

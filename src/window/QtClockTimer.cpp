@@ -4,9 +4,9 @@
 
 namespace tessaron {
 
-QtClockTimer::QtClockTimer()
+QtClockTimer::QtClockTimer(std::chrono::milliseconds interval)
 {
-    timer_.setInterval(1000);
+    timer_.setInterval(interval);
     QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
         if (handler_) handler_();
     });

@@ -23,6 +23,10 @@ public:
     // The keyboard focus: a ring drawn over either look.
     bool FocusRing() const { return focusRing_; }
     void SetFocusRing(bool shown);
+    // The "Highlight matches" helper: a green tint and frame on the face plate, over either
+    // look and inside the focus ring when both show, so the three can be told apart.
+    bool MatchMark() const { return matchMark_; }
+    void SetMatchMark(bool shown);
 
 signals:
     void Clicked(std::int32_t tile);
@@ -39,6 +43,7 @@ private:
     QPixmap picture_;
     bool bright_ = false;
     bool focusRing_ = false;
+    bool matchMark_ = false;
 };
 
 } // namespace tessaron

@@ -24,6 +24,7 @@
 #include <QWindow>
 
 #include <cstdlib>
+#include <string_view>
 #include <utility>
 
 namespace tessaron {
@@ -58,6 +59,7 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
     speech_ = new BoardSpeech(*play_, geometry_, services_.Texts,
                               [this] { return keyboard_ && keyboard_->FocusShown() ? keyboard_->FocusTile() : 0; },
                               surface);
+    speech_->SetHelpers(&view_.Helpers());
     // Of no size at every scale: a reader speaks them, the sighted player sees the labels.
     for (QLabel* announcer : speech_->Announcers()) controls_.AddControl(announcer, QRectF());
     InstallBoardAccessibility();
@@ -83,7 +85,8 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
     files_ = std::make_unique<BoardFiles>(services_, *play_, *layouts_, *this);
     hints_ = std::make_unique<BoardHints>(HintWiring{
         services_, companions_, *this, *play_, geometry_, options_.Solver, *controls_.GameLost(), *speech_, *keyboard_,
-        [this](const std::function<void()>& operation) { Forward(operation, false); }, [this] { EnableCommands(); }});
+        [this](const std::function<void()>& operation) { Forward(operation, false); }, [this] { EnableCommands(); },
+        [this] { commands_->Item("mnuGameShuffle")->trigger(); }, options_.DemoTimer});
     preferences_ = std::make_unique<Preferences>(services_.Settings);
     ConnectCommands();
     Form_Load();
@@ -129,6 +132,9 @@ void frmBoard::ConnectCommands()
 
     // The Game menu's move items press these buttons (see the commands table).
     BoardCommands& commands = *commands_;
+    // Any command but the demo's own stops a running demo before it acts.
+    for (const CommandRow& row : BoardCommandRows())
+        if (std::string_view(row.Name) != "mnuGameDemo") commands.On(row.Name, [this] { hints_->StopDemo(); });
     commands.On("mnuFileNewGame", [this] {
         Forward([this] {
             layouts_->PickForNewGame();
@@ -159,6 +165,9 @@ void frmBoard::ConnectCommands()
             false);
     });
     commands.On("mnuGameShuffle", [this] { Forward([this] { mnuGameShuffle_Click(); }, false); });
+    commands.On("mnuGameDemo", [this] {
+        if (!building_ && !pause_->Paused()) hints_->ToggleDemo();
+    });
     commands.On("mnuGameLayout", [this] {
         Forward([this] {
             if (layouts_->Choose(this)) play_->NewGame();

@@ -6,7 +6,7 @@
 //   BoardClock     the game clock and its tick
 //   BoardCommands  the menus and buttons from one table, their enabled states
 //   BoardFiles     loading and saving game files
-//   BoardHints     the Hint command and the lost-game warning (the solver companion)
+//   BoardHints     the Hint command, the demo and the lost-game warning (the solver companion)
 //   BoardKeyboard  the keyboard focus ring, Space and Escape
 //   BoardLayouts   the layout played on and switching to another
 //   BoardSpeech    what a screen reader learns of the board
@@ -56,6 +56,8 @@ struct BoardOptions {
     bool GameCreateShow = false;
     // "--layout KEY": the first deal is a new one on this layout.
     std::optional<std::string> StartLayout = std::nullopt;
+    // The demo's step (three make a move); null gives a real timer.
+    ClockTimer* DemoTimer = nullptr;
 };
 
 class frmBoard final : public QMainWindow, private HallOfFameGate, private DealBuilder {
@@ -121,7 +123,7 @@ private:
     void mnuOptionTimingActive_Click();
     void mnuOptionPreferences_Click();
     // The stored preferences put in force: the move options, Enter, the clock option and the
-    // lost-game warning with their check marks.
+    // lost-game warning with their check marks, the helpers.
     void ApplyPreferences();
     void mnuOptionLocaleSelect_Click(int index);
 

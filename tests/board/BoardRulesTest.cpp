@@ -173,5 +173,38 @@ TEST_F(BoardLayout, StuckUnlessTwoFreeTilesInPlayMatch)
     EXPECT_FALSE(stuck()) << "two flowers match";
 }
 
+// The helpers' counts: every two free tiles that match are a pair (three of a face are
+// three pairs), a locked match counts for nothing, flowers match flowers only.
+TEST_F(BoardLayout, FreePairsAndFreeMatchesCountOnlyFreeMatchingTiles)
+{
+    struct Case {
+        const char* Name;
+        std::vector<std::pair<std::int32_t, std::int32_t>> Faces;  // changed from the row below
+        std::int32_t Pairs;
+        std::int32_t Tile;
+        std::vector<std::int32_t> Matches;
+    };
+    const std::vector<Case> cases = {
+        {"no two free tiles match", {}, 0, 58, {}},
+        {"three free of a face", {{62, 1}, {144, 1}}, 3, 58, {62, 144}},
+        {"a locked match", {{60, 1}, {62, 1}}, 1, 58, {62}},
+        {"a flower and a season", {{144, 39}}, 0, 69, {}},
+        {"two flowers", {{144, 35}}, 1, 69, {144}},
+    };
+    for (const Case& c : cases) {
+        // A row 58..62 (its ends free), and 69 and 144 free on their own.
+        present = {};
+        TileArray faces{};
+        for (std::int32_t tile : {58, 59, 60, 61, 62, 69, 144}) present[tile] = true;
+        for (std::int32_t tile = 58; tile <= 62; ++tile) faces[tile] = tile - 57;
+        faces[69] = 36;
+        faces[144] = 6;
+        for (const auto& [tile, face] : c.Faces) faces[tile] = face;
+        ASSERT_TRUE(!Locked(58) && Locked(60) && !Locked(62) && !Locked(69) && !Locked(144));
+        EXPECT_EQ(FreePairCount(geometry, present, faces), c.Pairs) << c.Name;
+        EXPECT_EQ(FreeMatches(geometry, present, faces, c.Tile), c.Matches) << c.Name;
+    }
+}
+
 } // namespace
 } // namespace tessaron

@@ -1,5 +1,7 @@
 #include "board/Shuffle.h"
+#include "board/LayoutCatalog.h"
 #include "board/ShufflePlacement.h"
+#include "board/LayoutBoard.h"
 #include "board/StandardBoard.h"
 #include "play/KnownDeals.h"
 #include "solver/SolverChecks.h"
@@ -28,7 +30,7 @@ constexpr SolverLimits QuickLimits{std::chrono::milliseconds(20 * SHUFFLE_TEST_S
 constexpr std::int32_t AnyFlower = FirstFlowerFace;  // with every tile a flower, any two match
 
 class Shuffle : public ::testing::Test {
-protected:
+public:
     StandardBoard board;
 
     // Empty when the shuffle kept every removed tile's face and dealt exactly the faces in
@@ -108,6 +110,44 @@ TEST_P(ShuffleShard, StuckPositionsShuffleIntoWinnableArrangements)
 }
 
 INSTANTIATE_TEST_SUITE_P(StuckPositions, ShuffleShard, ::testing::Range(0, Shards));
+
+// Every layout of the catalog, a few stuck positions each (the classic one has the 10,000
+// above): the shuffle deals the same faces onto the same positions, and both its own
+// sequence and the solver's, replayed through the rules, clear the board.
+TEST(ShuffleOnLayouts, StuckPositionsOnEveryLayoutShuffleIntoWinnableArrangements)
+{
+    constexpr int PositionsPerLayout = 10;
+    const LayoutCatalog catalog;
+    std::mt19937_64 playRandom(17);
+    for (const Layout& layout : catalog.Layouts()) {
+        LayoutBoard board(layout);
+        int positions = 0;
+        for (std::uint64_t seed = 900; positions < PositionsPerLayout && seed < 960; ++seed) {
+            const TileArray faces = GenerateDeal(board.Geometry, board.Report.Errors, seed).Faces;
+            TilePresence present = AllPresent();
+            PlayRandomly(board.Geometry, faces, present, TileCount / 2, playRandom);
+            if (TilesInPlay(present) == 0) continue;  // cleared, not stuck
+            ++positions;
+            const std::string at = layout.Key + ", seed " + std::to_string(seed);
+            SeededRandomSource random(seed);
+            const ShuffleOutcome outcome = ShuffleFaces(board.Geometry, faces, present, random);
+            if (outcome.Result == ShuffleResult::NoWinnableArrangement) {
+                TileArray allMatch{};
+                allMatch.fill(AnyFlower);
+                ExhaustiveSearch exhaustive(board.Geometry, allMatch);
+                ASSERT_TRUE(TilesInPlay(present) > 24 || !exhaustive.CanClear(present)) << at;
+                continue;
+            }
+            ASSERT_EQ(outcome.Result, ShuffleResult::Shuffled) << at << ": " << ShuffleResultText(outcome.Result);
+            ASSERT_EQ(Shuffle::FacesMoved(faces, outcome.Faces, present), "") << at;
+            ASSERT_EQ(ReplayFault(board.Geometry, outcome.Faces, present, outcome.Moves), "") << at;
+            const SolverAnswer answer = SolvePosition(board.Geometry, outcome.Faces, present, SolverLimits{});
+            ASSERT_EQ(answer.Verdict, SolverVerdict::Winnable) << at;
+            ASSERT_EQ(ReplayFault(board.Geometry, outcome.Faces, present, answer.Moves), "") << at;
+        }
+        EXPECT_EQ(positions, PositionsPerLayout) << layout.Key << ": too few stuck positions";
+    }
+}
 
 // Small hand-made positions, each faces by position, and what the shuffle makes of them.
 TEST_F(Shuffle, SmallAndWholeBoardsShuffleOrSayWhyNot)

@@ -37,8 +37,9 @@ struct BoardBench : DoubleServices {
     // and waits for its first deal; true when it came.
     bool Open(BoardCompanions* companions = nullptr)
     {
-        Board = std::make_unique<frmBoard>(Wiring, companions ? *companions : Companions,
-                                           BoardOptions{&Timer, [this] { ++ProgramEnds; }, Solver, PictureWorkers, false, StartLayout});
+        BoardOptions options{&Timer, [this] { ++ProgramEnds; }, Solver, PictureWorkers, false, StartLayout};
+        options.DemoTimer = &DemoTimer;
+        Board = std::make_unique<frmBoard>(Wiring, companions ? *companions : Companions, std::move(options));
         Board->show();
         if (!QTest::qWaitFor([this] { return Board->Model().DealExists(); }, 5000)) return false;
         Board->activateWindow();
@@ -91,6 +92,8 @@ struct BoardBench : DoubleServices {
     BoardGeometry Geometry{Report.Errors};
     RecordingCompanions Companions;
     ManualTimer Timer;
+    // The demo's step, fired by hand.
+    ManualTimer DemoTimer;
     // Null: the board's own worker thread.
     PositionSolver* Solver = nullptr;
     // Null: the board's own picture decoder.

@@ -49,6 +49,7 @@ const MenuLine BoardMenuBar[] = {
     {1, "-"},
     {1, "Hint", "Tipp", "Ctrl+H"},
     {1, "Shuffle", "Mischen", "Ctrl+F"},
+    {1, "Demo", "Vorführung", "Ctrl+D"},
     {1, "-"},
     {1, "Layout...", "Aufstellung..."},
     {0, "Option", "Einstellungen"},

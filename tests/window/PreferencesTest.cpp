@@ -117,6 +117,63 @@ private slots:
         QVERIFY(bench.Board->GameClockState().TimingActive());
     }
 
+    // The free pairs after the tile count and the marks on the selected tile's free matches:
+    // shown and spoken only while on, read again after every change, in both languages.
+    void FreePairsAndMatchesAreShownAndSpokenWhileOn()
+    {
+        BoardBench bench;
+        bench.StoreGame(DeadEndDeal(1));  // 88 and 114 are the one free pair
+        QVERIFY(bench.Open());
+        const auto spoken = [&bench](const char* text) {
+            const QList<QLabel*> labels = bench.Board->findChildren<QLabel*>();
+            return std::any_of(labels.begin(), labels.end(),
+                               [&](const QLabel* label) { return label->text().contains(QString::fromUtf8(text)); });
+        };
+        const auto marked = [&bench] {
+            std::vector<std::int32_t> tiles;
+            for (std::int32_t tile = 1; tile <= TileCount; ++tile)
+                if (bench.Tile(tile)->MatchMark()) tiles.push_back(tile);
+            return tiles;
+        };
+        const QImage unmarked = bench.Tile(114)->grab().toImage();
+        bench.Click(88);
+        QCOMPARE(bench.Text("lblTileCount"), QString("144 of 144"));
+        QVERIFY(marked().empty());
+
+        ChoosePreferences(bench, {{Preference::ShowFreePairs, true}, {Preference::ShowMatches, true}});
+        QCOMPARE(bench.Text("lblTileCount"), QString("144 of 144, 1 free pair"));
+        QCOMPARE(marked(), std::vector<std::int32_t>{114});
+        QVERIFY(bench.Tile(114)->grab().toImage() != unmarked);
+        QVERIFY(!bench.Tile(114)->Bright());
+        bench.Click(88);
+        QVERIFY(marked().empty());
+        bench.Click(114);
+        QCOMPARE(marked(), std::vector<std::int32_t>{88});
+        QTRY_VERIFY(spoken("selected, 1 free tile matches"));
+        bench.Click(114);
+        const std::int32_t lonely = FreeOtherKind(*bench.Board, 114);
+        bench.Click(lonely);
+        QVERIFY(marked().empty());
+        QTRY_VERIFY(spoken("selected, No free tile matches"));
+        bench.Click(lonely);
+
+        bench.Move(88, 114);
+        QCOMPARE(bench.Text("lblTileCount"), QString("142 of 144, 0 free pairs"));
+        QTRY_VERIFY(spoken("Pair removed, 142 of 144, 0 free pairs"));
+        bench.Action("mnuOptionLocaleSelect_1")->trigger();
+        QCOMPARE(bench.Text("lblTileCount"), QString("142 von 144, 0 freie Paare"));
+        bench.Press("cmdUndoLastMove");
+        QCOMPARE(bench.Text("lblTileCount"), QString("144 von 144, 1 freies Paar"));
+        QTRY_VERIFY(spoken("144 von 144, 1 freies Paar"));
+        bench.Click(88);
+        QTRY_VERIFY(spoken("1 freier Stein passt"));
+
+        ChoosePreferences(bench, {{Preference::ShowFreePairs, false}, {Preference::ShowMatches, false}});
+        QCOMPARE(bench.Text("lblTileCount"), QString("144 von 144"));
+        QVERIFY(marked().empty());
+        QVERIFY(!bench.Store.Read("Board", "ShowFreePairs").has_value());
+    }
+
     // Ctrl+Y and Ctrl+Shift+Z redo beside Ctrl+V; F11 switches full screen on and off.
     void MoreKeys()
     {
