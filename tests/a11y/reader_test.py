@@ -23,12 +23,18 @@ class Failure(Exception):
     pass
 
 
-def spoken(listener, text, start, exact=False):
-    """Index of the first notification shown from start on whose text is (or starts with) text."""
+def spoken(listener, text, start, exact=False, within=False):
+    """Index of the first notification shown from start on whose text is (or starts with, or
+    with within holds) text."""
+    def heard(name):
+        if exact:
+            return name == text
+        return text in name if within else name.startswith(text)
+
     def match(event):
         kind, role, name, detail = event
         return (kind == "object:state-changed:showing" and role == "notification" and detail == 1
-                and (name == text if exact else name.startswith(text)))
+                and heard(name))
     index = listener.wait_for(match, WAIT, start)
     if index is None:
         said = [e[2] for e in listener.events[start:] if e[1] == "notification" and e[3] == 1]
@@ -85,8 +91,9 @@ class Game:
 def dead_end_game(desktop, listener, game, deals):
     g = Game(desktop, listener, game, deals, "dead-end")
     try:
-        # The deal cannot be won: the warning is spoken, not only shown.
-        spoken(listener, "This game can no longer be won", g.start)
+        # The deal cannot be won: the warning is spoken, not only shown. When the solver answers
+        # within the start's turn, it is said after the start's text in the same announcement.
+        spoken(listener, "This game can no longer be won", g.start, within=True)
 
         # Selection by keyboard: the first arrow shows the ring, Space selects the ringed tile.
         mark = listener.mark()
