@@ -102,6 +102,7 @@ void Play::DoMove()
         w_.Clock.TimerStart();
     }
     RemoveSelectedTiles();
+    ++counts_.Moves;
     removedCountMax_ = removedCount_;
     shuffles_.resize(shufflesDone_);  // a new move drops the shuffles waiting for redo
 }

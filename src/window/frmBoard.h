@@ -9,10 +9,13 @@
 //   BoardHints     the Hint command and the lost-game warning (the solver companion)
 //   BoardKeyboard  the keyboard focus ring, Space and Escape
 //   BoardSpeech    what a screen reader learns of the board
+//   BoardDeals     where deals come from (plain, numbered, of a band), the kept game, the
+//                  history's rows and the statistics
 // Every path that changes the position ends in PositionChanged, which tells the commands,
 // the solver, the keyboard focus and the speech.
 #include "board/BoardGeometry.h"
 #include "board/GameCreator.h"
+#include "window/BoardDeals.h"
 #include "board/Play.h"
 #include "shell/Services.h"
 #include "window/BoardAccessibility.h"
@@ -26,6 +29,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <variant>
 
 class QThreadPool;
 
@@ -51,6 +55,13 @@ struct BoardOptions {
     QThreadPool* PictureWorkers = nullptr;
     // Show each tile as it is placed while a deal is built ("-GameCreateShow").
     bool GameCreateShow = false;
+    // The deal asked for on the command line ("--deal N", "--daily"), or its refusal, shown
+    // when the window starts.
+    std::variant<DealStartRequest, std::string> StartDeal;
+    // Opens the game history once the board is on screen; null keeps no history.
+    HistoryOpener OpenHistory;
+    // The key of the layout the board deals on; null: the classic layout.
+    std::function<std::string()> LayoutKey;
 };
 
 class frmBoard final : public QMainWindow, private HallOfFameGate, private DealBuilder {
@@ -77,6 +88,8 @@ public:
     // they differ while the pictures of a new resolution are being decoded.
     int PictureScaleShown() const;
     int PictureScaleWanted() const;
+    // The numbered deals, the history's rows and the kept game.
+    BoardDeals& Deals() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -91,10 +104,6 @@ private:
     void Form_Activate();
     void SetupLocale();
     void SoundStop();
-    // With "KeepProgress" on: the position kept at the last close, on the deal resumed, with
-    // the clock going on from its kept time; at close the position is kept (or dropped).
-    void ResumeProgress();
-    void KeepProgress();
 
     // BoardPlay.cpp: the player's commands forwarded to the model, and what follows them.
     // Runs a model operation unless a deal is being built, then PositionChanged; a screen
@@ -124,12 +133,13 @@ private:
     std::string SelectedGameOrigin() override;
     std::string SelectedGameTiles() override;
     void BuildDeal(TileArray& faces) override;
+    // Runs build into faces with the progress window over the board, the board waiting.
+    void BuildWith(TileArray& faces, const std::function<void(GameCreateObserver&, bool)>& build);
 
     Services& services_;
     BoardCompanions& companions_;
     BoardOptions options_;
     BoardGeometry geometry_;
-    GameCreator creator_;
     BoardWidgets controls_;
     BoardView view_;
     BoardClock clock_;
@@ -141,6 +151,7 @@ private:
     // Declared after the geometry its worker reads, so it is gone first.
     std::unique_ptr<BoardHints> hints_;
     std::unique_ptr<Preferences> preferences_;
+    std::unique_ptr<BoardDeals> deals_;
     // Made at its first opening; a window of the board's, kept open beside it.
     frmHelp* help_ = nullptr;
     BoardPause* pause_ = nullptr;

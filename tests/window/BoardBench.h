@@ -35,8 +35,14 @@ struct BoardBench : DoubleServices {
     // and waits for its first deal; true when it came.
     bool Open(BoardCompanions* companions = nullptr)
     {
-        Board = std::make_unique<frmBoard>(Wiring, companions ? *companions : Companions,
-                                           BoardOptions{&Timer, [this] { ++ProgramEnds; }, Solver, PictureWorkers});
+        BoardOptions options;
+        options.Timer = &Timer;
+        options.EndProgram = [this] { ++ProgramEnds; };
+        options.Solver = Solver;
+        options.PictureWorkers = PictureWorkers;
+        options.StartDeal = StartDeal;
+        options.OpenHistory = OpenHistory;
+        Board = std::make_unique<frmBoard>(Wiring, companions ? *companions : Companions, std::move(options));
         Board->show();
         if (!QTest::qWaitFor([this] { return Board->Model().DealExists(); }, 5000)) return false;
         Board->activateWindow();
@@ -93,6 +99,9 @@ struct BoardBench : DoubleServices {
     PositionSolver* Solver = nullptr;
     // Null: the board's own picture decoder.
     QThreadPool* PictureWorkers = nullptr;
+    // The command line's deal, and the history the board opens (null: none).
+    std::variant<DealStartRequest, std::string> StartDeal;
+    HistoryOpener OpenHistory;
     int ProgramEnds = 0;
     KnownDeal Deal;
     std::unique_ptr<frmBoard> Board;

@@ -4,6 +4,7 @@
 #include "BoardBench.h"
 
 #include "board/Rules.h"
+#include "window/PositionSolver.h"
 
 #include <QTest>
 

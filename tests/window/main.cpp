@@ -8,6 +8,7 @@ int RunDialogsTests(int argc, char** argv);
 int RunBoardPartsTests(int argc, char** argv);
 int RunPreferencesTests(int argc, char** argv);
 int RunShuffleWindowTests(int argc, char** argv);
+int RunDealsWindowTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -20,5 +21,6 @@ int main(int argc, char** argv)
     failures += RunBoardPartsTests(argc, argv);
     failures += RunPreferencesTests(argc, argv);
     failures += RunShuffleWindowTests(argc, argv);
+    failures += RunDealsWindowTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
