@@ -11,6 +11,9 @@
 #include "statistics/frmStatistics.h"
 #include "window/GameClock.h"
 
+#include <QTimer>
+#include <QWidget>
+
 #include <charconv>
 #include <chrono>
 
@@ -244,13 +247,24 @@ void BoardDeals::SaveIdentity()
 void BoardDeals::PositionChanged()
 {
     if (!w_.Model.DealExists()) return;
-    Guarded(w_.Shared.Errors, BoardObject, "GameHistory", [this] {
-        // The identity of a game is settled when the game is first seen to have started.
-        rows_.PositionChanged(History(), w_.Model, w_.Clock.TimingActive(), [this] {
-            identity_ = starting_;
-            starting_ = {};
-            return NewRow();
+    // The identity of a game is settled when the game is first seen to have started.
+    if (w_.Model.GamesStarted() != seenGame_) {
+        seenGame_ = w_.Model.GamesStarted();
+        identity_ = starting_;
+        starting_ = {};
+    }
+    // The history is opened at the event loop's next turn after the first deal, so the board
+    // is painted first and the start does not wait for the file.
+    if (!historyOpened_) {
+        if (!openPending_) QTimer::singleShot(0, &w_.Window, [this] {
+            History();
+            PositionChanged();
         });
+        openPending_ = true;
+        return;
+    }
+    Guarded(w_.Shared.Errors, BoardObject, "GameHistory", [this] {
+        rows_.PositionChanged(History(), w_.Model, w_.Clock.TimingActive(), [this] { return NewRow(); });
     });
 }
 

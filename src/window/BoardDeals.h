@@ -114,8 +114,10 @@ private:
     BoardGameRows rows_;
     std::unique_ptr<GameHistory> history_;
     bool historyOpened_ = false;
+    bool openPending_ = false;
     bool troubleShown_ = false;
     DealIdentity identity_;   // of the game on the board
+    std::uint32_t seenGame_ = 0;  // Play::GamesStarted of that game
     DealIdentity starting_;   // of the game about to start
 };
 

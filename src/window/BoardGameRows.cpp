@@ -17,7 +17,6 @@ void BoardGameRows::PositionChanged(GameHistory& history, const Play& play, bool
         firstMove_ = -1;
         row_.Id = history.StartGame(row_);
         written_ = GameOutcome::Playing;
-        return;
     }
     if (written_ == GameOutcome::Won) return;
     // Time runs from the first move, as the game clock's does, whether or not it is shown.

@@ -57,11 +57,11 @@ struct BoardOptions {
     bool GameCreateShow = false;
     // The deal asked for on the command line ("--deal N", "--daily"), or its refusal, shown
     // when the window starts.
-    std::variant<DealStartRequest, std::string> StartDeal;
+    std::variant<DealStartRequest, std::string> StartDeal{};
     // Opens the game history once the board is on screen; null keeps no history.
-    HistoryOpener OpenHistory;
+    HistoryOpener OpenHistory{};
     // The key of the layout the board deals on; null: the classic layout.
-    std::function<std::string()> LayoutKey;
+    std::function<std::string()> LayoutKey{};
 };
 
 class frmBoard final : public QMainWindow, private HallOfFameGate, private DealBuilder {
