@@ -1,9 +1,9 @@
 // The board window's set-up and wiring, its first activation and its closing.
 #include "window/frmBoard.h"
 
+#include "board/LayoutCatalog.h"
 #include "help/frmHelp.h"
 #include "preferences/Preferences.h"
-#include "board/LayoutCatalog.h"
 #include "window/BoardAccessibility.h"
 #include "window/BoardCommands.h"
 #include "window/BoardFiles.h"
