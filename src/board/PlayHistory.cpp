@@ -88,8 +88,8 @@ void Play::RedoNextMove()
             ResetSelection();
             return;
         }
-        RemoveSelectedTiles();
         ++counts_.Moves;
+        RemoveSelectedTiles();
     });
 }
 

@@ -10,6 +10,7 @@
 #include "statistics/frmDealNumber.h"
 #include "statistics/frmStatistics.h"
 #include "window/GameClock.h"
+#include "window/TimeGone.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -264,7 +265,13 @@ void BoardDeals::PositionChanged()
         return;
     }
     Guarded(w_.Shared.Errors, BoardObject, "GameHistory", [this] {
-        rows_.PositionChanged(History(), w_.Model, w_.Clock.TimingActive(), [this] { return NewRow(); });
+        const Play& play = w_.Model;
+        const GameClock& clock = w_.Clock;
+        // At a win against the clock the model has just brought the clock's time up to date.
+        std::optional<double> clockSeconds;
+        if (play.GameWon() && clock.TimingActive() && !play.HintUsed())
+            clockSeconds = clock.GameTime() * SecondsPerDay;
+        rows_.PositionChanged(History(), play, clock.TimingActive(), clockSeconds, [this] { return NewRow(); });
     });
 }
 

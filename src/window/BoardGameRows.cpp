@@ -2,10 +2,12 @@
 
 #include "shell/Clock.h"
 
+#include <cmath>
+
 namespace tessaron {
 
 void BoardGameRows::PositionChanged(GameHistory& history, const Play& play, bool clockOn,
-                                    const std::function<GameRow()>& newRow)
+                                    std::optional<double> clockSeconds, const std::function<GameRow()>& newRow)
 {
     if (!play.DealExists()) return;
     if (play.GamesStarted() != game_) {
@@ -19,9 +21,11 @@ void BoardGameRows::PositionChanged(GameHistory& history, const Play& play, bool
         written_ = GameOutcome::Playing;
     }
     if (written_ == GameOutcome::Won) return;
-    // Time runs from the first move, as the game clock's does, whether or not it is shown.
+    // Time runs from the first move, as the game clock's does, whether or not it is shown; a
+    // game won against the clock takes the clock's own time.
     if (firstMove_ < 0 && play.RemovedCount() > 0) firstMove_ = time_.SteadySeconds();
     if (firstMove_ >= 0) row_.TimeMs = std::int64_t((time_.SteadySeconds() - firstMove_) * 1000.0);
+    if (play.GameWon() && clockSeconds) row_.TimeMs = std::llround(*clockSeconds * 1000.0);
     const PlayCounts& counts = play.Counts();
     row_.Moves = counts.Moves;
     row_.Undos = counts.Undos;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace tessaron {
 
@@ -29,8 +30,10 @@ public:
     explicit BoardGameRows(const Clock& time) : time_(time) {}
 
     // newRow gives who a game just started is (when, layout, number, band, day); asked only
-    // then. clockOn: "Play against the clock" now.
-    void PositionChanged(GameHistory& history, const Play& play, bool clockOn, const std::function<GameRow()>& newRow);
+    // then. clockOn: "Play against the clock" now; clockSeconds: the time the game clock
+    // measured for a game it timed to its win (the hall of fame's time, pauses left out).
+    void PositionChanged(GameHistory& history, const Play& play, bool clockOn, std::optional<double> clockSeconds,
+                         const std::function<GameRow()>& newRow);
     // The game on the board is left (the window closes): abandoned unless it ended.
     void Leave(GameHistory& history);
 

@@ -162,8 +162,9 @@ private slots:
         QVERIFY(bench.Companions.Messages.empty());
     }
 
-    // Every game is a row from its start: a won game with its moves, undos and time, a game
-    // left at a dead end stuck, one left in play (a new game, closing) abandoned.
+    // Every game is a row from its start: a won game with its moves, undos and the clock's
+    // time (a pause left out), a game left at a dead end stuck, one left in play (a new game,
+    // closing) abandoned.
     void HistoryRowsFollowEachGameToItsEnd()
     {
         DealsBench bench;
@@ -173,9 +174,13 @@ private slots:
         // The history is opened once the first deal is on the screen.
         QTRY_COMPARE(rows.size(), std::size_t(1));
         QCOMPARE(rows[0].Outcome, GameOutcome::Playing);
+        bench.Action("mnuOptionTimingActive")->trigger();
         bench.MovePair(72);
         bench.Press("cmdUndoLastMove");
         bench.Press("cmdRedoNextMove");
+        bench.Action("mnuGamePause")->trigger();
+        bench.Time.AdvanceSeconds(30);
+        bench.Action("mnuGamePause")->trigger();
         bench.Time.AdvanceSeconds(90);
         for (int k = 71; k >= 1; --k) bench.MovePair(k);
         QVERIFY(bench.Board->Model().GameWon());
@@ -183,7 +188,9 @@ private slots:
         QCOMPARE(rows[0].Moves, 73);  // the redone pair was taken off twice
         QCOMPARE(rows[0].Undos, 1);
         QCOMPARE(rows[0].TimeMs, std::int64_t(90000));
+        QCOMPARE(rows[0].ClockOn, true);
         QCOMPARE(rows[0].PeekUsed, false);
+        QCOMPARE(bench.Companions.Inserts.size(), std::size_t(1));
 
         // A dead end reached and left stays stuck.
         bench.Close();
