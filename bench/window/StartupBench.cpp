@@ -4,7 +4,11 @@
 // paint on standard error when TESSARON_FIRST_PAINT_MARK is set; each run gets an empty
 // settings folder, so every start builds a new deal, and is killed after the measurement,
 // so nothing is saved. The audio goes to SDL's dummy driver unless SDL_AUDIODRIVER is set.
+// StartupOffscreenWithHistory starts with a history of 10,000 games in the data folder, which
+// the others start without: the start with a history must be no slower.
 #include "ChildProcess.h"
+#include "PlayedGames.h"
+#include "records/SqliteGameHistory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -62,17 +66,39 @@ struct StartupBench {
         return true;
     }
 
-    std::map<std::string, std::string> GameEnvironment(const std::string& platform, int run) const
+    // A history file of 10,000 games kept one by one as the game does, made once.
+    std::filesystem::path FullHistory()
     {
-        const std::filesystem::path folder = Root / ("run" + std::to_string(run));
+        const std::filesystem::path file = Root / "history.sqlite";
+        if (std::filesystem::exists(file)) return file;
+        struct Trouble final : HistoryTrouble {
+            void HistoryUnavailable(const HistoryFault& fault) override { Failed = fault.Detail.empty() ? "?" : fault.Detail; }
+            std::string Failed;
+        } trouble;
+        {
+            SqliteGameHistory history(file.string(), trouble);
+            for (std::int32_t i = 0; i < HistoryGames; ++i)
+                history.FinishGame(history.StartGame(PlayedGame(i)), PlayedGame(i));
+        }
+        return trouble.Failed.empty() ? file : std::filesystem::path();
+    }
+
+    std::map<std::string, std::string> GameEnvironment(const std::string& platform, int run, bool withHistory = false)
+    {
+        const std::filesystem::path folder = Root / (std::string(withHistory ? "history" : "run") + std::to_string(run));
         std::filesystem::create_directories(folder / "config");
         std::filesystem::create_directories(folder / "runtime");
+        // The game's data folder (its history) is the run's own, empty or holding the history.
+        std::filesystem::create_directories(folder / "data" / "Tessaron");
+        if (withHistory)
+            std::filesystem::copy_file(FullHistory(), folder / "data" / "Tessaron" / "history.sqlite");
         chmod((folder / "runtime").c_str(), 0700);
         const char* audio = std::getenv("SDL_AUDIODRIVER");
         return {{"QT_QPA_PLATFORM", platform},
                 {"DISPLAY", platform == "xcb" ? Display : ""},
                 {"WAYLAND_DISPLAY", ""},
                 {"XDG_CONFIG_HOME", (folder / "config").string()},
+                {"XDG_DATA_HOME", (folder / "data").string()},
                 {"XDG_RUNTIME_DIR", (folder / "runtime").string()},
                 {"SDL_AUDIODRIVER", audio && *audio ? audio : "dummy"},
                 {"TESSARON_FIRST_PAINT_MARK", "1"}};
@@ -112,19 +138,23 @@ std::optional<Launch> LaunchGame(const std::map<std::string, std::string>& envir
 
 // One repetition is one start; the first start of a platform is a warm-up that fills the
 // file caches and is not counted.
-void Startup(benchmark::State& state, StartupBench& bench, const std::string& platform, int& runs)
+void Startup(benchmark::State& state, StartupBench& bench, const std::string& platform, int& runs, bool withHistory)
 {
     std::string failure;
     if (platform == "xcb" && !bench.StartXvfb(failure)) {
         state.SkipWithError(failure.c_str());
         return;
     }
-    if (runs == 0 && !LaunchGame(bench.GameEnvironment(platform, runs++), failure)) {
+    if (withHistory && bench.FullHistory().empty()) {
+        state.SkipWithError("the history could not be made");
+        return;
+    }
+    if (runs == 0 && !LaunchGame(bench.GameEnvironment(platform, runs++, withHistory), failure)) {
         state.SkipWithError(failure.c_str());
         return;
     }
     for (auto _ : state) {
-        const std::optional<Launch> launch = LaunchGame(bench.GameEnvironment(platform, runs++), failure);
+        const std::optional<Launch> launch = LaunchGame(bench.GameEnvironment(platform, runs++, withHistory), failure);
         if (!launch) {
             state.SkipWithError(failure.c_str());
             break;
@@ -147,11 +177,14 @@ int main(int argc, char** argv)
     StartupBench bench;
     if (!bench.MakeRoot()) return 1;
     int offscreenRuns = 0;
+    int historyRuns = 0;
     int xvfbRuns = 0;
-    for (auto [name, platform, runs] : {std::tuple{"StartupOffscreen", "offscreen", &offscreenRuns},
-                                        std::tuple{"StartupXvfb", "xcb", &xvfbRuns}}) {
-        benchmark::RegisterBenchmark(name, [&bench, platform = std::string(platform), runs](benchmark::State& state) {
-            Startup(state, bench, platform, *runs);
+    for (auto [name, platform, runs, withHistory] :
+         {std::tuple{"StartupOffscreen", "offscreen", &offscreenRuns, false},
+          std::tuple{"StartupOffscreenWithHistory", "offscreen", &historyRuns, true},
+          std::tuple{"StartupXvfb", "xcb", &xvfbRuns, false}}) {
+        benchmark::RegisterBenchmark(name, [&bench, platform = std::string(platform), runs, withHistory](benchmark::State& state) {
+            Startup(state, bench, platform, *runs, withHistory);
         })
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)

@@ -101,6 +101,8 @@ void Play::DoMove()
     } else {
         w_.Clock.TimerStart();
     }
+    // Counted first: a win inside RemoveSelectedTiles reports the game with this move.
+    ++counts_.Moves;
     RemoveSelectedTiles();
     removedCountMax_ = removedCount_;
     shuffles_.resize(shufflesDone_);  // a new move drops the shuffles waiting for redo

@@ -84,6 +84,16 @@ public:
     virtual void BuildDeal(TileArray& faces) = 0;
 };
 
+// What the player did in the game on the board, from its start: pairs taken off by Do move
+// or redo, undos, hints charged and shuffles made (for the game history).
+struct PlayCounts {
+    std::int32_t Moves = 0;
+    std::int32_t Undos = 0;
+    std::int32_t Hints = 0;
+    std::int32_t Shuffles = 0;
+    bool operator==(const PlayCounts&) const = default;
+};
+
 struct PlayWiring {
     const BoardGeometry& Geometry;
     PlayView& View;
@@ -177,6 +187,10 @@ public:
     bool DealResumed() const { return dealResumed_; }
     const std::string& GameOrigin() const { return gameOrigin_; }
     OriginKind OriginLabel() const;
+    // Counts every GameStart, so a watcher can tell that another game began (a restart does
+    // not count: it is the same game).
+    std::uint32_t GamesStarted() const { return gamesStarted_; }
+    const PlayCounts& Counts() const { return counts_; }
 
 private:
     void DrawTile(std::int32_t tile, bool selected, bool visible);
@@ -215,6 +229,8 @@ private:
     bool building_ = false;  // a new deal is being built into faces_
     std::string gameOrigin_;
     bool dealResumed_ = false;  // the deal came from the saved game at start-up
+    std::uint32_t gamesStarted_ = 0;
+    PlayCounts counts_;
 };
 
 } // namespace tessaron

@@ -53,6 +53,8 @@ void Play::GameStart()
     peekMode_ = false;
     hintUsed_ = false;
     w_.Clock.TimerReset();
+    counts_ = {};
+    ++gamesStarted_;
 }
 
 bool Play::GameLoad(const std::string& text)

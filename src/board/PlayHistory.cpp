@@ -42,6 +42,7 @@ void Play::UndoLastMove()
         HideMessages();
         w_.Sound.SoundStart(SoundTileInsertion);
         ResetSelection();
+        ++counts_.Undos;
         if (ShuffleToUndo()) {
             // The faces return to where they lay before the shuffle, dead end and all.
             --shufflesDone_;
@@ -87,6 +88,7 @@ void Play::RedoNextMove()
             ResetSelection();
             return;
         }
+        ++counts_.Moves;
         RemoveSelectedTiles();
     });
 }
@@ -113,6 +115,7 @@ void Play::RestartGame()
 void Play::CountHint()
 {
     if (!AvailableCommands().Hint) return;
+    ++counts_.Hints;
     CountHelp();
 }
 
@@ -140,6 +143,7 @@ ShuffleOutcome Play::ShuffleTiles(RandomSource& random)
         shuffles_.push_back({removedCount_, present_, outcome.Faces});
         removedCountMax_ = removedCount_;
         ShowFaces(shuffles_[shufflesDone_++].Faces);
+        ++counts_.Shuffles;
         CountHelp();
     });
     return outcome;

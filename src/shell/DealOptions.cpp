@@ -20,9 +20,9 @@ constexpr int DealLayoutKeyMissingText = 956;
 constexpr int DealNumberMissingOptionText = 969;
 constexpr int DealAndDailyText = 979;
 
-std::string EnglishDealText(int number, const std::string& value)
+std::string DealText(int number, const std::string& value, int stringBase = EnglishStringBase)
 {
-    return ReplaceSubString(std::string(ResourceString(EnglishStringBase + number).value_or("^0")), "^0", value);
+    return ReplaceSubString(std::string(ResourceString(stringBase + number).value_or("^0")), "^0", value);
 }
 
 // A failure while building the deal goes to the error stream instead of a box.
@@ -62,23 +62,24 @@ OptionValue FindOptionValue(const Arguments& arguments, const std::string& optio
     return {true, found[1]};
 }
 
-// The deal number after option, or the refusal in English.
-std::variant<std::int32_t, std::string> DealNumberAfter(const Arguments& arguments, const std::string& option)
+// The deal number after option, or the refusal.
+std::variant<std::int32_t, std::string> DealNumberAfter(const Arguments& arguments, const std::string& option,
+                                                        int stringBase = EnglishStringBase)
 {
     const OptionValue value = FindOptionValue(arguments, option);
     const DealNumberReading reading = ParseDealNumber(value.Value.value_or(""));
     if (reading.Fault == DealNumberFault::None) return reading.Number;
-    if (reading.Fault == DealNumberFault::Missing) return EnglishDealText(DealNumberMissingOptionText, option);
-    return DealNumberFaultText(reading.Fault, *value.Value, EnglishStringBase);
+    if (reading.Fault == DealNumberFault::Missing) return DealText(DealNumberMissingOptionText, option, stringBase);
+    return DealNumberFaultText(reading.Fault, *value.Value, stringBase);
 }
 
 // The key after "--layout", "" without the option, or the refusal.
-std::variant<std::string, std::string> LayoutKeyOption(const Arguments& arguments)
+std::variant<std::string, std::string> LayoutKeyOption(const Arguments& arguments, int stringBase = EnglishStringBase)
 {
     const OptionValue value = FindOptionValue(arguments, "--layout");
     if (!value.Present) return std::variant<std::string, std::string>(std::in_place_index<0>, "");
     if (!value.Value || value.Value->empty())
-        return std::variant<std::string, std::string>(std::in_place_index<1>, EnglishDealText(DealLayoutKeyMissingText, "--layout"));
+        return std::variant<std::string, std::string>(std::in_place_index<1>, DealText(DealLayoutKeyMissingText, "--layout", stringBase));
     return std::variant<std::string, std::string>(std::in_place_index<0>, *value.Value);
 }
 
@@ -101,7 +102,7 @@ std::optional<int> RunDealOption(const LayoutCatalog& catalog, const Arguments& 
     const std::string& wanted = std::get<0>(key);
     const Layout* layout = wanted.empty() ? &catalog.Classic() : catalog.Find(wanted);
     if (!layout) {
-        err << EnglishDealText(DealUnknownLayoutText, wanted) << '\n';
+        err << DealText(DealUnknownLayoutText, wanted) << '\n';
         return EXIT_FAILURE;
     }
 
@@ -120,20 +121,20 @@ std::optional<int> RunDealOption(const LayoutCatalog& catalog, const Arguments& 
     return EXIT_SUCCESS;
 }
 
-std::variant<DealStartRequest, std::string> ParseDealStartOptions(const Arguments& arguments)
+std::variant<DealStartRequest, std::string> ParseDealStartOptions(const Arguments& arguments, int stringBase)
 {
     DealStartRequest request;
     const bool daily = std::find(arguments.begin(), arguments.end(), "--daily") != arguments.end();
     if (FindOptionValue(arguments, "--deal").Present) {
-        if (daily) return EnglishDealText(DealAndDailyText, "");
-        const auto number = DealNumberAfter(arguments, "--deal");
+        if (daily) return DealText(DealAndDailyText, "", stringBase);
+        const auto number = DealNumberAfter(arguments, "--deal", stringBase);
         if (const auto* refusal = std::get_if<std::string>(&number)) return *refusal;
         request.What = DealStartRequest::Kind::Numbered;
         request.Number = std::get<std::int32_t>(number);
     } else if (daily) {
         request.What = DealStartRequest::Kind::Daily;
     }
-    const auto key = LayoutKeyOption(arguments);
+    const auto key = LayoutKeyOption(arguments, stringBase);
     if (key.index() == 1) return std::get<1>(key);
     request.LayoutKey = std::get<0>(key);
     return request;

@@ -28,9 +28,10 @@ struct DealStartRequest {
     bool operator==(const DealStartRequest&) const = default;
 };
 
-// The deal the game is asked to start with, or the refusal in English (a bad number, a
-// missing one, "--deal" together with "--daily", "--layout" without a key). The key is not
-// looked up here.
-std::variant<DealStartRequest, std::string> ParseDealStartOptions(const std::vector<std::string>& arguments);
+// The deal the game is asked to start with, or the refusal (a bad number, a missing one,
+// "--deal" together with "--daily", "--layout" without a key) in the language whose strings
+// start at stringBase. The key is not looked up here.
+std::variant<DealStartRequest, std::string> ParseDealStartOptions(const std::vector<std::string>& arguments,
+                                                                  int stringBase = 1024);
 
 } // namespace tessaron

@@ -2,6 +2,7 @@
 // settings, the real services, and the board window.
 #include "about/QtLinkOpener.h"
 #include "board/RandomSource.h"
+#include "records/SqliteGameHistory.h"
 #include "shell/Clock.h"
 #include "shell/DealOptions.h"
 #include "shell/ErrorReport.h"
@@ -153,6 +154,13 @@ int main(int argc, char* argv[])
     BoardOptions options;
     options.GameCreateShow = HasGameCreateShowOption(arguments);
     options.StartLayout = LayoutStartOption(arguments);
+    options.StartDeal = ParseDealStartOptions(arguments, texts.LocaleStringBase);
+    // Opened once the board is on screen, so the first paint does not wait for the file.
+    options.OpenHistory = [](HistoryTrouble& trouble) -> std::unique_ptr<GameHistory> {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        return std::make_unique<SqliteGameHistory>(QDir(folder).filePath(QStringLiteral("history.sqlite")).toStdString(),
+                                                   trouble);
+    };
     frmBoard board(services, companions, std::move(options));
     board.show();
     return application.exec();

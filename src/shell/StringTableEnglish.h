@@ -195,6 +195,8 @@ inline constexpr ResourceEntry EnglishTable[] = {
     {1859, "Hint: ^0, ^1, and ^2, ^3"},
     {1860, "No further free tile this way"},
     {1861, "Hall of Fame"},
+    // The origin of a deal of a difficulty: "Deal 12345 · Hard"
+    {1894, "^0 · ^1"},
     // Refused layout texts and the command line's unknown layout
     {1964, "^0, line ^1: ^2"},
     {1965, "the text is larger than ^0 bytes"},

@@ -195,6 +195,8 @@ inline constexpr ResourceEntry GermanTable[] = {
     {2883, "Tipp: ^0, ^1, und ^2, ^3"},
     {2884, "In dieser Richtung kein freier Stein mehr"},
     {2885, "Ruhmeshalle"},
+    // The origin of a deal of a difficulty: "Spiel Nr. 12345 · Schwer"
+    {2918, "^0 · ^1"},
     // Refused layout texts and the command line's unknown layout
     {2988, "^0, Zeile ^1: ^2"},
     {2989, "der Text ist größer als ^0 Bytes"},

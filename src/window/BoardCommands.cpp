@@ -27,6 +27,7 @@ constexpr std::array<MenuRow, BoardMenuCount> MenuRows{{
     {"mnuOption", 250, nullptr, false},
     {"mnuOptionLocale", 252, nullptr, true},
     {"mnuHelp", 0, "?", false},
+    {"mnuGameDifficulty", 603, nullptr, true, BoardMenu::Game},
 }};
 
 using A = CommandAvailability;
@@ -37,6 +38,7 @@ constexpr CommandRow CommandRows[] = {
     {.Name = "mnuFileSaveGame", .Menu = M::File, .Text = 224, .Key = Ctrl(Qt::Key_S), .SeparatorBefore = true},
     {.Name = "mnuFileShowHallOfFame", .Menu = M::File, .Text = 225, .SeparatorBefore = true,
      .Available = &A::NewDeal},
+    {.Name = "mnuFileStatistics", .Menu = M::File, .Text = 600, .Available = &A::NewDeal},
     {.Name = "mnuFileQuit", .Menu = M::File, .Text = 223, .Key = Ctrl(Qt::Key_Q), .SeparatorBefore = true},
 
     {.Name = "mnuGameUndoLastMove", .Menu = M::Game, .Text = 235, .Key = Ctrl(Qt::Key_Z),
@@ -62,6 +64,13 @@ constexpr CommandRow CommandRows[] = {
     {.Name = "mnuGameDemo", .Menu = M::Game, .Text = 654, .Key = Ctrl(Qt::Key_D), .Tip = 655, .Available = &A::Demo},
     // Choosing a layout deals a new game on it.
     {.Name = "mnuGameLayout", .Menu = M::Game, .Text = 981, .SeparatorBefore = true, .Available = &A::NewDeal},
+    // Deals with a number: asked for, of the day, or of a difficulty (its items are the bands).
+    {.Name = "mnuGameNewNumbered", .Menu = M::Game, .Text = 601, .SeparatorBefore = true, .Available = &A::NewDeal},
+    {.Name = "mnuGameDealOfTheDay", .Menu = M::Game, .Text = 602, .Available = &A::NewDeal},
+    {.Name = "mnuGameDifficulty_0", .Menu = M::Difficulty, .Text = 970, .Available = &A::NewDeal},
+    {.Name = "mnuGameDifficulty_1", .Menu = M::Difficulty, .Text = 971, .Available = &A::NewDeal},
+    {.Name = "mnuGameDifficulty_2", .Menu = M::Difficulty, .Text = 972, .Available = &A::NewDeal},
+    {.Name = "mnuGameDifficulty_3", .Menu = M::Difficulty, .Text = 973, .Available = &A::NewDeal},
 
     {.Name = "mnuOptionTimingActive", .Menu = M::Option, .Text = 253, .Checkable = true, .Available = &A::TimingOption},
     {.Name = "mnuOptionWarnLost", .Menu = M::Option, .Text = 754, .Checkable = true},
@@ -92,11 +101,11 @@ BoardCommands::BoardCommands(QMainWindow& window, const QWidget& buttonsIn) : ba
         menus_[std::size_t(menu)] = created;
     };
     for (std::size_t menu = 0; menu < BoardMenuCount; ++menu)
-        if (!MenuRows[menu].InOption) makeMenu(BoardMenu(menu), bar->addMenu(QString()));
+        if (!MenuRows[menu].Submenu) makeMenu(BoardMenu(menu), bar->addMenu(QString()));
 
     for (const CommandRow& row : CommandRows) {
         QMenu*& menu = menus_[std::size_t(row.Menu)];
-        QMenu* parent = menu ? menu : Menu(BoardMenu::Option);
+        QMenu* parent = menu ? menu : Menu(MenuRows[std::size_t(row.Menu)].Parent);
         if (row.SeparatorBefore) parent->addSeparator();
         if (!menu) makeMenu(row.Menu, parent->addMenu(QString()));
         QAction* item = menu->addAction(row.Caption ? QString::fromUtf8(row.Caption) : QString());

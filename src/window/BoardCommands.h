@@ -24,14 +24,15 @@ namespace tessaron {
 
 class Locale;
 
-enum class BoardMenu { File, Game, Option, Locale, Help };
-inline constexpr std::size_t BoardMenuCount = 5;
+enum class BoardMenu { File, Game, Option, Locale, Help, Difficulty };
+inline constexpr std::size_t BoardMenuCount = 6;
 
 struct MenuRow {
     const char* Name;
     std::int16_t Text;        // the title's string number; 0: Caption as it stands
     const char* Caption;
-    bool InOption;            // a submenu of the Option menu, else on the menu bar
+    bool Submenu;             // a submenu of Parent, else on the menu bar
+    BoardMenu Parent = BoardMenu::Option;
 };
 
 struct CommandRow {

@@ -77,6 +77,7 @@ void frmBoard::PositionChanged(const BoardMoment* before)
     BoardLabel* peek = controls_.PeekMode();
     const bool peekWasShown = !peek->isHidden();
     peek->setVisible(play_->PeekMode() && deadEnd->isHidden());
+    if (deals_) deals_->PositionChanged();
     if (!before) return;
     QString shownText;
     if (!deadEnd->isHidden())
@@ -197,6 +198,7 @@ void frmBoard::mnuOptionLocaleSelect_Click(int index)
         SetupLocale();
         // The game is untouched; only its texts are written again in the new language.
         view_.ShowTextsAgain(*play_);
+        deals_->ShowOrigin();
         clock_.Game().RefreshText();
         speech_->LanguageChanged();
         for (int item = 0; item < 2; ++item)
@@ -224,6 +226,13 @@ std::string frmBoard::SelectedGameTiles() { return companions_.SelectedGameTiles
 
 void frmBoard::BuildDeal(TileArray& faces)
 {
+    BuildWith(faces, [this, &faces](GameCreateObserver& observer, bool show) {
+        deals_->CreateDeal(faces, observer, show);
+    });
+}
+
+void frmBoard::BuildWith(TileArray& faces, const std::function<void(GameCreateObserver&, bool)>& build)
+{
     const bool wasActive = isActiveWindow();
     building_ = true;
     PositionChanged();  // nothing to hint at while the deal is half built
@@ -232,7 +241,7 @@ void frmBoard::BuildDeal(TileArray& faces)
     BuildProgress observer(
         *progress, [this] { controls_.HideTiles(); },
         [this, &faces](std::int32_t tile) { view_.DrawTile(tile, faces[tile], false, true); });
-    creator_.GameCreate(faces, observer, options_.GameCreateShow);
+    build(observer, options_.GameCreateShow);
     building_ = false;
     // The keyboard belongs to the board again as soon as the deal is there.
     if (wasActive) activateWindow();

@@ -1,9 +1,9 @@
 // The board window's set-up and wiring, its first activation and its closing.
 #include "window/frmBoard.h"
 
+#include "board/LayoutCatalog.h"
 #include "help/frmHelp.h"
 #include "preferences/Preferences.h"
-#include "records/ProgressRecord.h"
 #include "window/BoardAccessibility.h"
 #include "window/BoardCommands.h"
 #include "window/BoardFiles.h"
@@ -31,6 +31,12 @@ namespace tessaron {
 
 namespace {
 const char* LocaleItem(int index) { return index == 1 ? "mnuOptionLocaleSelect_1" : "mnuOptionLocaleSelect_0"; }
+const char* DifficultyItem(int band)
+{
+    constexpr const char* Items[] = {"mnuGameDifficulty_0", "mnuGameDifficulty_1", "mnuGameDifficulty_2",
+                                     "mnuGameDifficulty_3"};
+    return Items[band];
+}
 } // namespace
 
 frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions options, QWidget* parent)
@@ -39,7 +45,6 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
       companions_(companions),
       options_(std::move(options)),
       geometry_(services.Errors),
-      creator_(geometry_, services.Random, services.Errors),
       controls_(this, [this] { SoundStop(); }, options_.PictureWorkers),
       view_(controls_, services.Texts, services.Errors),
       clock_(services.Time, options_.Timer, services.Texts, services.Errors,
@@ -88,6 +93,12 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
         [this](const std::function<void()>& operation) { Forward(operation, false); }, [this] { EnableCommands(); },
         [this] { commands_->Item("mnuGameShuffle")->trigger(); }, options_.DemoTimer});
     preferences_ = std::make_unique<Preferences>(services_.Settings);
+    deals_ = std::make_unique<BoardDeals>(DealsWiring{
+        services_, *this, *play_, geometry_, view_, clock_.Game(), *preferences_,
+        [this] { return layouts_->Current().Key; },
+        [this](TileArray& faces, const std::function<void(GameCreateObserver&, bool)>& build) { BuildWith(faces, build); },
+        [this](const std::function<void()>& operation) { Forward(operation); },
+        [this](const std::string& message) { companions_.ShowMessage(this, message); }, options_.OpenHistory});
     ConnectCommands();
     Form_Load();
 }
@@ -115,6 +126,8 @@ const BoardLayouts& frmBoard::Layouts() const { return *layouts_; }
 int frmBoard::PictureScaleShown() const { return controls_.PictureScaleShown(); }
 
 int frmBoard::PictureScaleWanted() const { return controls_.PictureScaleWanted(); }
+
+BoardDeals& frmBoard::Deals() const { return *deals_; }
 
 void frmBoard::ConnectCommands()
 {
@@ -151,6 +164,13 @@ void frmBoard::ConnectCommands()
         if (!building_ && !pause_->Paused()) files_->SaveGame();
     });
     commands.On("mnuFileShowHallOfFame", [this] { mnuFileShowHallOfFame_Click(); });
+    commands.On("mnuFileStatistics", [this] {
+        if (!building_) deals_->ShowStatistics();
+    });
+    commands.On("mnuGameNewNumbered", [this] { deals_->NewNumberedGame(); });
+    commands.On("mnuGameDealOfTheDay", [this] { deals_->DealOfTheDay(); });
+    for (int band = 0; band < DealBandCount; ++band)
+        commands.On(DifficultyItem(band), [this, band] { deals_->NewGameOfBand(DealBand(band)); });
     commands.On("mnuFileQuit", [this] { close(); });
     commands.On("mnuGameRestartGame", [this] { Forward([this] { play_->RestartGame(); }); });
     // Its cost is charged when the answer is shown: a hint dropped because the player moved
@@ -242,37 +262,14 @@ void frmBoard::showEvent(QShowEvent* event)
 
 void frmBoard::Form_Activate()
 {
+    // A deal asked for on the command line replaces the saved one, as a new game does.
+    if (deals_->StartAsked(options_.StartDeal)) return;
     Forward([this] {
         Guarded(services_.Errors, BoardObject, "Form_Activate", [this] {
             play_->ResumeSavedGame();
-            ResumeProgress();
+            deals_->ResumeProgress();
         });
     });
-}
-
-void frmBoard::ResumeProgress()
-{
-    if (!preferences_->IsOn(Preference::KeepProgress) || !play_->DealResumed()) return;
-    // A damaged or impossible kept position is dropped silently: the deal starts full.
-    const std::optional<GameProgress> progress = LoadGameProgress(services_.Settings, geometry_, play_->TileFaces());
-    if (!progress || !play_->RestoreProgress(*progress)) return;
-    // Only a game in timed play has a clock to go on; peek and hints switched it off.
-    if (progress->RemovedCount == 0 || progress->PeekMode || progress->HintUsed) return;
-    clock_.Game().ResumeGameTime(progress->GameTime);
-    if (!play_->NoMovePossible()) clock_.Game().TimerStart();
-}
-
-void frmBoard::KeepProgress()
-{
-    std::optional<GameProgress> kept;
-    if (preferences_->IsOn(Preference::KeepProgress) && play_->DealExists() && !play_->GameWon()) {
-        kept = play_->Progress();
-        if (kept->RemovedCount > 0 && !kept->PeekMode && !kept->HintUsed) {
-            clock_.Game().UpdateGameTime();
-            kept->GameTime = clock_.Game().GameTime();
-        }
-    }
-    SaveGameProgress(services_.Settings, kept);
 }
 
 void frmBoard::closeEvent(QCloseEvent* event)
@@ -287,7 +284,7 @@ void frmBoard::closeEvent(QCloseEvent* event)
     Guarded(services_.Errors, BoardObject, "Form_Unload", [this] {
         FormLocationSave(*this, services_.Settings, services_.Errors);
         play_->GameSave();
-        KeepProgress();
+        deals_->KeepProgress();
         clock_.Game().TimerStop();
     });
     event->accept();

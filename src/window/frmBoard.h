@@ -10,10 +10,13 @@
 //   BoardKeyboard  the keyboard focus ring, Space and Escape
 //   BoardLayouts   the layout played on and switching to another
 //   BoardSpeech    what a screen reader learns of the board
+//   BoardDeals     where deals come from (plain, numbered, of a band), the kept game, the
+//                  history's rows and the statistics
 // Every path that changes the position ends in PositionChanged, which tells the commands,
 // the solver, the keyboard focus and the speech.
 #include "board/BoardGeometry.h"
 #include "board/GameCreator.h"
+#include "window/BoardDeals.h"
 #include "board/Play.h"
 #include "shell/Services.h"
 #include "window/BoardAccessibility.h"
@@ -28,6 +31,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 
 class QThreadPool;
 
@@ -58,6 +62,11 @@ struct BoardOptions {
     std::optional<std::string> StartLayout = std::nullopt;
     // The demo's step (three make a move); null gives a real timer.
     ClockTimer* DemoTimer = nullptr;
+    // The deal asked for on the command line ("--deal N", "--daily"), or its refusal, shown
+    // when the window starts.
+    std::variant<DealStartRequest, std::string> StartDeal{};
+    // Opens the game history once the board is on screen; null keeps no history.
+    HistoryOpener OpenHistory{};
 };
 
 class frmBoard final : public QMainWindow, private HallOfFameGate, private DealBuilder {
@@ -85,6 +94,8 @@ public:
     // they differ while the pictures of a new resolution are being decoded.
     int PictureScaleShown() const;
     int PictureScaleWanted() const;
+    // The numbered deals, the history's rows and the kept game.
+    BoardDeals& Deals() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -99,10 +110,6 @@ private:
     void Form_Activate();
     void SetupLocale();
     void SoundStop();
-    // With "KeepProgress" on: the position kept at the last close, on the deal resumed, with
-    // the clock going on from its kept time; at close the position is kept (or dropped).
-    void ResumeProgress();
-    void KeepProgress();
 
     // BoardPlay.cpp: the player's commands forwarded to the model, and what follows them.
     // Runs a model operation unless a deal is being built, then PositionChanged; a screen
@@ -132,12 +139,13 @@ private:
     std::string SelectedGameOrigin() override;
     std::string SelectedGameTiles() override;
     void BuildDeal(TileArray& faces) override;
+    // Runs build into faces with the progress window over the board, the board waiting.
+    void BuildWith(TileArray& faces, const std::function<void(GameCreateObserver&, bool)>& build);
 
     Services& services_;
     BoardCompanions& companions_;
     BoardOptions options_;
     BoardGeometry geometry_;
-    GameCreator creator_;
     BoardWidgets controls_;
     BoardView view_;
     BoardClock clock_;
@@ -149,6 +157,7 @@ private:
     // Declared after the geometry its worker reads, so it is gone first.
     std::unique_ptr<BoardHints> hints_;
     std::unique_ptr<Preferences> preferences_;
+    std::unique_ptr<BoardDeals> deals_;
     // Made at its first opening; a window of the board's, kept open beside it.
     frmHelp* help_ = nullptr;
     BoardPause* pause_ = nullptr;

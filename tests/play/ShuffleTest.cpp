@@ -190,6 +190,29 @@ TEST_F(ShuffleInPlay, DamagedShufflesRefuseTheProgress)
     }
 }
 
+// What the history counts of a game since it started: pairs taken off by Do move and redo,
+// undos (a shuffle's too), hints charged and shuffles made; a restart is the same game, a new
+// deal another one with nothing counted.
+TEST_F(ShuffleInPlay, CountsWhatThePlayerDidSinceTheGameStarted)
+{
+    const std::uint32_t game = model.GamesStarted();
+    EXPECT_EQ(model.Counts(), (PlayCounts{1, 0, 0, 0}));
+    ASSERT_EQ(Shuffle().Result, ShuffleResult::Shuffled);
+    model.UndoLastMove();  // the shuffle
+    model.UndoLastMove();  // the move
+    model.RedoNextMove();  // the move again
+    model.RedoNextMove();  // the shuffle again: not made anew
+    ASSERT_TRUE(model.AvailableCommands().Hint);
+    model.CountHint();
+    model.RestartGame();
+    EXPECT_EQ(model.Counts(), (PlayCounts{2, 2, 1, 1}));
+    EXPECT_EQ(model.GamesStarted(), game);
+    bench.Deals.Deals.push_back(DeadEndDeal(2));
+    bench.Start();
+    EXPECT_EQ(model.Counts(), PlayCounts{});
+    EXPECT_EQ(model.GamesStarted(), game + 1);
+}
+
 // Not offered, and refused when asked, while play goes on or in peek mode.
 TEST(ShuffleOffered, OnlyWhenTheGameCannotBeWonOutsidePeekMode)
 {

@@ -37,7 +37,14 @@ struct BoardBench : DoubleServices {
     // and waits for its first deal; true when it came.
     bool Open(BoardCompanions* companions = nullptr)
     {
-        BoardOptions options{&Timer, [this] { ++ProgramEnds; }, Solver, PictureWorkers, false, StartLayout};
+        BoardOptions options;
+        options.Timer = &Timer;
+        options.EndProgram = [this] { ++ProgramEnds; };
+        options.Solver = Solver;
+        options.PictureWorkers = PictureWorkers;
+        options.StartDeal = StartDeal;
+        options.OpenHistory = OpenHistory;
+        options.StartLayout = StartLayout;
         options.DemoTimer = &DemoTimer;
         Board = std::make_unique<frmBoard>(Wiring, companions ? *companions : Companions, std::move(options));
         Board->show();
@@ -100,6 +107,9 @@ struct BoardBench : DoubleServices {
     QThreadPool* PictureWorkers = nullptr;
     // "--layout KEY" at the next Open.
     std::optional<std::string> StartLayout;
+    // The command line's deal, and the history the board opens (null: none).
+    std::variant<DealStartRequest, std::string> StartDeal;
+    HistoryOpener OpenHistory;
     int ProgramEnds = 0;
     KnownDeal Deal;
     std::unique_ptr<frmBoard> Board;

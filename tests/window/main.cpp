@@ -10,6 +10,7 @@ int RunPreferencesTests(int argc, char** argv);
 int RunShuffleWindowTests(int argc, char** argv);
 int RunDemoTests(int argc, char** argv);
 int RunBoardLayoutsTests(int argc, char** argv);
+int RunDealsWindowTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -24,5 +25,6 @@ int main(int argc, char** argv)
     failures += RunShuffleWindowTests(argc, argv);
     failures += RunDemoTests(argc, argv);
     failures += RunBoardLayoutsTests(argc, argv);
+    failures += RunDealsWindowTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }
