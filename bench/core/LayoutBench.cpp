@@ -1,5 +1,6 @@
 // Per layout: the time to build a deal with the mean placement attempts, and the solver's
-// median and worst time to decide a fresh deal (BM_LayoutSolve runs SolvedDeals deals once).
+// median and worst time to decide a fresh deal (BM_LayoutSolve runs SolvedDeals deals once);
+// and reading the whole catalog.
 #include "BenchBoard.h"
 #include "board/GameCreator.h"
 #include "board/LayoutCatalog.h"
@@ -58,6 +59,16 @@ void LayoutSolve(benchmark::State& state, const Layout* layout)
     state.counters["worst_ms"] = milliseconds.back();
     state.counters["undecided"] = undecided;
 }
+
+// Reading every built-in layout, as the board window does when it starts.
+void LayoutCatalogRead(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const LayoutCatalog catalog;
+        benchmark::DoNotOptimize(catalog.Layouts().size());
+    }
+}
+BENCHMARK(LayoutCatalogRead)->Unit(benchmark::kMicrosecond);
 
 // One benchmark of each kind per layout, named by its key.
 const bool registered = [] {

@@ -32,6 +32,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -104,7 +105,11 @@ int main(int argc, char* argv[])
     std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
     // The printing options need no display, so they are answered before the application.
-    {
+    // Only they read the whole catalog here: a plain start is not kept waiting for it.
+    const auto printing = [&arguments](const char* option) {
+        return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
+    };
+    if (printing("--list-layouts") || printing("--print-layout") || printing("--print-deal")) {
         const LayoutCatalog catalog;
         if (const auto exitCode = RunLayoutOption(catalog, arguments, std::cout, std::cerr)) return *exitCode;
         if (const auto exitCode = RunDealOption(catalog, arguments, std::cout, std::cerr)) return *exitCode;
