@@ -8,6 +8,7 @@
 #include "shell/ErrorReport.h"
 #include "shell/InstanceLock.h"
 #include "shell/LayoutOptions.h"
+#include "shell/ParentConsole.h"
 #include "shell/Locale.h"
 #include "shell/QtMessageBox.h"
 #include "shell/QtPlatformTexts.h"
@@ -110,6 +111,7 @@ int main(int argc, char* argv[])
         return std::find(arguments.begin(), arguments.end(), option) != arguments.end();
     };
     if (printing("--list-layouts") || printing("--print-layout") || printing("--print-deal")) {
+        UseParentConsole();
         const LayoutCatalog catalog;
         if (const auto exitCode = RunLayoutOption(catalog, arguments, std::cout, std::cerr)) return *exitCode;
         if (const auto exitCode = RunDealOption(catalog, arguments, std::cout, std::cerr)) return *exitCode;
