@@ -9,15 +9,28 @@ PositionQuestion QuestionAbout(const Play& play)
     question.Present = play.Presence();
     question.RemovedTiles = play.RemovedTiles();
     question.RemovedCount = play.RemovedCount();
+    question.Shuffles = play.ShuffleSteps();
+    question.DealtFaces = play.DealtFaces();
     return question;
 }
 
-TilePresence PresenceAfterUndos(const PositionQuestion& question, std::int32_t undos)
+std::optional<EarlierPosition> PositionAfterUndos(const PositionQuestion& question, std::int32_t undos)
 {
-    TilePresence present = question.Present;
-    const std::int32_t last = question.RemovedCount;
-    for (std::int32_t k = last; k > last - 2 * undos && k >= 1; --k) present.at(question.RemovedTiles.at(k)) = true;
-    return present;
+    EarlierPosition position{question.Faces, question.Present};
+    std::int32_t removed = question.RemovedCount;
+    std::size_t shuffles = question.Shuffles.size();
+    for (; undos > 0; --undos) {
+        if (shuffles > 0 && question.Shuffles[shuffles - 1].RemovedCount == removed) {
+            --shuffles;
+            position.Faces = shuffles > 0 ? question.Shuffles[shuffles - 1].Faces : question.DealtFaces;
+            continue;
+        }
+        if (removed < 2) return std::nullopt;
+        position.Present.at(question.RemovedTiles.at(removed)) = true;
+        position.Present.at(question.RemovedTiles.at(removed - 1)) = true;
+        removed -= 2;
+    }
+    return position;
 }
 
 PositionAnswer AnswerPosition(const PositionQuestion& question, const PositionSolve& solve)
@@ -26,15 +39,17 @@ PositionAnswer AnswerPosition(const PositionQuestion& question, const PositionSo
     if (question.KnownLost) {
         answer.Verdict = SolverVerdict::Lost;
     } else {
-        SolverAnswer solved = solve(question.Present);
+        SolverAnswer solved = solve(question.Faces, question.Present);
         answer.Verdict = solved.Verdict;
         answer.Moves = std::move(solved.Moves);
     }
     if (answer.Verdict != SolverVerdict::Lost || !question.CountUndos) return answer;
 
     answer.Earlier = SolverVerdict::Lost;
-    for (std::int32_t undos = 1; 2 * undos <= question.RemovedCount; ++undos) {
-        const SolverVerdict verdict = solve(PresenceAfterUndos(question, undos)).Verdict;
+    for (std::int32_t undos = 1;; ++undos) {
+        const std::optional<EarlierPosition> earlier = PositionAfterUndos(question, undos);
+        if (!earlier) break;
+        const SolverVerdict verdict = solve(earlier->Faces, earlier->Present).Verdict;
         if (verdict == SolverVerdict::Lost) continue;
         answer.Earlier = verdict;
         if (verdict == SolverVerdict::Winnable) answer.UndosToWinnable = undos;
@@ -46,8 +61,8 @@ PositionAnswer AnswerPosition(const PositionQuestion& question, const PositionSo
 PositionAnswer AnswerPosition(const BoardGeometry& geometry, const PositionQuestion& question,
                               const SolverLimits& limits)
 {
-    return AnswerPosition(question, [&](const TilePresence& present) {
-        return SolvePosition(geometry, question.Faces, present, limits);
+    return AnswerPosition(question, [&](const TileArray& faces, const TilePresence& present) {
+        return SolvePosition(geometry, faces, present, limits);
     });
 }
 

@@ -17,6 +17,10 @@ struct PositionQuestion {
     TilePresence Present{};
     TileArray RemovedTiles{};
     std::int32_t RemovedCount = 0;
+    // The shuffles on the board, in the order made, and the faces as dealt: an undo takes back
+    // the last shuffle before the move it follows, and the earlier faces return.
+    std::vector<ShuffleStep> Shuffles;
+    TileArray DealtFaces{};
     // For a lost position, also search the undo history for the nearest winnable one.
     bool CountUndos = false;
     // The position itself is known to be lost; only the history is searched.
@@ -38,10 +42,17 @@ struct PositionAnswer {
 
 PositionQuestion QuestionAbout(const Play& play);
 
-// The tiles in play after undoing `undos` moves of two tiles each.
-TilePresence PresenceAfterUndos(const PositionQuestion& question, std::int32_t undos);
+// A position of the undo history: the faces as they lay then and the tiles in play.
+struct EarlierPosition {
+    TileArray Faces{};
+    TilePresence Present{};
+};
 
-using PositionSolve = std::function<SolverAnswer(const TilePresence&)>;
+// The position `undos` undos back, each undo taking back a shuffle or a move of two tiles;
+// nothing when the history is shorter.
+std::optional<EarlierPosition> PositionAfterUndos(const PositionQuestion& question, std::int32_t undos);
+
+using PositionSolve = std::function<SolverAnswer(const TileArray& faces, const TilePresence& present)>;
 
 // Solves the position and, if asked, its history backwards, nearest first: the first
 // winnable position found is the nearest, since every earlier one can reach it.

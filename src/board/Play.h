@@ -174,6 +174,11 @@ public:
     const TileArray& TileFaces() const { return faces_; }
     const TileArray& DealtFaces() const { return dealt_; }
     std::int32_t ShufflesDone() const { return std::int32_t(shufflesDone_); }
+    // The shuffles on the board now, in the order made (not those waiting for redo).
+    std::vector<ShuffleStep> ShuffleSteps() const
+    {
+        return {shuffles_.begin(), shuffles_.begin() + std::ptrdiff_t(shufflesDone_)};
+    }
     const TileArray& RemovedTiles() const { return removed_; }
     std::int32_t RemovedCount() const { return removedCount_; }
     std::int32_t RemovedCountMax() const { return removedCountMax_; }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tessaron {
 namespace {
 
@@ -35,7 +37,7 @@ TEST(HintSearch, HistoryIsSolvedBackwardsToTheNearestWinnablePosition)
             question.Present[tile] = tile > 2 * c.Moves;
         }
         std::vector<int> asked;
-        const PositionAnswer answer = AnswerPosition(question, [&](const TilePresence& present) {
+        const PositionAnswer answer = AnswerPosition(question, [&](const TileArray&, const TilePresence& present) {
             int gone = 0;
             while (gone < TileCount && !present[gone + 1]) ++gone;
             // Undos put back the tiles taken off last, and nothing else.
@@ -55,6 +57,44 @@ TEST(HintSearch, HistoryIsSolvedBackwardsToTheNearestWinnablePosition)
         ASSERT_FALSE(asked.empty());
         EXPECT_EQ(asked.front(), c.KnownLost ? c.Moves - 1 : c.Moves);
     }
+}
+
+// A shuffle is an undo step of its own: behind it the faces lie as before it.
+TEST(HintSearch, UndosBehindAShuffleSeeTheFacesAsTheyLayThen)
+{
+    TileArray dealt{};
+    TileArray shuffled{};
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
+        dealt[tile] = tile;
+        shuffled[tile] = TileCount + 1 - tile;
+    }
+    // Three moves took tiles 1..6; the shuffle came after the second.
+    PositionQuestion question{.Faces = shuffled, .RemovedCount = 6, .CountUndos = true, .KnownLost = true};
+    for (std::int32_t tile = 1; tile <= TileCount; ++tile) {
+        question.RemovedTiles[tile] = tile <= 6 ? tile : 0;
+        question.Present[tile] = tile > 6;
+    }
+    TilePresence afterTwo{};
+    for (std::int32_t tile = 5; tile <= TileCount; ++tile) afterTwo[tile] = true;
+    question.Shuffles = {ShuffleStep{4, afterTwo, shuffled}};
+    question.DealtFaces = dealt;
+
+    std::vector<std::pair<bool, int>> asked;  // (dealt faces, tiles gone) of each position solved
+    const PositionAnswer answer = AnswerPosition(question, [&](const TileArray& faces, const TilePresence& present) {
+        const int gone = int(std::count(present.begin() + 1, present.end(), false));
+        asked.emplace_back(faces == dealt, gone);
+        // Only the position before the shuffle, with its own faces, can be won.
+        const bool winnable = faces == dealt && gone == 4;
+        return SolverAnswer{.Verdict = winnable ? SolverVerdict::Winnable : SolverVerdict::Lost, .Moves = {}};
+    });
+    EXPECT_EQ(answer.Earlier, SolverVerdict::Winnable);
+    EXPECT_EQ(answer.UndosToWinnable, 2);
+    EXPECT_EQ(asked, (std::vector<std::pair<bool, int>>{{false, 4}, {true, 4}}));
+    EXPECT_FALSE(PositionAfterUndos(question, 5));  // three moves and a shuffle, no more
+    const std::optional<EarlierPosition> start = PositionAfterUndos(question, 4);
+    ASSERT_TRUE(start);
+    EXPECT_EQ(start->Faces, dealt);
+    EXPECT_EQ(std::count(start->Present.begin() + 1, start->Present.end(), true), TileCount);
 }
 
 TEST(HintSearch, LaterPositionsFollowFromAnEarlierAnswerOnlyAfterMoves)
