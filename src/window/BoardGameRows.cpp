@@ -47,6 +47,7 @@ void BoardGameRows::PositionChanged(GameHistory& history, const Play& play, bool
                                     std::optional<double> clockSeconds, const std::function<GameRow()>& newRow)
 {
     if (!play.DealExists()) return;
+    bool goesOn = false;
     if (play.GamesStarted() != game_) {
         Leave(history);
         game_ = play.GamesStarted();
@@ -55,7 +56,8 @@ void BoardGameRows::PositionChanged(GameHistory& history, const Play& play, bool
         firstMove_ = -1;
         keptMs_ = 0;
         keptCounts_ = {};
-        if (kept_ && keptGame_ == game_) {
+        goesOn = kept_ && keptGame_ == game_;
+        if (goesOn) {
             // The kept game goes on in its own row, from the time and counters it was left with;
             // it is written at once, as the store may have taken it for cut off.
             row_.Id = kept_->Id;
@@ -92,7 +94,12 @@ void BoardGameRows::PositionChanged(GameHistory& history, const Play& play, bool
     const GameOutcome now = play.GameWon()                                      ? GameOutcome::Won
                             : play.RemovedCount() > 0 && play.NoMovePossible() ? GameOutcome::Stuck
                                                                                 : GameOutcome::Playing;
-    if (now != written_) Write(history, now);
+    if (now == written_) return;
+    // A kept row the store no longer has (a new history file) becomes a row of its own.
+    if (!Write(history, now) && goesOn) {
+        row_.Id = history.StartGame(row_);
+        if (now != GameOutcome::Playing) Write(history, now);
+    }
 }
 
 double BoardGameRows::PlayedSeconds() const
@@ -141,11 +148,11 @@ void BoardGameRows::CloseKept(GameHistory& history)
     history.FinishGame(kept.Id, row);
 }
 
-void BoardGameRows::Write(GameHistory& history, GameOutcome outcome)
+bool BoardGameRows::Write(GameHistory& history, GameOutcome outcome)
 {
     row_.Outcome = outcome;
     written_ = outcome;
-    if (row_.Id != 0) history.FinishGame(row_.Id, row_);
+    return row_.Id != 0 && history.FinishGame(row_.Id, row_);
 }
 
 } // namespace tessaron

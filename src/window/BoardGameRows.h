@@ -22,7 +22,7 @@ class Clock;
 class NoGameHistory final : public GameHistory {
 public:
     std::int64_t StartGame(const GameRow&) override { return 0; }
-    void FinishGame(std::int64_t, const GameRow&) override {}
+    bool FinishGame(std::int64_t, const GameRow&) override { return false; }
     std::vector<GameRow> Games() override { return {}; }
     void Reset() override {}
     bool Available() const override { return false; }
@@ -73,7 +73,8 @@ public:
     const GameRow& Current() const { return row_; }
 
 private:
-    void Write(GameHistory& history, GameOutcome outcome);
+    // False when the store has no such row.
+    bool Write(GameHistory& history, GameOutcome outcome);
     void CloseKept(GameHistory& history);
     double PlayedSeconds() const;
 

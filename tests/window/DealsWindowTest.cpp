@@ -46,7 +46,7 @@ struct DealsBench : BoardBench {
             struct Shared final : GameHistory {
                 explicit Shared(MemoryGameHistory& rows) : Rows(rows) {}
                 std::int64_t StartGame(const GameRow& game) override { return Rows.StartGame(game); }
-                void FinishGame(std::int64_t id, const GameRow& game) override { Rows.FinishGame(id, game); }
+                bool FinishGame(std::int64_t id, const GameRow& game) override { return Rows.FinishGame(id, game); }
                 std::vector<GameRow> Games() override { return Rows.Games(); }
                 void Reset() override { Rows.Reset(); }
                 bool Available() const override { return Rows.Available(); }
@@ -221,11 +221,16 @@ private slots:
     }
 
     // With "KeepProgress" a game closed mid-game keeps its row open: restored at the next start
-    // it goes on in that row (its time from the kept time, a pause left out) and counts once;
-    // not restored, its row is abandoned with what it had.
+    // it goes on in that row (its time from the kept time, a pause left out) and counts once,
+    // in a row of its own when the store no longer has it; not restored, its row is abandoned
+    // with what it had.
     void KeptGameGoesOnInItsRow()
     {
-        for (const bool restored : {true, false}) {
+        const struct {
+            bool Restored;
+            bool NewStore;  // the history file replaced between the runs
+        } cases[] = {{true, false}, {false, false}, {true, true}};
+        for (const auto& c : cases) {
             DealsBench bench;
             bench.Settings.SaveRegistryString("Board", "KeepProgress", "1", "");
             bench.StoreGame(bench.Deal.Faces);
@@ -237,15 +242,16 @@ private slots:
             bench.MovePair(71);
             bench.Close();
             QCOMPARE(rows[0].Outcome, GameOutcome::Playing);
-            if (!restored) bench.Settings.SaveRegistryString("Board", "KeepProgress", "", "");
+            if (!c.Restored) bench.Settings.SaveRegistryString("Board", "KeepProgress", "", "");
+            if (c.NewStore) rows.clear();
             bench.Time.AdvanceSeconds(3600);
             QVERIFY(bench.Open());
             QTRY_COMPARE(bench.Opened, 2);
-            QCOMPARE(rows.size(), std::size_t(restored ? 1 : 2));
-            QCOMPARE(rows[0].Outcome, restored ? GameOutcome::Playing : GameOutcome::Abandoned);
+            QCOMPARE(rows.size(), std::size_t(c.Restored ? 1 : 2));
+            QCOMPARE(rows[0].Outcome, c.Restored ? GameOutcome::Playing : GameOutcome::Abandoned);
             QCOMPARE(rows[0].Moves, 2);
             QCOMPARE(rows[0].TimeMs, std::int64_t(40000));
-            if (!restored) continue;
+            if (!c.Restored) continue;
             bench.Action("mnuGamePause")->trigger();
             bench.Time.AdvanceSeconds(30);
             bench.Action("mnuGamePause")->trigger();
