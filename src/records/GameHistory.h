@@ -59,7 +59,8 @@ public:
     // cut off (the program was killed) and counts as abandoned.
     virtual std::int64_t StartGame(const GameRow& game) = 0;
     // Writes how game id ended: outcome, time and the counters of game (the rest is kept).
-    virtual void FinishGame(std::int64_t id, const GameRow& game) = 0;
+    // False when nothing was written: no game id is kept (or the history is not available).
+    virtual bool FinishGame(std::int64_t id, const GameRow& game) = 0;
     // Every game kept, in the order they were started.
     virtual std::vector<GameRow> Games() = 0;
     // Forgets every game.

@@ -171,12 +171,13 @@ std::optional<GameProgress> DecodeProgress(const std::string& progress, const st
     return p;
 }
 
-void SaveGameProgress(Registry& settings, const std::optional<GameProgress>& progress)
+bool SaveGameProgress(Registry& settings, const std::optional<GameProgress>& progress)
 {
     const bool keep = progress && !NothingToKeep(*progress);
     settings.SaveRegistryString(BoardSection, ProgressKey, keep ? EncodeProgress(*progress) : "", "");
     settings.SaveRegistryString(BoardSection, ProgressTimeKey, keep ? EncodeProgressTime(progress->GameTime) : "", "");
     settings.SaveRegistryString(BoardSection, ProgressShufflesKey, keep ? EncodeProgressShuffles(*progress) : "", "");
+    return keep;
 }
 
 std::optional<GameProgress> LoadGameProgress(const Registry& settings, const BoardGeometry& geometry,

@@ -35,8 +35,9 @@ std::optional<GameProgress> DecodeProgress(const std::string& progress, const st
                                            const std::string& shuffles = {});
 
 // At close: stores the progress, or removes a stored one when given nothing or a position
-// with nothing to keep. Each value is written, and its failure reported, on its own.
-void SaveGameProgress(Registry& settings, const std::optional<GameProgress>& progress);
+// with nothing to keep. Each value is written, and its failure reported, on its own. True
+// when a progress is kept.
+bool SaveGameProgress(Registry& settings, const std::optional<GameProgress>& progress);
 // At start: the stored progress on the resumed deal faces, or nothing.
 std::optional<GameProgress> LoadGameProgress(const Registry& settings, const BoardGeometry& geometry,
                                              const TileArray& faces);

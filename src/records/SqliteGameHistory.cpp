@@ -155,9 +155,10 @@ std::int64_t SqliteGameHistory::StartGame(const GameRow& game)
     return available_ ? id : 0;
 }
 
-void SqliteGameHistory::FinishGame(std::int64_t id, const GameRow& game)
+bool SqliteGameHistory::FinishGame(std::int64_t id, const GameRow& game)
 {
-    if (id <= 0) return;
+    if (id <= 0) return false;
+    bool written = false;
     Transaction([&](QSqlQuery& q) {
         q.prepare(QStringLiteral("UPDATE games SET outcome = ?, time_ms = ?, moves = ?, undos = ?, hints = ?,"
                                  " shuffles = ?, peek = ?, clock = ? WHERE id = ?"));
@@ -166,8 +167,11 @@ void SqliteGameHistory::FinishGame(std::int64_t id, const GameRow& game)
               QVariant(game.Undos), QVariant(game.Hints), QVariant(game.Shuffles), QVariant(int(game.PeekUsed)),
               QVariant(int(game.ClockOn)), QVariant(qlonglong(id))})
             q.addBindValue(value);
-        return q.exec();
+        if (!q.exec()) return false;
+        written = q.numRowsAffected() > 0;
+        return true;
     });
+    return available_ && written;
 }
 
 std::vector<GameRow> SqliteGameHistory::Games()

@@ -18,7 +18,7 @@ public:
     SqliteGameHistory& operator=(const SqliteGameHistory&) = delete;
 
     std::int64_t StartGame(const GameRow& game) override;
-    void FinishGame(std::int64_t id, const GameRow& game) override;
+    bool FinishGame(std::int64_t id, const GameRow& game) override;
     std::vector<GameRow> Games() override;
     void Reset() override;
     bool Available() const override { return available_; }

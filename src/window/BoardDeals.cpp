@@ -27,6 +27,8 @@ constexpr const char* BoardSection = "Board";
 constexpr const char* NumberKey = "GameNumber";
 constexpr const char* BandKey = "GameBand";
 constexpr const char* DayKey = "GameDay";
+// The history row of the game whose progress was kept at close, written only then.
+constexpr const char* KeptRowKey = "GameRow";
 constexpr std::int16_t NumberAndBandText = 870;  // "^0 · ^1"
 
 struct NoProgress final : GameCreateObserver {
@@ -58,7 +60,7 @@ std::optional<std::int32_t> ReadWhole(const std::string& text)
 } // namespace
 
 BoardDeals::BoardDeals(DealsWiring wiring)
-    : w_(std::move(wiring)), creator_(w_.Geometry, w_.Shared.Random, w_.Shared.Errors), rows_(w_.Shared.Time)
+    : w_(std::move(wiring)), creator_(w_.Geometry, w_.Shared.Random, w_.Shared.Errors), rows_(w_.Shared.Time, [this] { return w_.Clock.PausedSeconds(); })
 {
 }
 
@@ -153,8 +155,7 @@ void BoardDeals::Start(const DealIdentity& identity)
 void BoardDeals::ShowStatistics()
 {
     Guarded(w_.Shared.Errors, BoardObject, "mnuFileStatistics_Click", [this] {
-        const LayoutCatalog catalog;
-        frmStatistics(w_.Shared, History(), catalog, &w_.Window).ShowAsDialog(&w_.Window);
+        frmStatistics(w_.Shared, History(), w_.Catalog(), &w_.Window).ShowAsDialog(&w_.Window);
     });
 }
 
@@ -166,6 +167,7 @@ bool BoardDeals::StartAsked(const std::variant<DealStartRequest, std::string>& a
     }
     const DealStartRequest& request = std::get<DealStartRequest>(asked);
     if (request.What == DealStartRequest::Kind::None) return false;
+    TakeKeptRow(std::nullopt);
     // Deals are numbered per layout: "--layout KEY" has put the board on its layout already
     // (an unknown key was reported there and the classic layout taken).
     if (request.What == DealStartRequest::Kind::Daily)
@@ -196,15 +198,19 @@ std::optional<DealIdentity> BoardDeals::KeptIdentity() const
 void BoardDeals::ResumeProgress()
 {
     Play& play = w_.Model;
-    if (!play.DealResumed()) return;
+    if (!play.DealResumed()) return TakeKeptRow(std::nullopt);
     if (const std::optional<DealIdentity> kept = KeptIdentity()) {
         starting_ = *kept;
         w_.View.ShowGameOrigin(OriginKind::Origin, OriginText(*kept));
     }
-    if (!w_.Choices.IsOn(Preference::KeepProgress)) return;
     // A damaged or impossible kept position is dropped silently: the deal starts full.
-    const std::optional<GameProgress> progress = LoadGameProgress(w_.Shared.Settings, w_.Geometry, play.TileFaces());
-    if (!progress || !play.RestoreProgress(*progress)) return;
+    const std::optional<GameProgress> progress =
+        w_.Choices.IsOn(Preference::KeepProgress)
+            ? LoadGameProgress(w_.Shared.Settings, w_.Geometry, play.TileFaces())
+            : std::nullopt;
+    const bool restored = progress && play.RestoreProgress(*progress);
+    TakeKeptRow(restored ? std::optional<std::uint32_t>(play.GamesStarted()) : std::nullopt);
+    if (!restored) return;
     // Only a game in timed play has a clock to go on; peek and hints switched it off.
     if (progress->RemovedCount == 0 || progress->PeekMode || progress->HintUsed) return;
     w_.Clock.ResumeGameTime(progress->GameTime);
@@ -223,8 +229,19 @@ void BoardDeals::KeepProgress()
             kept->GameTime = w_.Clock.GameTime();
         }
     }
-    SaveGameProgress(w_.Shared.Settings, kept);
-    if (historyOpened_) rows_.Leave(*history_);
+    std::optional<KeptGameRow> row;
+    if (SaveGameProgress(w_.Shared.Settings, kept))
+        row = rows_.Keep(historyOpened_ ? history_.get() : nullptr);
+    else if (historyOpened_)
+        rows_.Leave(*history_);
+    w_.Shared.Settings.SaveRegistryString(BoardSection, KeptRowKey, row ? EncodeKeptGameRow(*row) : "", "");
+}
+
+void BoardDeals::TakeKeptRow(std::optional<std::uint32_t> game)
+{
+    if (const std::optional<KeptGameRow> kept =
+            DecodeKeptGameRow(w_.Shared.Settings.LoadRegistryString(BoardSection, KeptRowKey, "")))
+        rows_.Resume(*kept, game);
 }
 
 void BoardDeals::SaveIdentity()

@@ -24,6 +24,7 @@ class QWidget;
 namespace tessaron {
 
 class GameClock;
+class LayoutCatalog;
 class Preferences;
 
 // Who a numbered deal is: its number, its band when it was built for one, and the day
@@ -49,6 +50,8 @@ struct DealsWiring {
     const Preferences& Choices;
     // The key of the layout the board deals on.
     std::function<std::string()> LayoutKey;
+    // The layouts the board knows, the player's own among them (for their names).
+    std::function<const LayoutCatalog&()> Catalog;
     // Runs a build into faces under the progress window (in show mode the board draws each
     // tile of faces as it is placed): build gets the observer and the show flag.
     std::function<void(TileArray& faces, const std::function<void(GameCreateObserver&, bool)>& build)> Build;
@@ -85,10 +88,11 @@ public:
     // line, or its refusal shown. False when nothing was asked (or it was refused).
     bool StartAsked(const std::variant<DealStartRequest, std::string>& asked);
     // At the first activation after the saved deal was resumed: its number when it still is
-    // that numbered deal, and the kept position when "KeepProgress" is on.
+    // that numbered deal, and the kept position when "KeepProgress" is on, its history row
+    // going on with it.
     void ResumeProgress();
     // At close, after the deal was saved: its number beside it, the position kept (or
-    // dropped), and the game's row ends as left.
+    // dropped), and the game's row stays open with a kept position, else ends as left.
     void KeepProgress();
 
     // After every change of the position: a new game gets its identity and its row, an end
@@ -107,6 +111,8 @@ private:
     std::string OriginText(const DealIdentity& identity) const;
     std::optional<DealIdentity> KeptIdentity() const;
     void SaveIdentity();
+    // The row kept at the last close goes on with game, or (nothing) is closed.
+    void TakeKeptRow(std::optional<std::uint32_t> game);
     GameRow NewRow() const;
 
     DealsWiring w_;

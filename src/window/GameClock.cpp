@@ -79,6 +79,7 @@ void GameClock::ResumeGameTime(double gameTime)
 void GameClock::Pause()
 {
     pausedAt_ = time_.SteadySeconds();
+    paused_ = true;
     runningBeforePause_ = timer_.IsActive();
     TimerStop();
 }
@@ -86,9 +87,16 @@ void GameClock::Pause()
 void GameClock::EndPause()
 {
     const double paused = time_.SteadySeconds() - pausedAt_;
+    paused_ = false;
+    pausedBefore_ += paused;
     steadyStart_ += paused;
     gameTimeStart_ += paused / SecondsPerDay;
     if (runningBeforePause_) TimerStart();
+}
+
+double GameClock::PausedSeconds() const
+{
+    return pausedBefore_ + (paused_ ? time_.SteadySeconds() - pausedAt_ : 0.0);
 }
 
 void GameClock::RefreshText()

@@ -53,6 +53,8 @@ public:
     // game had started that much later.
     void Pause();
     void EndPause();
+    // The steady seconds spent paused in this run, a pause going on included.
+    double PausedSeconds() const;
     double GameTime() const override { return gameTime_; }
     double GameTimeNow() const override { return gameTimeNow_; }
     double GameTimeStart() const { return gameTimeStart_; }
@@ -75,6 +77,8 @@ private:
     double gameTimeNow_ = 0;
     double gameTime_ = 0;
     double pausedAt_ = 0;
+    double pausedBefore_ = 0;  // the pauses that ended
+    bool paused_ = false;
     bool runningBeforePause_ = false;
     std::string text_;
 };

@@ -17,10 +17,12 @@ public:
         row.Outcome = GameOutcome::Playing;
         return row.Id;
     }
-    void FinishGame(std::int64_t id, const GameRow& game) override
+    bool FinishGame(std::int64_t id, const GameRow& game) override
     {
+        bool written = false;
         for (GameRow& row : Rows)
             if (available_ && row.Id == id) {
+                written = true;
                 row.Outcome = game.Outcome;
                 row.TimeMs = game.TimeMs;
                 row.Moves = game.Moves;
@@ -30,6 +32,7 @@ public:
                 row.PeekUsed = game.PeekUsed;
                 row.ClockOn = game.ClockOn;
             }
+        return written;
     }
     std::vector<GameRow> Games() override { return Rows; }
     void Reset() override { Rows.clear(); }

@@ -107,7 +107,8 @@ TEST_F(SqliteHistory, KeepsWhatTheDoubleKeepsAcrossStarts)
             first.Hints = 2;
             first.Shuffles = 1;
             first.PeekUsed = first.ClockOn = true;
-            store->FinishGame(id, first);
+            EXPECT_TRUE(store->FinishGame(id, first));
+            EXPECT_FALSE(store->FinishGame(id + 9, first));  // no such game: nothing written
             store->StartGame(Game("open-plain", 0, GameOutcome::Won, 5));  // taken as playing
         }
         kept = history.Games();

@@ -6,6 +6,8 @@
 
 #include "board/DailyDeal.h"
 #include "board/DealDifficulty.h"
+#include "board/LayoutCatalog.h"
+#include "layouts/PlayerLayoutFolder.h"
 #include "records/SqliteGameHistory.h"
 #include "statistics/frmDealNumber.h"
 #include "statistics/frmStatistics.h"
@@ -13,6 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 namespace tessaron {
@@ -35,10 +39,14 @@ struct DealsBench : BoardBench {
     DealsBench()
     {
         OpenHistory = [this](HistoryTrouble&) -> std::unique_ptr<GameHistory> {
+            // As the store does at its opening: a game still playing was cut off.
+            for (GameRow& row : History.Rows)
+                if (row.Outcome == GameOutcome::Playing) row.Outcome = GameOutcome::Abandoned;
+            ++Opened;
             struct Shared final : GameHistory {
                 explicit Shared(MemoryGameHistory& rows) : Rows(rows) {}
                 std::int64_t StartGame(const GameRow& game) override { return Rows.StartGame(game); }
-                void FinishGame(std::int64_t id, const GameRow& game) override { Rows.FinishGame(id, game); }
+                bool FinishGame(std::int64_t id, const GameRow& game) override { return Rows.FinishGame(id, game); }
                 std::vector<GameRow> Games() override { return Rows.Games(); }
                 void Reset() override { Rows.Reset(); }
                 bool Available() const override { return Rows.Available(); }
@@ -49,6 +57,7 @@ struct DealsBench : BoardBench {
     }
     const DealIdentity& Identity() const { return Board->Deals().Identity(); }
     MemoryGameHistory History;
+    int Opened = 0;
 };
 
 } // namespace
@@ -211,6 +220,51 @@ private slots:
         QCOMPARE(rows[2].Outcome, GameOutcome::Abandoned);
     }
 
+    // With "KeepProgress" a game closed mid-game keeps its row open: restored at the next start
+    // it goes on in that row (its time from the kept time, a pause left out) and counts once,
+    // in a row of its own when the store no longer has it; not restored, its row is abandoned
+    // with what it had.
+    void KeptGameGoesOnInItsRow()
+    {
+        const struct {
+            bool Restored;
+            bool NewStore;  // the history file replaced between the runs
+        } cases[] = {{true, false}, {false, false}, {true, true}};
+        for (const auto& c : cases) {
+            DealsBench bench;
+            bench.Settings.SaveRegistryString("Board", "KeepProgress", "1", "");
+            bench.StoreGame(bench.Deal.Faces);
+            QVERIFY(bench.Open());
+            std::vector<GameRow>& rows = bench.History.Rows;
+            QTRY_COMPARE(rows.size(), std::size_t(1));
+            bench.MovePair(72);
+            bench.Time.AdvanceSeconds(40);
+            bench.MovePair(71);
+            bench.Close();
+            QCOMPARE(rows[0].Outcome, GameOutcome::Playing);
+            if (!c.Restored) bench.Settings.SaveRegistryString("Board", "KeepProgress", "", "");
+            if (c.NewStore) rows.clear();
+            bench.Time.AdvanceSeconds(3600);
+            QVERIFY(bench.Open());
+            QTRY_COMPARE(bench.Opened, 2);
+            QCOMPARE(rows.size(), std::size_t(c.Restored ? 1 : 2));
+            QCOMPARE(rows[0].Outcome, c.Restored ? GameOutcome::Playing : GameOutcome::Abandoned);
+            QCOMPARE(rows[0].Moves, 2);
+            QCOMPARE(rows[0].TimeMs, std::int64_t(40000));
+            if (!c.Restored) continue;
+            bench.Action("mnuGamePause")->trigger();
+            bench.Time.AdvanceSeconds(30);
+            bench.Action("mnuGamePause")->trigger();
+            bench.Time.AdvanceSeconds(20);
+            for (int k = 70; k >= 1; --k) bench.MovePair(k);
+            QVERIFY(bench.Board->Model().GameWon());
+            QCOMPARE(rows.size(), std::size_t(1));
+            QCOMPARE(rows[0].Outcome, GameOutcome::Won);
+            QCOMPARE(rows[0].Moves, 72);
+            QCOMPARE(rows[0].TimeMs, std::int64_t(60000));
+        }
+    }
+
     // A damaged history file is said once; the game plays on without keeping rows, the file
     // is left as it was, and the statistics say there is no history.
     void DamagedHistoryIsReportedOnceAndPlayGoesOn()
@@ -274,24 +328,44 @@ private slots:
     }
 
     // File › Statistics… shows the games kept: the one left for a new game is played (the
-    // one still on the board is not counted yet), and one won.
+    // one still on the board is not counted yet), and one won on a player's own layout,
+    // named as the board names it.
     void StatisticsOpenFromTheMenu()
     {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString folder = PlayerLayoutFolder();
+        QVERIFY(QDir().mkpath(folder));
+        std::string mine;
+        for (const BuiltInLayoutText& builtIn : BuiltInLayoutTexts())
+            if (builtIn.FileName == "open-plain.layout") mine = builtIn.Text;
+        mine.replace(mine.find("key open-plain"), 14, "key my-plain");
+        mine.replace(mine.find("name-en Open Plain"), 18, "name-en My Plain");
+        QFile file(QDir(folder).filePath("my-plain.layout"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(mine.data(), qint64(mine.size()));
+        file.close();
+
         DealsBench bench;
         GameRow won;
-        won.LayoutKey = "classic";
+        won.LayoutKey = "my-plain";
         bench.History.StartGame(won);
         bench.History.Rows.back().Outcome = GameOutcome::Won;
         QVERIFY(bench.Open());
         bench.Action("mnuFileNewGame")->trigger();
         GameStatistics shown;
-        testkit::WhenShown<frmStatistics>([&shown](frmStatistics& window) {
+        QStringList layouts;
+        testkit::WhenShown<frmStatistics>([&](frmStatistics& window) {
             shown = window.Summary().All;
+            for (int row = 0; row < window.LayoutTable()->rowCount(); ++row)
+                layouts << window.LayoutTable()->verticalHeaderItem(row)->text();
             window.close();
         });
         bench.Action("mnuFileStatistics")->trigger();
+        QDir(folder).removeRecursively();
+        QStandardPaths::setTestModeEnabled(false);
         QCOMPARE(shown.Played, 2);
         QCOMPARE(shown.Won, 1);
+        QCOMPARE(layouts, (QStringList{"All games", "Classic", "My Plain"}));
     }
 };
 
