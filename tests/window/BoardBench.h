@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -64,6 +65,12 @@ struct BoardBench : DoubleServices {
     QAction* Action(const char* name) const { return Board->findChild<QAction*>(QString::fromLatin1(name)); }
     QLabel* Label(const char* name) const { return Board->findChild<QLabel*>(QString::fromLatin1(name)); }
     QString Text(const char* name) const { return Label(name)->text(); }
+    // Some notification the board showed for a screen reader holds text.
+    bool Spoken(const QString& text) const
+    {
+        const QList<QLabel*> labels = Board->findChildren<QLabel*>();
+        return std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) { return label->text().contains(text); });
+    }
 
     void Click(std::int32_t tile) { QTest::mouseClick(Tile(tile), Qt::LeftButton, {}, QPoint(20, 28)); }
     // As the window system delivers it: a click, then the double click and its release.

@@ -14,13 +14,6 @@ namespace {
 constexpr std::uint64_t QuickDeal = 99;
 
 int TilesSelected(const Play& play) { return (play.SelectedTile1() != 0) + (play.SelectedTile2() != 0); }
-
-// Some notification the board showed for a screen reader holds text.
-bool Spoken(const BoardBench& bench, const QString& text)
-{
-    const QList<QLabel*> labels = bench.Board->findChildren<QLabel*>();
-    return std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) { return label->text().contains(text); });
-}
 } // namespace
 
 class DemoTest : public QObject {
@@ -60,7 +53,7 @@ private slots:
         QVERIFY(bench.DemoTimer.Tick());
         QCOMPARE(play.RemovedCount(), 4);
         QCOMPARE(bench.Sound.Events, (std::vector<std::int32_t>{SoundTileSelected, SoundTileSelected, SoundTileRemoval}));
-        QTRY_VERIFY(Spoken(bench, "Demo started"));
+        QTRY_VERIFY(bench.Spoken("Demo started"));
 
         // Stopped between its steps, the tile it chose is let go and nothing more happens.
         const std::function<void()> stoppers[] = {
@@ -82,7 +75,7 @@ private slots:
             QVERIFY(!bench.DemoTimer.IsActive());
             QVERIFY(!bench.DemoTimer.Tick());
             QVERIFY(!bench.Tile(chosen[0])->Bright() && !bench.Tile(chosen[1])->Bright());
-            QTRY_VERIFY(Spoken(bench, "Demo stopped"));
+            QTRY_VERIFY(bench.Spoken("Demo stopped"));
             QCOMPARE(play.RemovedCount(), removed);
         }
         // A command stops it too, and then does what it does.
@@ -105,7 +98,7 @@ private slots:
         QCOMPARE(bench.Sound.Events.back(), SoundGameWon);
         QCOMPARE(bench.Text("lblTimeGone"), QString());
         QVERIFY(!demo->isEnabled());
-        QTRY_VERIFY(Spoken(bench, "Demo finished"));
+        QTRY_VERIFY(bench.Spoken("Demo finished"));
     }
 
     // At a dead end (in a deal lost from the start) the demo plays nothing: it says why and asks whether to shuffle; Cancel
@@ -130,7 +123,7 @@ private slots:
         QCOMPARE(bench.Report.Box.Boxes.back().Title, std::string("Demo"));
         QVERIFY(QString::fromStdString(bench.Report.Box.Boxes.back().Text).contains(lostText));
         QVERIFY(QString::fromStdString(bench.Report.Box.Boxes.back().Text).contains("Shuffle the tiles left"));
-        QTRY_VERIFY(Spoken(bench, lostText));
+        QTRY_VERIFY(bench.Spoken(lostText));
         QCOMPARE(play.TileFaces(), dealt);
         QCOMPARE(play.RemovedCount(), 2);
 

@@ -124,11 +124,6 @@ private slots:
         BoardBench bench;
         bench.StoreGame(DeadEndDeal(1));  // 88 and 114 are the one free pair
         QVERIFY(bench.Open());
-        const auto spoken = [&bench](const char* text) {
-            const QList<QLabel*> labels = bench.Board->findChildren<QLabel*>();
-            return std::any_of(labels.begin(), labels.end(),
-                               [&](const QLabel* label) { return label->text().contains(QString::fromUtf8(text)); });
-        };
         const auto marked = [&bench] {
             std::vector<std::int32_t> tiles;
             for (std::int32_t tile = 1; tile <= TileCount; ++tile)
@@ -149,24 +144,24 @@ private slots:
         QVERIFY(marked().empty());
         bench.Click(114);
         QCOMPARE(marked(), std::vector<std::int32_t>{88});
-        QTRY_VERIFY(spoken("selected, 1 free tile matches"));
+        QTRY_VERIFY(bench.Spoken("selected, 1 free tile matches"));
         bench.Click(114);
         const std::int32_t lonely = FreeOtherKind(*bench.Board, 114);
         bench.Click(lonely);
         QVERIFY(marked().empty());
-        QTRY_VERIFY(spoken("selected, No free tile matches"));
+        QTRY_VERIFY(bench.Spoken("selected, No free tile matches"));
         bench.Click(lonely);
 
         bench.Move(88, 114);
         QCOMPARE(bench.Text("lblTileCount"), QString("142 of 144, 0 free pairs"));
-        QTRY_VERIFY(spoken("Pair removed, 142 of 144, 0 free pairs"));
+        QTRY_VERIFY(bench.Spoken("Pair removed, 142 of 144, 0 free pairs"));
         bench.Action("mnuOptionLocaleSelect_1")->trigger();
         QCOMPARE(bench.Text("lblTileCount"), QString("142 von 144, 0 freie Paare"));
         bench.Press("cmdUndoLastMove");
         QCOMPARE(bench.Text("lblTileCount"), QString("144 von 144, 1 freies Paar"));
-        QTRY_VERIFY(spoken("144 von 144, 1 freies Paar"));
+        QTRY_VERIFY(bench.Spoken("144 von 144, 1 freies Paar"));
         bench.Click(88);
-        QTRY_VERIFY(spoken("1 freier Stein passt"));
+        QTRY_VERIFY(bench.Spoken("1 freier Stein passt"));
 
         ChoosePreferences(bench, {{Preference::ShowFreePairs, false}, {Preference::ShowMatches, false}});
         QCOMPARE(bench.Text("lblTileCount"), QString("144 von 144"));
