@@ -7,7 +7,6 @@
 namespace tessaron {
 
 namespace {
-constexpr const char* BoardSection = "Board";
 }
 
 OriginKind Play::OriginLabel() const

@@ -7,7 +7,6 @@ namespace tessaron {
 
 namespace {
 
-const std::string Section = "Board";
 const std::string LayoutKey = "Layout";
 const std::string NewLayoutEveryGameKey = "NewLayoutEveryGame";
 
@@ -15,22 +14,22 @@ const std::string NewLayoutEveryGameKey = "NewLayoutEveryGame";
 
 const Layout* StoredLayout(const Registry& settings, const LayoutCatalog& catalog)
 {
-    return catalog.Find(settings.LoadRegistryString(Section, LayoutKey, std::string(ClassicLayoutKey)));
+    return catalog.Find(settings.LoadRegistryString(BoardSection, LayoutKey, std::string(ClassicLayoutKey)));
 }
 
 void SaveStoredLayout(Registry& settings, std::string_view key)
 {
-    settings.SaveRegistryString(Section, LayoutKey, std::string(key), std::string(ClassicLayoutKey));
+    settings.SaveRegistryString(BoardSection, LayoutKey, std::string(key), std::string(ClassicLayoutKey));
 }
 
 bool LoadNewLayoutEveryGame(const Registry& settings)
 {
-    return settings.LoadRegistryString(Section, NewLayoutEveryGameKey, "") == "1";
+    return settings.LoadRegistryString(BoardSection, NewLayoutEveryGameKey, "") == "1";
 }
 
 void SaveNewLayoutEveryGame(Registry& settings, bool on)
 {
-    settings.SaveRegistryString(Section, NewLayoutEveryGameKey, on ? "1" : "", "");
+    settings.SaveRegistryString(BoardSection, NewLayoutEveryGameKey, on ? "1" : "", "");
 }
 
 const Layout& NewGameLayout(const LayoutCatalog& catalog, const Layout& current, bool newLayoutEveryGame,

@@ -4,7 +4,6 @@ namespace tessaron {
 
 namespace {
 
-constexpr const char* BoardSection = "Board";
 
 // What "absent" means: the classic game for the added ways, the existing defaults else.
 constexpr bool DefaultOn(Preference preference) { return preference == Preference::WarnLost; }

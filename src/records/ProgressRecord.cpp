@@ -13,7 +13,6 @@ namespace tessaron {
 
 namespace {
 
-constexpr const char* BoardSection = "Board";
 constexpr const char* ProgressKey = "Progress";
 constexpr const char* ProgressTimeKey = "ProgressTime";
 constexpr const char* ProgressShufflesKey = "ProgressShuffles";

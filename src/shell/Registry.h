@@ -10,6 +10,9 @@
 
 namespace tessaron {
 
+// The section of the board window, its game and its options.
+inline constexpr const char* BoardSection = "Board";
+
 class Registry {
 public:
     Registry(SettingsStore& store, ErrorReport& errors, const SystemLocale& systemLocale);

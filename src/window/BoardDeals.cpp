@@ -22,7 +22,6 @@ namespace tessaron {
 
 namespace {
 
-constexpr const char* BoardSection = "Board";
 // Beside "Game" and "GameOrigin", only for a numbered deal.
 constexpr const char* NumberKey = "GameNumber";
 constexpr const char* BandKey = "GameBand";

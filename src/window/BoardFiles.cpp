@@ -68,12 +68,12 @@ void BoardFiles::LoadGame(const std::function<void(const std::function<void()>&)
         FileDialogRequest request;
         request.Title = fileOpenTitle_;
         request.Filter = fileDialogFilter_;
-        request.InitialFileName = services_.Settings.LoadRegistryString("Board", "PathGameOpen", "");
+        request.InitialFileName = services_.Settings.LoadRegistryString(BoardSection, "PathGameOpen", "");
         request.FileMustExist = true;
         request.PathMustExist = true;
         const std::optional<FileDialogChoice> choice = services_.FileDialog.Show(&owner_, request);
         if (!choice) return;  // cancelled: nothing happens, nothing is stored
-        services_.Settings.SaveRegistryString("Board", "PathGameOpen", choice->FileName, "");
+        services_.Settings.SaveRegistryString(BoardSection, "PathGameOpen", choice->FileName, "");
         run([&] { GameFileLoad(choice->FileName, GameFileOrigin(choice->FileTitle)); });
     });
 }
@@ -112,7 +112,7 @@ void BoardFiles::SaveGame()
         FileDialogRequest request;
         request.Title = fileSaveTitle_;
         request.Filter = fileDialogFilter_;
-        request.InitialFileName = services_.Settings.LoadRegistryString("Board", "PathGameSave", "");
+        request.InitialFileName = services_.Settings.LoadRegistryString(BoardSection, "PathGameSave", "");
         request.DefaultExtension = ".tsg";
         request.Save = true;
         request.OverwritePrompt = true;
@@ -128,7 +128,7 @@ void BoardFiles::SaveGame()
                 ReplaceSubString(services_.Texts.LoadLocaleString(TextFileWriteProtected), "^0", choice->FileName));
             return;
         }
-        services_.Settings.SaveRegistryString("Board", "PathGameSave", choice->FileName, "");
+        services_.Settings.SaveRegistryString(BoardSection, "PathGameSave", choice->FileName, "");
         GameFileSave(choice->FileName);
     });
 }

@@ -77,14 +77,14 @@ void BoardHints::Stop()
 
 void BoardHints::LoadWarnLost()
 {
-    solver_->SetWarnLost(wiring_.Shared.Settings.LoadRegistryString("Board", "WarnLost", "1") != "0");
+    solver_->SetWarnLost(wiring_.Shared.Settings.LoadRegistryString(BoardSection, "WarnLost", "1") != "0");
 }
 
 bool BoardHints::ToggleWarnLost()
 {
     Guarded(wiring_.Shared.Errors, BoardObject, "mnuOptionWarnLost_Click", [this] {
         const bool on = !solver_->WarnLost();
-        wiring_.Shared.Settings.SaveRegistryString("Board", "WarnLost", on ? "1" : "0", "1");
+        wiring_.Shared.Settings.SaveRegistryString(BoardSection, "WarnLost", on ? "1" : "0", "1");
         solver_->SetWarnLost(on);
     });
     return solver_->WarnLost();

@@ -52,8 +52,8 @@ QRectF BoardLayouts::Extent() const { return w_.Controls.Scale().Extent(); }
 
 void BoardLayouts::ForgetSavedGame()
 {
-    w_.Shared.Settings.SaveRegistryString("Board", "Game", "", "");
-    w_.Shared.Settings.SaveRegistryString("Board", "GameOrigin", "", "");
+    w_.Shared.Settings.SaveRegistryString(BoardSection, "Game", "", "");
+    w_.Shared.Settings.SaveRegistryString(BoardSection, "GameOrigin", "", "");
 }
 
 bool BoardLayouts::Choose(QWidget* owner)

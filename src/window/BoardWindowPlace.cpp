@@ -52,8 +52,8 @@ void FormLocationLoad(QWidget& window, Registry& settings, ErrorReport& errors)
         const QRect desktop = shown->virtualGeometry();
         // The size first, as the place is checked against it. Only a size that fits the
         // screen's free area, frame included, and is not below the board's least is taken.
-        const double width = settings.LoadRegistrySingle("Board", "Width", float(window.width() * twips));
-        const double height = settings.LoadRegistrySingle("Board", "Height", float(window.height() * twips));
+        const double width = settings.LoadRegistrySingle(BoardSection, "Width", float(window.width() * twips));
+        const double height = settings.LoadRegistrySingle(BoardSection, "Height", float(window.height() * twips));
         const QSize room = shown->availableGeometry().size() - FrameExtra(window);
         const QSize smallest = window.minimumSizeHint();
         const auto fits = [](double pixels, int least, int most) { return pixels >= least && pixels <= most; };
@@ -66,14 +66,14 @@ void FormLocationLoad(QWidget& window, Registry& settings, ErrorReport& errors)
         // A first start on a small or coarsely scaled screen: the first size may not fit.
         FitToScreen(window);
         // No place stored (a first start): the window system places the window.
-        if (settings.LoadRegistryString("Board", "Left", "").empty() &&
-            settings.LoadRegistryString("Board", "Top", "").empty())
+        if (settings.LoadRegistryString(BoardSection, "Left", "").empty() &&
+            settings.LoadRegistryString(BoardSection, "Top", "").empty())
             return;
         const QRect frame = window.frameGeometry();
-        const double left = settings.LoadRegistrySingle("Board", "Left", float(frame.x() * twips));
+        const double left = settings.LoadRegistrySingle(BoardSection, "Left", float(frame.x() * twips));
         if (!EdgeKeepsWindowOnDesktop(left, frame.width() * twips, desktop.x() * twips, desktop.width() * twips))
             return;
-        const double top = settings.LoadRegistrySingle("Board", "Top", float(frame.y() * twips));
+        const double top = settings.LoadRegistrySingle(BoardSection, "Top", float(frame.y() * twips));
         if (!EdgeKeepsWindowOnDesktop(top, frame.height() * twips, desktop.y() * twips, desktop.height() * twips))
             return;
         window.move(int(std::lround(left / twips)), int(std::lround(top / twips)));
@@ -86,10 +86,10 @@ void FormLocationSave(const QWidget& window, Registry& settings, ErrorReport& er
         if (window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) return;
         const double twips = TwipsPerPixel(window);
         const QRect frame = window.frameGeometry();
-        settings.SaveRegistrySingle("Board", "Left", float(frame.x() * twips), 0.0f);
-        settings.SaveRegistrySingle("Board", "Top", float(frame.y() * twips), 0.0f);
-        settings.SaveRegistrySingle("Board", "Width", float(window.width() * twips), 0.0f);
-        settings.SaveRegistrySingle("Board", "Height", float(window.height() * twips), 0.0f);
+        settings.SaveRegistrySingle(BoardSection, "Left", float(frame.x() * twips), 0.0f);
+        settings.SaveRegistrySingle(BoardSection, "Top", float(frame.y() * twips), 0.0f);
+        settings.SaveRegistrySingle(BoardSection, "Width", float(window.width() * twips), 0.0f);
+        settings.SaveRegistrySingle(BoardSection, "Height", float(window.height() * twips), 0.0f);
     });
 }
 

@@ -15,14 +15,14 @@ GameClock::GameClock(const Clock& time, ClockTimer& timer, ClockView& view, cons
 
 void GameClock::LoadTimingActive(const Registry& settings)
 {
-    timingActive_ = settings.LoadRegistryString("Board", "TimingActive", "0") != "0";
+    timingActive_ = settings.LoadRegistryString(BoardSection, "TimingActive", "0") != "0";
 }
 
 void GameClock::ToggleTimingActive(Registry& settings)
 {
     Guarded(errors_, BoardObject, "mnuOptionTimingActive_Click", [&] {
         timingActive_ = !timingActive_;
-        settings.SaveRegistryString("Board", "TimingActive", timingActive_ ? "1" : "0", "0");
+        settings.SaveRegistryString(BoardSection, "TimingActive", timingActive_ ? "1" : "0", "0");
     });
 }
 
