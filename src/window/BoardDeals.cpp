@@ -1,5 +1,7 @@
 #include "window/BoardDeals.h"
 
+#include "window/BoardSurface.h"
+
 #include "board/DailyDeal.h"
 #include "board/DealNumber.h"
 #include "board/LayoutCatalog.h"
@@ -9,6 +11,7 @@
 #include "shell/TextTools.h"
 #include "statistics/frmDealNumber.h"
 #include "statistics/frmStatistics.h"
+#include "window/BoardSurface.h"
 #include "window/GameClock.h"
 #include "window/TimeGone.h"
 
@@ -266,13 +269,24 @@ void BoardDeals::PositionChanged()
         identity_ = starting_;
         starting_ = {};
     }
-    // The history is opened at the event loop's next turn after the first deal, so the board
-    // is painted first and the start does not wait for the file.
+    // The history is opened once the board with its first deal has been painted and what
+    // waited for that paint has run, so the start waits neither for the file nor for the
+    // database library.
     if (!historyOpened_) {
-        if (!openPending_) QTimer::singleShot(0, &w_.Window, [this] {
-            History();
-            PositionChanged();
-        });
+        if (!openPending_) {
+            QObject::connect(
+                &w_.Surface, &BoardSurface::Painted, &w_.Window,
+                [this] {
+                    QTimer::singleShot(0, &w_.Window, [this] {
+                        QTimer::singleShot(0, &w_.Window, [this] {
+                            History();
+                            PositionChanged();
+                        });
+                    });
+                },
+                Qt::SingleShotConnection);
+            w_.Surface.update();
+        }
         openPending_ = true;
         return;
     }

@@ -23,6 +23,7 @@ class QWidget;
 
 namespace tessaron {
 
+class BoardSurface;
 class GameClock;
 class LayoutCatalog;
 class Preferences;
@@ -43,6 +44,8 @@ using HistoryOpener = std::function<std::unique_ptr<GameHistory>(HistoryTrouble&
 struct DealsWiring {
     const Services& Shared;
     QWidget& Window;  // owns the dialogs
+    // The board's background: the history is opened once it has been painted.
+    BoardSurface& Surface;
     Play& Model;
     const BoardGeometry& Geometry;
     PlayView& View;

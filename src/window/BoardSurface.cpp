@@ -33,7 +33,15 @@ QSize BoardSurface::sizeHint() const { return scale_.Extent().size().toSize(); }
 
 void BoardSurface::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
+    {
+        QPainter painter(this);
+        Paint(painter);
+    }
+    emit Painted();
+}
+
+void BoardSurface::Paint(QPainter& painter) const
+{
     const QRect board = scale_.Board();
     if (board != rect()) PaintMargins(painter, board);
     if (background_.isNull()) {

@@ -23,12 +23,17 @@ public:
     // A first start shows the board (the extent of its layout) at 100 %.
     QSize sizeHint() const override;
 
+signals:
+    // After each paint: what waits for the board to be on screen goes on then.
+    void Painted();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void Paint(QPainter& painter) const;
     void PaintMargins(QPainter& painter, const QRect& board) const;
     void PaintStretched(QPainter& painter, const QRect& board) const;
 

@@ -94,7 +94,7 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
         [this] { commands_->Item("mnuGameShuffle")->trigger(); }, options_.DemoTimer});
     preferences_ = std::make_unique<Preferences>(services_.Settings);
     deals_ = std::make_unique<BoardDeals>(DealsWiring{
-        services_, *this, *play_, geometry_, view_, clock_.Game(), *preferences_,
+        services_, *this, *controls_.Surface(), *play_, geometry_, view_, clock_.Game(), *preferences_,
         [this] { return layouts_->Current().Key; }, [this]() -> const LayoutCatalog& { return layouts_->Catalog(); },
         [this](TileArray& faces, const std::function<void(GameCreateObserver&, bool)>& build) { BuildWith(faces, build); },
         [this](const std::function<void()>& operation) { Forward(operation); },
