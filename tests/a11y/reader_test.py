@@ -3,7 +3,7 @@
 Runs the game under a private X server with the AT-SPI bus and checks, as an AT-SPI client,
 the events a screen reader turns into speech: a selection by keyboard, a move, undo and
 redo, the lost-game warning, the dead end, the shuffle out of it, the demo starting and
-stopping, a hint with the ring moving to it, a win, and F10 then Right in the menus. The
+stopping, a pause, a hint with the ring moving to it, a win, and F10 then Right in the menus. The
 dead-end game runs with the helpers on: the free pairs after each move, the matches of a
 selected tile. Exits 77 (skipped) only when the buses cannot start.
 
@@ -224,6 +224,11 @@ def option_items(g, listener):
 def winnable_game(desktop, listener, game, deals):
     g = Game(desktop, listener, game, deals, "winnable")
     try:
+        # P pauses, and the reader hears it; P again goes on.
+        mark = listener.mark()
+        desktop.key("p")
+        spoken(listener, "Paused", mark)
+        desktop.key("p")
         mark = listener.mark()
         desktop.key("ctrl+h")
         hint = spoken(listener, "Hint: ", mark)
