@@ -3,9 +3,9 @@
 Runs the game under a private X server with the AT-SPI bus and checks, as an AT-SPI client,
 the events a screen reader turns into speech: a selection by keyboard, a move, undo and
 redo, the lost-game warning, the dead end, the shuffle out of it, the demo starting and
-stopping, a pause, a hint with the ring moving to it, a win, and F10 then Right in the menus. The
-dead-end game runs with the helpers on: the free pairs after each move, the matches of a
-selected tile. Exits 77 (skipped) only when the buses cannot start.
+stopping, a pause, a hint with the ring moving to it, a win, and F10 then Right in the
+menus. The dead-end game runs with the helpers on: the free pairs after each move, the
+matches of a selected tile. Exits 77 (skipped) only when the buses cannot start.
 
 usage: reader_test.py GAME READER_DEALS
 """
