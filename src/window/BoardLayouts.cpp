@@ -102,12 +102,22 @@ void BoardLayouts::Use(const Layout& layout)
     // At start-up the window takes its size and places the board itself.
     if (!controls.WasShown()) return;
     // A window of its own size grows or shrinks with the board, which keeps its scale, as far
-    // as the screen allows: a wide layout gets a wide window.
+    // as the screen allows: a wide layout gets a wide window. The scale is the player's until
+    // they resize the window, so a layout the screen made smaller does not shrink the next.
     QWidget& window = *controls.Surface()->window();
     if (!(window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
-        const QSizeF grown = (controls.Scale().Extent().size() - extentBefore) * controls.Scale().Factor();
-        window.resize(window.size() + grown.toSize());
+        const double factor = controls.Scale().Factor();
+        const QSizeF extent = controls.Scale().Extent().size();
+        if (window.size() == sizeLeft_ && wantedFactor_ > factor) {
+            // The surface's room beyond the board was the screen's doing: the board alone.
+            const QSize chrome = window.size() - controls.Surface()->size();
+            window.resize(chrome + (extent * wantedFactor_).toSize());
+        } else {
+            wantedFactor_ = factor;
+            window.resize(window.size() + ((extent - extentBefore) * factor).toSize());
+        }
         FitToScreen(window);
+        sizeLeft_ = window.size();
     }
     controls.PlaceControls();
 }

@@ -7,6 +7,7 @@
 #include "board/LayoutCatalog.h"
 
 #include <QRectF>
+#include <QSize>
 
 #include <optional>
 #include <string>
@@ -64,6 +65,10 @@ private:
     LayoutWiring w_;
     LayoutCatalog catalog_;
     const Layout* current_ = nullptr;
+    // The scale the player had before a switch fitted the window to the screen, and the
+    // window's size the switch left: another size means the player has chosen a new scale.
+    double wantedFactor_ = 0;
+    QSize sizeLeft_;
 };
 
 } // namespace tessaron

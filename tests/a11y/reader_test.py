@@ -2,12 +2,15 @@
 
 Runs the game under a private X server with the AT-SPI bus and checks, as an AT-SPI client,
 the events a screen reader turns into speech: a selection by keyboard, a move, undo and
-redo, the lost-game warning, the dead end, a hint with the ring moving to it, a win, and
-F10 then Right in the menus. Exits 77 (skipped) only when the buses cannot start.
+redo, the lost-game warning, the dead end, the shuffle out of it, the demo starting and
+stopping, a pause, a hint with the ring moving to it, a win, and F10 then Right in the
+menus. The dead-end game runs with the helpers on: the free pairs after each move, the
+matches of a selected tile. Exits 77 (skipped) only when the buses cannot start.
 
 usage: reader_test.py GAME READER_DEALS
 """
 import os
+import re
 import subprocess
 import sys
 import time
@@ -23,10 +26,12 @@ class Failure(Exception):
     pass
 
 
-def spoken(listener, text, start, exact=False, within=False):
+def spoken(listener, text, start, exact=False, within=False, pattern=False):
     """Index of the first notification shown from start on whose text is (or starts with, or
-    with within holds) text."""
+    with within holds, or with pattern is all matched by the regular expression) text."""
     def heard(name):
+        if pattern:
+            return re.fullmatch(text, name) is not None
         if exact:
             return name == text
         return text in name if within else name.startswith(text)
@@ -49,9 +54,9 @@ def focus_events(listener, start):
 
 
 class Game:
-    def __init__(self, desktop, listener, game, deals, kind):
+    def __init__(self, desktop, listener, game, deals, *kind):
         self.desktop, self.listener = desktop, listener
-        stored = subprocess.run([deals, kind], env=desktop.env, capture_output=True, text=True, check=True)
+        stored = subprocess.run([deals, *kind], env=desktop.env, capture_output=True, text=True, check=True)
         self.pairs = [tuple(int(n) for n in line.split()) for line in stored.stdout.splitlines() if line]
         self.start = listener.mark()
         self.process = desktop.spawn([game], stdout=subprocess.DEVNULL, stderr=None if os.environ.get("READER_TEST_VERBOSE") else subprocess.DEVNULL)
@@ -89,7 +94,7 @@ class Game:
 
 
 def dead_end_game(desktop, listener, game, deals):
-    g = Game(desktop, listener, game, deals, "dead-end")
+    g = Game(desktop, listener, game, deals, "dead-end", "helpers")
     try:
         # The deal cannot be won: the warning is spoken, not only shown. When the solver answers
         # within the start's turn, it is said after the start's text in the same announcement.
@@ -103,7 +108,8 @@ def dead_end_game(desktop, listener, game, deals):
         ringed = focus_events(listener, mark)[-1][1]
         mark = listener.mark()
         desktop.key("space")
-        spoken(listener, f"{ringed} selected", mark)
+        spoken(listener, re.escape(ringed) + r" selected, (No free tile matches|1 free tile matches|\d+ free tiles match)",
+               mark, pattern=True)
         mark = listener.mark()
         desktop.key("Escape")
         spoken(listener, f"{ringed} deselected", mark)
@@ -112,7 +118,7 @@ def dead_end_game(desktop, listener, game, deals):
         g.press(88)
         g.press(114)
         desktop.key("Return")
-        spoken(listener, "Pair removed, 142 of 144", mark)
+        spoken(listener, r"Pair removed, 142 of 144, (1 free pair|\d+ free pairs)", mark, pattern=True)
         mark = listener.mark()
         desktop.key("ctrl+z")
         spoken(listener, "Pair put back, 144 of 144", mark)
@@ -124,7 +130,19 @@ def dead_end_game(desktop, listener, game, deals):
         g.press(89)
         g.press(101)
         desktop.key("Return")
-        spoken(listener, "Pair removed, 140 of 144. Bad luck - no further move possible!", mark)
+        spoken(listener, "Pair removed, 140 of 144, 0 free pairs. Bad luck - no further move possible!", mark)
+
+        # Out of the dead end by a shuffle; the demo plays on until a key stops it.
+        mark = listener.mark()
+        desktop.key("ctrl+f")
+        spoken(listener, "Tiles shuffled: the game can be won again", mark, exact=True)
+        mark = listener.mark()
+        desktop.key("ctrl+d")
+        spoken(listener, "Demo started: any key or click stops it", mark, exact=True)
+        listener.pump(2)  # its moves are not spoken one by one
+        mark = listener.mark()
+        desktop.key("Escape")
+        spoken(listener, "Demo stopped", mark, exact=True)
 
         # F10 opens the first menu; Right goes on to the next, and the reader stays there.
         mark = listener.mark()
@@ -206,6 +224,11 @@ def option_items(g, listener):
 def winnable_game(desktop, listener, game, deals):
     g = Game(desktop, listener, game, deals, "winnable")
     try:
+        # P pauses, and the reader hears it; P again goes on.
+        mark = listener.mark()
+        desktop.key("p")
+        spoken(listener, "Paused", mark)
+        desktop.key("p")
         mark = listener.mark()
         desktop.key("ctrl+h")
         hint = spoken(listener, "Hint: ", mark)

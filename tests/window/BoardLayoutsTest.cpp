@@ -110,6 +110,22 @@ private slots:
                 2 * classicTiles.width());
     }
 
+    // A tall layout the screen cannot hold at the board's scale gets a smaller one, inside
+    // the screen; going back to the classic layout gives back the player's scale.
+    void ALayoutTheScreenShrankLeavesTheScaleToTheNext()
+    {
+        BoardBench bench;
+        QVERIFY(bench.Open());
+        const int classicWidth = bench.Tile(1)->width();
+        const QRect free = bench.Board->screen()->availableGeometry();
+        ChooseLayout(bench, "column");
+        QTRY_VERIFY(free.contains(bench.Board->frameGeometry()));
+        QTRY_VERIFY2(bench.Tile(1)->width() < classicWidth, "the screen holds the column at the classic scale");
+        ChooseLayout(bench, "classic");
+        QTRY_COMPARE(bench.Tile(1)->width(), classicWidth);
+        QVERIFY(free.contains(bench.Board->frameGeometry()));
+    }
+
     // "--layout KEY" deals a new game on that layout instead of resuming the saved one; an
     // unknown key is refused in a message box and the classic layout taken; a stored layout
     // that is gone (a player's file deleted) gives the classic layout and a new deal.
