@@ -8,6 +8,14 @@ namespace tessaron {
 
 namespace {
 
+// A game in progress is not over yet; a deal left before anything was done on it (a new game
+// asked for at once, a start closed again) was looked at, not played.
+bool Counted(const GameRow& game)
+{
+    if (game.Outcome == GameOutcome::Playing) return false;
+    return game.Outcome != GameOutcome::Abandoned || game.Moves > 0 || game.PeekUsed;
+}
+
 // Adds games one at a time, in start order.
 struct StatisticsTally {
     GameStatistics Statistics;
@@ -16,7 +24,7 @@ struct StatisticsTally {
 
     void Add(const GameRow& game)
     {
-        if (game.Outcome == GameOutcome::Playing) return;
+        if (!Counted(game)) return;
         GameStatistics& s = Statistics;
         ++s.Played;
         if (game.Outcome != GameOutcome::Won) {
@@ -60,7 +68,7 @@ HistorySummary SummarizeHistory(std::span<const GameRow> games, std::int32_t tod
         all.Add(game);
         perLayout[game.LayoutKey].Add(game);
         if (game.Band) perBand[std::size_t(*game.Band)].Add(game);
-        if (game.DailyDay && game.Outcome != GameOutcome::Playing) {
+        if (game.DailyDay && Counted(game)) {
             summary.DailyDaysPlayed.push_back(*game.DailyDay);
             if (game.Outcome == GameOutcome::Won) summary.DailyDaysWon.push_back(*game.DailyDay);
         }

@@ -20,9 +20,11 @@ namespace tessaron {
 namespace {
 
 GameRow Game(std::string layout, std::int32_t number, GameOutcome outcome, std::int64_t timeMs,
-             std::optional<DealBand> band = std::nullopt, std::optional<std::int32_t> daily = std::nullopt)
+             std::optional<DealBand> band = std::nullopt, std::optional<std::int32_t> daily = std::nullopt,
+             std::int32_t moves = 1)
 {
     GameRow game;
+    game.Moves = moves;
     game.Started = "20260102030405";
     game.LayoutKey = std::move(layout);
     game.Number = number;
@@ -33,8 +35,8 @@ GameRow Game(std::string layout, std::int32_t number, GameOutcome outcome, std::
     return game;
 }
 
-// Played, won, streaks and times per layout and band; a game in progress is not counted;
-// the days of the deal of the day; the last won times, oldest first.
+// Played, won, streaks and times per layout and band; a game in progress, or left before a
+// move, is not counted; the days of the deal of the day; the last won times, oldest first.
 TEST(HistoryStatistics, SummaryCountsEndedGamesStreaksTimesAndDays)
 {
     using enum GameOutcome;
@@ -46,6 +48,7 @@ TEST(HistoryStatistics, SummaryCountsEndedGamesStreaksTimesAndDays)
         Game("classic", 8, Won, 100000, DealBand::Easy, 101),
         Game("classic", 9, Won, 400000, DealBand::Hard, 102),
         Game("classic", 10, Abandoned, 0, std::nullopt, 104),
+        Game("classic", 13, Abandoned, 0, DealBand::Hard, 103, 0),  // left untouched: no loss
         Game("classic", 11, Won, 500000),
         Game("classic", 12, Playing, 0, DealBand::Easy, 105),
     };
