@@ -38,6 +38,7 @@ constexpr std::int16_t Reset = 627;
 constexpr std::int16_t Close = 628;
 constexpr std::int16_t ResetTitle = 629;
 constexpr std::int16_t ResetQuestion = 630;
+constexpr std::int16_t ResetQuestionOne = 957;  // with a single game kept
 constexpr std::int16_t HistoryMissing = 631;
 // The deal number dialog.
 constexpr std::int16_t DealNumberCaption = 632;

@@ -5,6 +5,7 @@
 #include "statistics/DailyCalendar.h"
 #include "statistics/SolvingTimeChart.h"
 #include "statistics/StatisticsTexts.h"
+#include "window/BoardWindowPlace.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,8 +13,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -123,9 +126,20 @@ void frmStatistics::CreateControls()
     buttons->addStretch();
     buttons->addWidget(cmdReset_);
     buttons->addWidget(cmdClose_);
+    // The figures scroll on a screen too small for them; the buttons stay in sight.
+    auto* body = new QWidget;
+    auto* content = new QVBoxLayout(body);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->addLayout(top, 3);
+    content->addWidget(fraChart_, 2);
+    scrFigures_ = new QScrollArea(this);
+    scrFigures_->setObjectName(QStringLiteral("scrFigures"));
+    scrFigures_->setFrameShape(QFrame::NoFrame);
+    scrFigures_->setWidgetResizable(true);
+    scrFigures_->setFocusPolicy(Qt::NoFocus);  // the tables and the calendar take the keys
+    scrFigures_->setWidget(body);
     auto* window = new QVBoxLayout(this);
-    window->addLayout(top, 3);
-    window->addWidget(fraChart_, 2);
+    window->addWidget(scrFigures_, 1);
     window->addLayout(buttons);
     QWidget* order[] = {tblLayouts_, tblBands_, calDaily_->findChild<QWidget*>(QStringLiteral("cmdPreviousMonth")),
                         calDaily_->findChild<QWidget*>(QStringLiteral("cmdNextMonth")), calDaily_->Days(),
@@ -220,6 +234,8 @@ void frmStatistics::ShowAsDialog(QWidget* owner)
             setParent(owner, windowFlags());
             adjustSize();
             move(owner->mapToGlobal(owner->rect().center()) - QPoint(width() / 2, height() / 2));
+            // The tables know their widths once shown, and the window manager's frame is known.
+            QTimer::singleShot(0, this, [this, owner] { PlaceOver(*owner); });
         }
         cmdClose_->setFocus();
         exec();
@@ -227,10 +243,22 @@ void frmStatistics::ShowAsDialog(QWidget* owner)
     hide();
 }
 
+void frmStatistics::PlaceOver(const QWidget& owner)
+{
+    // Every figure in sight where the screen has room, else no larger than its free area,
+    // frame included: the figures scroll, the buttons stay in sight.
+    const QSize chrome = sizeHint() - scrFigures_->sizeHint();
+    resize(scrFigures_->widget()->sizeHint() + chrome);
+    FitToScreen(*this);
+    move(owner.mapToGlobal(owner.rect().center()) - QPoint(width() / 2, height() / 2));
+    KeepOnScreen(*this);
+}
+
 void frmStatistics::cmdReset_Click()
 {
     Guarded(errors_, StatisticsObject, "cmdReset_Click", [&] {
-        const std::string question = LocaleText(texts_, StatisticsText::ResetQuestion)
+        const auto asked = played_ == 1 ? StatisticsText::ResetQuestionOne : StatisticsText::ResetQuestion;
+        const std::string question = LocaleText(texts_, asked)
                                          .replace(QStringLiteral("^0"), QString::number(played_))
                                          .toStdString();
         if (messageBox_.AskOkCancel(texts_.LoadLocaleString(StatisticsText::ResetTitle), question) !=

@@ -15,6 +15,7 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 
 namespace tessaron {
@@ -48,6 +49,8 @@ private:
     void CreateControls();
     void SetupLocale();
     void FillRow(QTableWidget* table, int row, const QString& name, const GameStatistics& figures);
+    // Over the owner, as large as the figures ask where the screen has room.
+    void PlaceOver(const QWidget& owner);
     void cmdReset_Click();
 
     Locale& texts_;
@@ -63,6 +66,7 @@ private:
     QGroupBox* fraBands_ = nullptr;
     QGroupBox* fraDaily_ = nullptr;
     QGroupBox* fraChart_ = nullptr;
+    QScrollArea* scrFigures_ = nullptr;
     QTableWidget* tblLayouts_ = nullptr;
     QTableWidget* tblBands_ = nullptr;
     DailyCalendar* calDaily_ = nullptr;

@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessaron {
@@ -41,6 +42,20 @@ void FitToScreen(QWidget& window)
     const QSize room = shown->availableGeometry().size() - FrameExtra(window);
     const QSize fitted = window.size().boundedTo(room).expandedTo(window.minimumSizeHint());
     if (fitted != window.size()) window.resize(fitted);
+}
+
+void KeepOnScreen(QWidget& window)
+{
+    const QScreen* shown = window.screen();
+    if (!shown) return;
+    const QRect free = shown->availableGeometry();
+    const QRect frame = window.frameGeometry();
+    const auto inside = [](int start, int length, int freeStart, int freeLength) {
+        return std::max(freeStart, std::min(start, freeStart + freeLength - length));
+    };
+    const QPoint place(inside(frame.x(), frame.width(), free.x(), free.width()),
+                       inside(frame.y(), frame.height(), free.y(), free.height()));
+    if (place != frame.topLeft()) window.move(place);
 }
 
 void FormLocationLoad(QWidget& window, Registry& settings, ErrorReport& errors)

@@ -15,5 +15,7 @@ void FormLocationLoad(QWidget& window, Registry& settings, ErrorReport& errors);
 void FormLocationSave(const QWidget& window, Registry& settings, ErrorReport& errors);
 // Shrinks the window, frame included, to the screen's free area (not below its least size).
 void FitToScreen(QWidget& window);
+// Moves the window, frame included, into its screen's free area where it reaches outside it.
+void KeepOnScreen(QWidget& window);
 
 } // namespace tessaron

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <QTimer>
 
@@ -124,6 +126,32 @@ private slots:
             QVERIFY(reached.contains(bench.Window.LayoutTable()));
             QCOMPARE(bench.Services.Report.Box.Boxes.size(), std::size_t(0));
         }
+    }
+
+    // Opened over the board on a screen narrower than its German tables: no larger than the
+    // screen's free area, frame included, with Close in sight and the figures scrolled.
+    void FitsTheScreenItOpensOn()
+    {
+        QWidget owner;  // outlives the window it becomes the parent of
+        Bench bench(1);
+        owner.resize(300, 200);
+        owner.show();
+        const QRect free = owner.screen()->availableGeometry();
+        QRect frame;
+        bool closeShown = false;
+        QTimer::singleShot(300, &bench.Window, [&] {
+            frame = bench.Window.frameGeometry();
+            const auto* close = bench.Window.findChild<QPushButton*>("cmdClose");
+            closeShown = bench.Window.rect().contains(QRect(close->mapTo(&bench.Window, QPoint()), close->size()));
+            bench.Window.accept();
+        });
+        bench.Window.ShowAsDialog(&owner);
+        QVERIFY2(free.contains(frame), qPrintable(QStringLiteral("%1x%2 at %3,%4 on %5x%6")
+                                                      .arg(frame.width()).arg(frame.height()).arg(frame.x())
+                                                      .arg(frame.y()).arg(free.width()).arg(free.height())));
+        QVERIFY(closeShown);
+        // The German tables alone ask for more than the screen's width here.
+        QVERIFY(bench.Window.findChild<QScrollArea*>("scrFigures")->widget()->sizeHint().width() > free.width());
     }
 
     // Reset asks first, in the game's language; only OK forgets the games. A history that
