@@ -216,6 +216,7 @@ inline constexpr ResourceEntry EnglishTable[] = {
     {1979, "Unknown layout: ^0"},
     {1980, "The option ^0 needs the key of a layout"},
     {1981, "Forget the one game of the history? This cannot be undone. The hall of fame is kept."},
+    {1982, "The game goes on"},
     // Numbered deals, difficulty bands and the game history
     {1990, "Please enter a deal number from 1 to 2147483647."},
     {1991, "\"^0\" is not a deal number: a deal number is a whole number from 1 to 2147483647."},

@@ -216,6 +216,7 @@ inline constexpr ResourceEntry GermanTable[] = {
     {3003, "Unbekannte Aufstellung: ^0"},
     {3004, "Die Option ^0 braucht den Schlüssel einer Aufstellung"},
     {3005, "Das eine Spiel der Chronik vergessen? Das lässt sich nicht rückgängig machen. Die Ruhmeshalle bleibt erhalten."},
+    {3006, "Das Spiel geht weiter"},
     {3014, "Bitte eine Spielnummer von 1 bis 2147483647 eingeben."},
     {3015, "„^0“ ist keine Spielnummer: Eine Spielnummer ist eine ganze Zahl von 1 bis 2147483647."},
     {3016, "^0 ist keine Spielnummer: Spielnummern reichen von 1 bis 2147483647."},

@@ -36,6 +36,7 @@ constexpr int PairRemovedText = 822;
 constexpr int PairPutBackText = 823;
 constexpr int TileLiftedText = 824;
 constexpr int GameWonText = 825;
+constexpr int PauseEndedText = 958;
 constexpr int SaidTilePutBackText = 830;
 constexpr int SaidRestartedText = 831;
 constexpr int SaidSelectedText = 832;
@@ -305,6 +306,10 @@ void BoardSpeech::AnnounceHint(std::int32_t first, std::int32_t second)
 
 void BoardSpeech::AnnounceBoardEnd() { Say(Text(SaidBoardEndText)); }
 
+void BoardSpeech::AnnounceGameWon() { Say(Text(GameWonText)); }
+
+void BoardSpeech::AnnouncePauseEnded() { Say(Text(PauseEndedText)); }
+
 void BoardSpeech::Say(const QString& text, bool afterOthers)
 {
     // What one operation gives is spoken as one text: a reader reads the notification's text
@@ -315,7 +320,13 @@ void BoardSpeech::Say(const QString& text, bool afterOthers)
 
 void BoardSpeech::SayPending()
 {
-    const QString text = (pending_ + trailing_).join(QStringLiteral(". "));
+    // Sentences joined: "Game won! Demo finished", "Pair removed, 140 of 144. Bad luck".
+    QString text;
+    for (const QString& part : pending_ + trailing_) {
+        const bool ended = text.endsWith('!') || text.endsWith('?') || text.endsWith('.');
+        if (!text.isEmpty()) text += ended ? QStringLiteral(" ") : QStringLiteral(". ");
+        text += part;
+    }
     pending_.clear();
     trailing_.clear();
     if (text.isEmpty()) return;

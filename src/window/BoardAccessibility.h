@@ -66,6 +66,10 @@ public:
     void AnnounceHint(std::int32_t first, std::int32_t second);
     // An arrow found no further free tile.
     void AnnounceBoardEnd();
+    // The board was cleared by something that does not announce its moves (the demo).
+    void AnnounceGameWon();
+    // A pause ended: the faces are back.
+    void AnnouncePauseEnded();
     // Speaks text once, without moving the focus; what comes in one turn of the event loop
     // is spoken together, texts said afterOthers last.
     void Say(const QString& text, bool afterOthers = false);

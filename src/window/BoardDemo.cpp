@@ -155,6 +155,7 @@ void BoardDemo::NextStep()
             return;
         if (w_.Model.GameWon()) {
             End();
+            w_.Speech.AnnounceGameWon();
             w_.Speech.Say(QString::fromStdString(w_.Shared.Texts.LoadLocaleString(DemoFinishedText)));
             return;
         }

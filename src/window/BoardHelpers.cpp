@@ -36,7 +36,8 @@ void BoardHelpers::Set(bool freePairs, bool matches)
 
 QString BoardHelpers::FreePairsText(const Play& play) const
 {
-    if (!freePairs_ || !play.DealExists()) return {};
+    // A cleared board has no pairs left to count.
+    if (!freePairs_ || !play.DealExists() || play.GameWon()) return {};
     return CountText(texts_, play.FreePairCount(), HelperFreePairs, HelperOneFreePair, 0);
 }
 

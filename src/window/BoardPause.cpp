@@ -40,6 +40,7 @@ void BoardPause::End()
     wiring_.Controls.GameLost()->setVisible(lostShownBeforePause_);
     // The peek-mode text comes back as the position says.
     wiring_.PositionChanged();
+    wiring_.Speech.AnnouncePauseEnded();
 }
 
 bool BoardPause::eventFilter(QObject* watched, QEvent* event)

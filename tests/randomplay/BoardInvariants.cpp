@@ -166,8 +166,9 @@ std::string CheckBoardInvariants(const BoardBench& bench, const BoardControls& c
     // The tile count in the current language; a peek does not rewrite it.
     const std::int32_t tilesLeft = peeking ? shown.TilesLeft : TileCount - count;
     std::string countText = std::to_string(tilesLeft) + (language == 1 ? " von 144" : " of 144");
-    if (shown.Chosen[Preference::ShowFreePairs]) {
-        // With "ShowFreePairs" the count ends with the free pairs the rules see on the screen.
+    if (shown.Chosen[Preference::ShowFreePairs] && tilesLeft > 0) {
+        // With "ShowFreePairs" the count ends with the free pairs the rules see on the screen
+        // (none on a cleared board).
         const std::int32_t pairs = FreePairCount(bench.Geometry, present, faces);
         countText += ", ";
         if (pairs == 1) countText += language == 1 ? "1 freies Paar" : "1 free pair";

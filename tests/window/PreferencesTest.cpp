@@ -294,6 +294,7 @@ private slots:
             }
             QTest::mouseClick(bench.Board->centralWidget(), Qt::LeftButton, {}, QPoint(5, 200));
             QCOMPARE(bench.VisibleTiles(), 142);
+            QTRY_VERIFY(bench.Spoken("The game goes on"));
             QVERIFY(bench.Timer.Tick());
             QCOMPARE(qRound(bench.Board->GameClockState().GameTime() * 86400.0), 10);
             bench.Board->showMinimized();
