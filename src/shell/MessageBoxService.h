@@ -1,6 +1,7 @@
 #pragma once
 // The platform's message box and beep. The game shows QMessageBox; tests record calls.
 #include <string>
+#include <vector>
 
 namespace tessaron {
 
@@ -20,6 +21,14 @@ public:
     virtual MessageBoxAnswer AskOkCancel(const std::string& /*title*/, const std::string& /*text*/)
     {
         return MessageBoxAnswer::Cancel;
+    }
+    // A question answered by one of the buttons named (the first the default) or by Cancel:
+    // the index of the button pressed, -1 for Cancel and Escape. A service that cannot ask
+    // answers -1.
+    virtual int AskChoice(const std::string& /*title*/, const std::string& /*text*/,
+                          const std::vector<std::string>& /*buttons*/)
+    {
+        return -1;
     }
 };
 

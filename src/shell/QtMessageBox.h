@@ -10,6 +10,7 @@ public:
     MessageBoxAnswer ShowCriticalOkCancel(const std::string& title, const std::string& text) override;
     void ShowCriticalOk(const std::string& title, const std::string& text) override;
     MessageBoxAnswer AskOkCancel(const std::string& title, const std::string& text) override;
+    int AskChoice(const std::string& title, const std::string& text, const std::vector<std::string>& buttons) override;
 };
 
 } // namespace tessaron

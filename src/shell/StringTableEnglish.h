@@ -144,7 +144,7 @@ inline constexpr ResourceEntry EnglishTable[] = {
     {1680, "Demo started: any key or click stops it"},
     {1681, "Demo stopped"},
     {1682, "Demo finished"},
-    {1683, "^0\n\nThe demo cannot play this game out. Shuffle the tiles left so that the game can be won again? Cancel leaves the board as it is, so that you can undo moves."},
+    {1683, "^0\n\nThe demo cannot play this game out. Shuffle the tiles left so that the game can be won again, or take moves back?"},
     {1684, "The demo found no move in time."},
     {1724, "The sound device is not open."},
     {1725, "No audio device is available, or the audio system could not be started."},
@@ -217,6 +217,8 @@ inline constexpr ResourceEntry EnglishTable[] = {
     {1980, "The option ^0 needs the key of a layout"},
     {1981, "Forget the one game of the history? This cannot be undone. The hall of fame is kept."},
     {1982, "The game goes on"},
+    {1983, "Take back the last move"},
+    {1984, "Take back ^0 moves"},
     // Numbered deals, difficulty bands and the game history
     {1990, "Please enter a deal number from 1 to 2147483647."},
     {1991, "\"^0\" is not a deal number: a deal number is a whole number from 1 to 2147483647."},

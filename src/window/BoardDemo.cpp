@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include <vector>
+
 namespace tessaron {
 
 namespace {
@@ -19,6 +21,9 @@ constexpr std::int16_t DemoStartedText = 656;
 constexpr std::int16_t DemoStoppedText = 657;
 constexpr std::int16_t DemoFinishedText = 658;
 constexpr std::int16_t DemoLostText = 659;
+constexpr std::int16_t ShuffleText = 640;
+constexpr std::int16_t TakeBackOneText = 959;
+constexpr std::int16_t TakeBackMovesText = 960;
 
 // Pressed on its own on the way to a shortcut (Ctrl+D), so it stops nothing.
 bool IsModifierKey(int key)
@@ -109,7 +114,7 @@ void BoardDemo::NextPair(std::int32_t first, std::int32_t second)
     NextStep();
 }
 
-void BoardDemo::NoPair(bool lost, const std::string& message)
+void BoardDemo::NoPair(bool lost, const std::string& message, std::int32_t undos)
 {
     if (!Asking()) return;
     asking_ = false;
@@ -120,9 +125,16 @@ void BoardDemo::NoPair(bool lost, const std::string& message)
         w_.ShowMessage(message);
         return;
     }
+    // Either way out of a lost game: the shuffle, or the undos back to a game that can be won
+    // where the solver counted them.
     const std::string question = ReplaceSubString(texts.LoadLocaleString(DemoLostText), "^0", message);
-    if (w_.Shared.MessageBox.AskOkCancel(texts.LoadLocaleString(DemoTitleText), question) == MessageBoxAnswer::Ok)
-        w_.Shuffle();
+    std::vector<std::string> answers{texts.LoadLocaleString(ShuffleText)};
+    if (undos == 1) answers.push_back(texts.LoadLocaleString(TakeBackOneText));
+    if (undos > 1)
+        answers.push_back(ReplaceSubString(texts.LoadLocaleString(TakeBackMovesText), "^0", std::to_string(undos)));
+    const int chosen = w_.Shared.MessageBox.AskChoice(texts.LoadLocaleString(DemoTitleText), question, answers);
+    if (chosen == 0) w_.Command("mnuGameShuffle");
+    for (std::int32_t undo = 0; chosen == 1 && undo < undos; ++undo) w_.Command("mnuGameUndoLastMove");
 }
 
 void BoardDemo::NextStep()

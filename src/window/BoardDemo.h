@@ -26,8 +26,8 @@ struct DemoWiring {
     std::function<void()> AskPair;
     // The asked pair is no longer wanted.
     std::function<void()> DropPair;
-    // Game › Shuffle, as if chosen.
-    std::function<void()> Shuffle;
+    // A command of the menus as if chosen, by its item's name.
+    std::function<void(const char*)> Command;
     // The game's message dialog with one OK button.
     std::function<void(const std::string&)> ShowMessage;
     // Its tick is the demo's step: three make a move.
@@ -50,7 +50,8 @@ public:
     // The solver's answer: the next pair of a clearing sequence, or none (lost or not found
     // in time; message says why in the player's words).
     void NextPair(std::int32_t first, std::int32_t second);
-    void NoPair(bool lost, const std::string& message);
+    // undos: how many take the game back to one that can be won (0: not known, or none).
+    void NoPair(bool lost, const std::string& message, std::int32_t undos = 0);
 
 protected:
     // While running: a key (other than a modifier alone) or a click anywhere stops it.

@@ -56,7 +56,7 @@ BoardHints::BoardHints(HintWiring wiring) : wiring_(std::move(wiring))
     }
     demo_ = std::make_unique<BoardDemo>(DemoWiring{
         wiring_.Shared, wiring_.Model, wiring_.Speech, wiring_.Forward, [this] { solver_->RequestHint(); },
-        [this] { solver_->DropHint(); }, wiring_.Shuffle,
+        [this] { solver_->DropHint(); }, wiring_.Command,
         [this](const std::string& message) { wiring_.Companions.ShowMessage(&wiring_.Owner, message); },
         *demoTimer});
 }
@@ -125,7 +125,9 @@ void BoardHints::ShowNoHint(const PositionAnswer& answer)
         const Locale& texts = wiring_.Shared.Texts;
         const bool lost = answer.Verdict == SolverVerdict::Lost;
         if (demo_->Asking()) {
-            demo_->NoPair(lost, lost ? NoHintMessage(texts, answer) : texts.LoadLocaleString(DemoNoMoveText));
+            const bool undosHelp = lost && answer.Earlier == SolverVerdict::Winnable;
+            demo_->NoPair(lost, lost ? NoHintMessage(texts, answer) : texts.LoadLocaleString(DemoNoMoveText),
+                          undosHelp ? answer.UndosToWinnable : 0);
             return;
         }
         // Being told how far back the game can still be won is help too; a search that ran

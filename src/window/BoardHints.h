@@ -35,8 +35,9 @@ struct HintWiring {
     std::function<void(const std::function<void()>&)> Forward;
     // The solver's word on the position may have changed (Shuffle follows it).
     std::function<void()> VerdictChanged;
-    // Game › Shuffle as if chosen (the demo offers it in a lost game).
-    std::function<void()> Shuffle;
+    // A command of the menus as if chosen, by its item's name (the demo offers Shuffle and
+    // undos in a lost game).
+    std::function<void(const char*)> Command;
     // The demo's step (three make a move); null gives a real timer of a sixth of a second.
     ClockTimer* DemoTimer;
 };

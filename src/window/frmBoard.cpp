@@ -91,7 +91,7 @@ frmBoard::frmBoard(Services& services, BoardCompanions& companions, BoardOptions
     hints_ = std::make_unique<BoardHints>(HintWiring{
         services_, companions_, *this, *play_, geometry_, options_.Solver, *controls_.GameLost(), *speech_, *keyboard_,
         [this](const std::function<void()>& operation) { Forward(operation, false); }, [this] { EnableCommands(); },
-        [this] { commands_->Item("mnuGameShuffle")->trigger(); }, options_.DemoTimer});
+        [this](const char* item) { commands_->Item(item)->trigger(); }, options_.DemoTimer});
     preferences_ = std::make_unique<Preferences>(services_.Settings);
     deals_ = std::make_unique<BoardDeals>(DealsWiring{
         services_, *this, *controls_.Surface(), *play_, geometry_, view_, clock_.Game(), *preferences_,

@@ -14,11 +14,12 @@ namespace tessaron {
 
 class RecordingMessageBox final : public MessageBoxService {
 public:
-    enum class Kind { CriticalOkCancel, CriticalOk, Question };
+    enum class Kind { CriticalOkCancel, CriticalOk, Question, Choice };
     struct Shown {
         Kind BoxKind;
         std::string Title;
         std::string Text;
+        std::vector<std::string> Buttons{};  // of a choice
     };
 
     void Beep() override { ++Beeps; }
@@ -45,8 +46,19 @@ public:
         Boxes.push_back({Kind::CriticalOk, title, text});
     }
 
+    int AskChoice(const std::string& title, const std::string& text, const std::vector<std::string>& buttons) override
+    {
+        Boxes.push_back({Kind::Choice, title, text, buttons});
+        if (Choices.empty()) return 0;
+        const int chosen = Choices.front();
+        Choices.pop_front();
+        return chosen;
+    }
+
     // Answers of the OK/Cancel boxes and questions in order; OK once they run out.
     std::deque<MessageBoxAnswer> Answers;
+    // Answers of the choices in order (-1 Cancel); the first button once they run out.
+    std::deque<int> Choices;
     std::vector<Shown> Boxes;
     int Beeps = 0;
 };

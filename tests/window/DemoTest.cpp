@@ -2,6 +2,7 @@
 // out as a player would, stops on a key, a click or a command, costs what a hint costs, and
 // in a lost game says so and offers the shuffle.
 #include "BoardBench.h"
+#include "LostGames.h"
 
 #include "doubles/ImmediatePositionSolver.h"
 
@@ -102,8 +103,9 @@ private slots:
         QTRY_VERIFY(bench.Spoken("Game won! Demo finished"));
     }
 
-    // At a dead end (in a deal lost from the start) the demo plays nothing: it says why and asks whether to shuffle; Cancel
-    // leaves the board, OK shuffles it into a game that can be won. In both languages.
+    // At a dead end (in a deal lost from the start) the demo plays nothing: it says why and
+    // offers the shuffle (no undo helps here); Cancel leaves the board, Shuffle shuffles it into
+    // a game that can be won. In both languages.
     void DemoInALostGameSaysSoAndOffersTheShuffle()
     {
         BoardBench bench;
@@ -117,13 +119,14 @@ private slots:
         const TileArray dealt = play.TileFaces();
 
         const char* lostText = "This game cannot be won, not even from its first move.";
-        bench.Report.Box.Answers = {MessageBoxAnswer::Cancel, MessageBoxAnswer::Ok};
+        bench.Report.Box.Choices = {-1, 0};
         bench.Key(Qt::Key_D, Qt::ControlModifier);
         QVERIFY(!bench.DemoTimer.IsActive());
         QCOMPARE(bench.Report.Box.Boxes.size(), std::size_t(1));
         QCOMPARE(bench.Report.Box.Boxes.back().Title, std::string("Demo"));
         QVERIFY(QString::fromStdString(bench.Report.Box.Boxes.back().Text).contains(lostText));
         QVERIFY(QString::fromStdString(bench.Report.Box.Boxes.back().Text).contains("Shuffle the tiles left"));
+        QCOMPARE(bench.Report.Box.Boxes.back().Buttons, std::vector<std::string>{"Shuffle"});
         QTRY_VERIFY(bench.Spoken(lostText));
         QCOMPARE(play.TileFaces(), dealt);
         QCOMPARE(play.RemovedCount(), 2);
@@ -133,9 +136,30 @@ private slots:
         QCOMPARE(bench.Report.Box.Boxes.size(), std::size_t(2));
         QCOMPARE(QString::fromStdString(bench.Report.Box.Boxes.back().Title), QString("Vorführung"));
         QVERIFY(QString::fromStdString(bench.Report.Box.Boxes.back().Text).contains("Die übrigen Steine mischen"));
+        QCOMPARE(bench.Report.Box.Boxes.back().Buttons, std::vector<std::string>{"Mischen"});
         QVERIFY(play.TileFaces() != dealt);
         QVERIFY(!play.NoMovePossible());
         QCOMPARE(play.ShufflesDone(), 1);
+    }
+
+    // Lost a move after the losing one: the demo offers the shuffle and the two undos back to a
+    // game that can be won; taking them back leaves a game the demo can play out.
+    void DemoInALostGameOffersTheUndosBack()
+    {
+        BoardBench bench(SolvedQuickly);
+        bench.StoreGame(StackedPairDeal(bench.Deal.Faces));
+        QVERIFY(bench.Open());
+        const Play& play = bench.Board->Model();
+        bench.Move(88, 114);
+        const auto [a, b] = FreePair(play, bench.Geometry);
+        bench.Move(a, b);
+        bench.Report.Box.Choices = {1};
+        bench.Key(Qt::Key_D, Qt::ControlModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(bench.Report.Box.Boxes.size(), std::size_t(1), 20000);
+        QCOMPARE(bench.Report.Box.Boxes.back().Buttons, (std::vector<std::string>{"Shuffle", "Take back 2 moves"}));
+        QCOMPARE(play.RemovedCount(), 0);
+        QCOMPARE(play.ShufflesDone(), 0);
+        QTRY_VERIFY(bench.Spoken("Pair put back"));
     }
 };
 

@@ -171,6 +171,34 @@ private slots:
         }
     }
 
+    // A choice: Enter presses the first answer (the default), a click the answer clicked, and
+    // Cancel, Escape or closing answer -1.
+    void ChoiceAnswersTheButtonPressed()
+    {
+        const std::pair<std::function<void(QMessageBox&)>, int> cases[] = {
+            {[](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); }, 0},
+            {[](QMessageBox& box) {
+                 for (QAbstractButton* button : box.buttons())
+                     if (button->text() == "Take back 2 moves") button->click();
+             },
+             1},
+            {[](QMessageBox& box) { box.button(QMessageBox::Cancel)->click(); }, -1},
+            {[](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); }, -1},
+            {[](QMessageBox& box) { box.close(); }, -1},
+        };
+        QtMessageBox messageBox;
+        for (const auto& [answer, expected] : cases) {
+            QStringList shown;
+            testkit::WhenShown<QMessageBox>([&](QMessageBox& box) {
+                for (const QAbstractButton* button : box.buttons()) shown << button->text();
+                answer(box);
+            });
+            QCOMPARE(messageBox.AskChoice("Demo", "Lost", {"Shuffle", "Take back 2 moves"}), expected);
+            shown.sort();
+            QCOMPARE(shown, (QStringList{"Cancel", "Shuffle", "Take back 2 moves"}));
+        }
+    }
+
     // Qt's own dialogs and menus speak the game's language, switched the way the language
     // menu switches it, and back.
     void QtsOwnTextsFollowTheGameLanguage()
