@@ -19,6 +19,9 @@ class QLabel;
 
 namespace tessaron {
 
+// The object name of the speech's announcers, which a reader takes as notifications.
+inline constexpr const char* AnnouncerObjectName = "BoardAnnouncement";
+
 class BoardGeometry;
 class BoardHelpers;
 class Locale;
