@@ -150,8 +150,10 @@ void BoardDeals::Start(const DealIdentity& identity)
     w_.Build(faces, [&](GameCreateObserver& observer, bool show) {
         CreateNumberedDeal(w_.Geometry, key, identity.Number, faces, observer, show, w_.Shared.Errors);
     });
+    // Every numbered deal shows its difficulty; a deal of a band knows it already.
     starting_ = identity;
-    w_.Model.StartLoadedDeal(faces, OriginText(identity));
+    if (!starting_.Band) starting_.Band = RateDeal(w_.Geometry, key, faces).Band;
+    w_.Model.StartLoadedDeal(faces, OriginText(starting_));
 }
 
 void BoardDeals::ShowStatistics()

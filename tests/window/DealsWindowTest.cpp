@@ -9,6 +9,7 @@
 #include "board/LayoutCatalog.h"
 #include "layouts/PlayerLayoutFolder.h"
 #include "records/SqliteGameHistory.h"
+#include "shell/StringTable.h"
 #include "statistics/frmDealNumber.h"
 #include "statistics/frmStatistics.h"
 
@@ -69,8 +70,8 @@ private slots:
     void initTestCase() { QuietResizeWarnings(); }
 
     // The dialog refuses a number out of range in full and starts nothing; 12345 deals the
-    // pinned deal under "Deal 12345" in English and German, and the number goes with the
-    // saved deal into the next start and into its history row.
+    // pinned deal under "Deal 12345 · Medium" in English and German, and the number and its
+    // band go with the saved deal into the next start and into its history row.
     void NumberedGameShowsItsNumberInBothLanguagesAndIsKept()
     {
         DealsBench bench;
@@ -91,17 +92,17 @@ private slots:
         });
         bench.Action("mnuGameNewNumbered")->trigger();
         QCOMPARE(bench.Board->Model().DealtFaces(), Record(Deal12345));
-        QCOMPARE(bench.Text("lblGameOrigin"), QString("Deal 12345"));
+        QCOMPARE(bench.Text("lblGameOrigin"), QString("Deal 12345 · Medium"));
         bench.Action("mnuOptionLocaleSelect_1")->trigger();
-        QCOMPARE(bench.Text("lblGameOrigin"), QString("Spiel Nr. 12345"));
+        QCOMPARE(bench.Text("lblGameOrigin"), QString("Spiel Nr. 12345 · Mittel"));
         bench.Action("mnuOptionLocaleSelect_0")->trigger();
-        QCOMPARE(bench.Text("lblGameOrigin"), QString("Deal 12345"));
+        QCOMPARE(bench.Text("lblGameOrigin"), QString("Deal 12345 · Medium"));
         bench.Close();
         QCOMPARE(bench.Store.Read("Board", "GameNumber"), std::optional<std::string>("12345"));
 
         QVERIFY(bench.Open());
         QCOMPARE(bench.Board->Model().DealtFaces(), Record(Deal12345));
-        QCOMPARE(bench.Text("lblGameOrigin"), QString("Deal 12345"));
+        QCOMPARE(bench.Text("lblGameOrigin"), QString("Deal 12345 · Medium"));
         QCOMPARE(bench.Identity().Number, 12345);
         const std::vector<GameRow>& rows = bench.History.Rows;
         QTRY_COMPARE(rows.size(), std::size_t(3));  // the resumed deal, 12345, 12345 resumed
@@ -137,7 +138,11 @@ private slots:
             bench.Action("mnuGameDealOfTheDay")->trigger();
             const std::int32_t number = *DailyDealNumber(date.Year, date.Month, date.Day);
             QCOMPARE(bench.Identity().Number, number);
-            QCOMPARE(bench.Text("lblGameOrigin"), QString("Deal %1").arg(number));
+            // Rated like every numbered deal: the band beside the number and in the history.
+            QVERIFY(bench.Identity().Band);
+            QCOMPARE(bench.Text("lblGameOrigin"),
+                     QString("Deal %1 · %2").arg(number).arg(QString::fromUtf8(DealBandName(*bench.Identity().Band, EnglishStringBase).data())));
+            QCOMPARE(bench.History.Rows.back().Band, bench.Identity().Band);
             QCOMPARE(bench.History.Rows.back().DailyDay, CalendarDay(date.Year, date.Month, date.Day));
             QCOMPARE(bench.History.Rows.back().Number, number);
         }
