@@ -10,19 +10,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace tessaron {
 namespace {
-
-struct Silent final : HistoryTrouble {
-    void HistoryUnavailable(const HistoryFault& fault) override
-    {
-        std::fprintf(stderr, "history unavailable: %s\n", fault.Detail.c_str());
-        std::exit(1);
-    }
-};
 
 // A history file of 10,000 games kept one by one as the game does, made once.
 const std::string& FullHistoryPath()
@@ -30,7 +19,7 @@ const std::string& FullHistoryPath()
     static QTemporaryDir folder;
     static const std::string path = [] {
         const std::string file = QDir(folder.path()).filePath(QStringLiteral("history.sqlite")).toStdString();
-        Silent trouble;
+        StopOnHistoryTrouble trouble;
         SqliteGameHistory history(file, trouble);
         for (std::int32_t i = 0; i < HistoryGames; ++i) history.FinishGame(history.StartGame(PlayedGame(i)), PlayedGame(i));
         return file;
@@ -40,7 +29,7 @@ const std::string& FullHistoryPath()
 
 void BM_HistoryStatistics10000(benchmark::State& state)
 {
-    Silent trouble;
+    StopOnHistoryTrouble trouble;
     SqliteGameHistory history(FullHistoryPath(), trouble);
     const std::int32_t today = *CalendarDay(2026, 6, 1);
     for (auto _ : state) {
@@ -53,7 +42,7 @@ BENCHMARK(BM_HistoryStatistics10000)->Unit(benchmark::kMillisecond)->Repetitions
 void BM_HistoryOpen10000(benchmark::State& state)
 {
     const std::string& path = FullHistoryPath();
-    Silent trouble;
+    StopOnHistoryTrouble trouble;
     for (auto _ : state) {
         SqliteGameHistory history(path, trouble);
         benchmark::DoNotOptimize(history.Available());
@@ -65,7 +54,7 @@ BENCHMARK(BM_HistoryOpen10000)->Unit(benchmark::kMillisecond)->Repetitions(10)->
 void BM_HistoryKeepOneGame(benchmark::State& state)
 {
     QTemporaryDir folder;
-    Silent trouble;
+    StopOnHistoryTrouble trouble;
     SqliteGameHistory history(QDir(folder.path()).filePath(QStringLiteral("h.sqlite")).toStdString(), trouble);
     std::int32_t i = 0;
     for (auto _ : state) {

@@ -4,6 +4,8 @@
 #include "records/GameHistory.h"
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 namespace tessaron {
 
@@ -25,5 +27,14 @@ inline GameRow PlayedGame(std::int32_t i)
     game.ClockOn = i % 2 == 0;
     return game;
 }
+
+// A benchmark without its history measures nothing: it says why and ends.
+struct StopOnHistoryTrouble final : HistoryTrouble {
+    void HistoryUnavailable(const HistoryFault& fault) override
+    {
+        std::fprintf(stderr, "history unavailable: %s\n", fault.Detail.c_str());
+        std::exit(1);
+    }
+};
 
 } // namespace tessaron

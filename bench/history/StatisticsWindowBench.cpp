@@ -14,24 +14,14 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace tessaron {
 namespace {
 
-struct Stop final : HistoryTrouble {
-    void HistoryUnavailable(const HistoryFault& fault) override
-    {
-        std::fprintf(stderr, "history unavailable: %s\n", fault.Detail.c_str());
-        std::exit(1);
-    }
-};
-
 void BM_OpenStatisticsWindow10000(benchmark::State& state)
 {
     QTemporaryDir folder;
-    Stop trouble;
+    StopOnHistoryTrouble trouble;
     SqliteGameHistory history(QDir(folder.path()).filePath(QStringLiteral("history.sqlite")).toStdString(), trouble);
     for (std::int32_t i = 0; i < HistoryGames; ++i) history.FinishGame(history.StartGame(PlayedGame(i)), PlayedGame(i));
     const LayoutCatalog catalog;

@@ -1,13 +1,7 @@
 # Runs the program with --print-deal and no display: a pinned deal prints its record and
 # band, and every number that is not one is refused on stderr with exit code 1 and nothing
 # printed.
-function(run_program)
-  execute_process(COMMAND ${PROGRAM} ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err
-                  TIMEOUT 120)
-  set(code "${code}" PARENT_SCOPE)
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/RunProgram.cmake)
 
 run_program(--print-deal 12345)
 set(expected "A?'.J579-?03--3/,9%,7A:.6F,7,*6<&4'&3#=00\"<%#G(I)B5(>@:+=8H/!\";2/+<9!A8&31296(\"*+>'(=&@8B1.4:.\"6+$*CAB14#)2!$7E@/*='>$-$D)!8@;:%5#)<;5%>2;B104??\tmedium\n")

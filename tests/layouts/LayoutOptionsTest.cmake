@@ -1,13 +1,7 @@
 # Runs the program with the layout printing options and no display: --list-layouts lists
 # every layout as KEY<TAB>144<TAB>name, --print-layout classic prints the 144 places of
 # CLASSIC in position order, and an unknown key is refused on stderr with a failing exit.
-function(run_program)
-  execute_process(COMMAND ${PROGRAM} ${ARGN} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err
-                  TIMEOUT 120)
-  set(code "${code}" PARENT_SCOPE)
-  set(out "${out}" PARENT_SCOPE)
-  set(err "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/RunProgram.cmake)
 
 run_program(--list-layouts)
 if(NOT code EQUAL 0)
